@@ -1,0 +1,17 @@
+# embed_resources(TARGET file...): compiles the files into TARGET; at run time each is found by
+# its file name through FindResource().
+function(embed_resources target)
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_resources.cpp)
+  set(abs_files)
+  foreach(f IN LISTS ARGN)
+    get_filename_component(a ${f} ABSOLUTE)
+    list(APPEND abs_files ${a})
+  endforeach()
+  add_custom_command(
+    OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DOUT=${out} "-DFILES=${abs_files}" -P
+            ${PROJECT_SOURCE_DIR}/cmake/EmbedScript.cmake
+    DEPENDS ${abs_files} ${PROJECT_SOURCE_DIR}/cmake/EmbedScript.cmake
+    COMMENT "Embedding resources of ${target}")
+  target_sources(${target} PRIVATE ${out})
+endfunction()

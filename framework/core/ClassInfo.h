@@ -1,0 +1,102 @@
+#pragma once
+// Run-time class information: each framework class declares its published properties, its
+// published methods (event handlers a stored form can bind to by name) and its published fields
+// (component references a loaded form fills in), once, in declaration order. The form reader, the
+// writer and the palette all read these tables.
+
+#include "framework/graphics/Types.h"
+
+#include <any>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <typeindex>
+#include <variant>
+#include <vector>
+
+class TObject;
+class TPersistent;
+class TComponent;
+class TStrings;
+
+enum class TPropKind {
+    Integer,
+    Boolean,
+    String,
+    Color,
+    Enum,       // one name of EnumNames, stored by name
+    Set,        // a set of EnumNames, as bits 1 << ordinal
+    Strings,    // a TStrings, stored as a list of lines
+    Persistent, // a nested object whose own published properties are stored (Font.Name)
+    Component,  // a reference to another component, stored by name
+    Resource,   // an embedded resource (a glyph, a picture), stored by resource name
+    Event,      // stored by the name of the handler method
+};
+
+// Integer, Boolean, Color, Enum, Set: int64; String, Component, Resource: string; Strings: lines.
+using TPropValue = std::variant<std::monostate, std::int64_t, bool, std::string, std::vector<std::string>>;
+
+struct TPropInfo {
+    std::string Name;
+    TPropKind Kind = TPropKind::Integer;
+    const std::vector<std::string>* EnumNames = nullptr; // Enum and Set
+    std::optional<TPropValue> Default;                   // none: always stored
+
+    // Plain kinds (everything but Persistent and Event).
+    std::function<TPropValue(const TObject&)> Get;
+    std::function<void(TObject&, const TPropValue&)> Set;
+    // Persistent: the nested object.
+    std::function<TPersistent*(TObject&)> Object;
+    // Event: the closure type, and reading or writing it as a std::any holding that type.
+    std::optional<std::type_index> EventType;
+    std::function<std::any(const TObject&)> GetEvent;
+    std::function<void(TObject&, const std::any&)> SetEvent;
+    std::function<bool(const std::any&, const std::any&)> EventEquals;
+    // When present and false, the value is not stored whatever it is (a colour that follows the
+    // parent's).
+    std::function<bool(const TObject&)> IsStored;
+};
+
+struct TMethodInfo {
+    std::string Name;
+    std::type_index EventType = typeid(void);
+    std::function<std::any(TObject& self)> Bind; // the closure, as a std::any of EventType
+};
+
+struct TFieldInfo {
+    std::string Name;
+    // Stores the component in the field; false when its class does not fit the field's type.
+    std::function<bool(TObject& self, TComponent* component)> Assign;
+};
+
+class TClassInfo {
+public:
+    using Factory = std::function<TComponent*(TComponent* owner)>;
+
+    std::string Name;
+    const TClassInfo* Parent = nullptr;
+    Factory Create; // empty for classes that cannot be created by name
+    std::vector<TPropInfo> Properties; // own, in declaration order
+    std::vector<TMethodInfo> Methods;
+    std::vector<TFieldInfo> Fields;
+
+    // Base class first, then own; a redeclared property keeps its base's position.
+    std::vector<const TPropInfo*> AllProperties() const;
+    const TPropInfo* FindProperty(const std::string& name) const;
+    const TMethodInfo* FindMethod(const std::string& name) const;
+    const TFieldInfo* FindField(const std::string& name) const;
+    bool InheritsFrom(const TClassInfo& other) const;
+};
+
+// Classes that a stored form can name. The framework registers its own; a control library
+// registers its classes (its Register operation, or RegisterClass in a program).
+void RegisterClass(const TClassInfo& info);
+const TClassInfo* FindClass(const std::string& name);
+
+#define FRAMEWORK_CLASS(Class)                                                                     \
+public:                                                                                            \
+    static const TClassInfo& StaticClass();                                                        \
+    const TClassInfo& ClassType() const override { return StaticClass(); }                         \
+                                                                                                   \
+private:
