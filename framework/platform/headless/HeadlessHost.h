@@ -1,0 +1,198 @@
+#pragma once
+// A host that keeps its windows in memory and its time virtual, so that tests run the real
+// framework with no display: they inject input, advance the clock and read what each window
+// shows.
+
+#include "framework/platform/Host.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class HeadlessHost;
+
+class HeadlessWindow : public IHostWindow {
+public:
+    // The classic frame every sizeable or dialog window gets; popups have none.
+    static constexpr int kBorder = 4;
+    static constexpr int kCaption = 23;
+
+    HeadlessWindow(HeadlessHost& host, const WindowSpec& spec);
+    ~HeadlessWindow() override;
+    HeadlessWindow(const HeadlessWindow&) = delete;
+    HeadlessWindow& operator=(const HeadlessWindow&) = delete;
+
+    void SetTitle(const std::string& utf8) override;
+    void SetIcon(const PixelBuffer& icon) override;
+    void SetClientBounds(const TRect& bounds) override;
+    TRect ClientBounds() const override { return FClientBounds; }
+    TRect FrameExtents() const override;
+    void Show() override;
+    void Hide() override;
+    void SetModal(bool modal) override;
+    void Activate() override;
+    void SetCursor(CursorShape shape) override { FCursor = shape; }
+    void Present(const PixelBuffer& surface, const TRect& dirty) override;
+
+    const std::string& Title() const { return FTitle; }
+    const PixelBuffer& Icon() const { return FIcon; }
+    WindowKind Kind() const { return FKind; }
+    IHostWindow* Owner() const { return FOwner; }
+    bool Visible() const { return FVisible; }
+    bool Modal() const { return FModal; }
+    bool Active() const;
+    CursorShape Cursor() const { return FCursor; }
+    // Client bounds plus the frame, in screen coordinates.
+    TRect OuterBounds() const;
+
+    // What the user sees in the client area: white until the framework presents pixels.
+    const PixelBuffer& Screen() const { return FScreen; }
+    // clInvalid outside the client area.
+    TColor PixelAt(int x, int y) const;
+    int PresentCount() const { return FPresentCount; }
+
+private:
+    friend class HeadlessHost;
+
+    HeadlessHost* FHost; // null once the host is gone
+    WindowKind FKind;
+    IHostWindow* FOwner;
+    std::string FTitle;
+    PixelBuffer FIcon;
+    TRect FClientBounds;
+    PixelBuffer FScreen;
+    bool FVisible = false;
+    bool FModal = false;
+    CursorShape FCursor = CursorShape::Arrow;
+    int FPresentCount = 0;
+};
+
+class HeadlessHost : public IHost {
+public:
+    struct MessageBoxRecord {
+        std::string Title;
+        std::string Text;
+        MessageBoxKind Kind;
+    };
+
+    HeadlessHost();
+    ~HeadlessHost() override;
+    HeadlessHost(const HeadlessHost&) = delete;
+    HeadlessHost& operator=(const HeadlessHost&) = delete;
+
+    std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& spec) override;
+    TRect ScreenRect() const override { return FScreenRect; }
+    TPoint CursorPos() const override { return FCursorPos; }
+
+    std::int64_t Now() const override { return FNow; }
+    std::optional<HostEvent> PollEvent() override;
+    // Returns at once when events are pending; otherwise runs the next WhenIdle step; otherwise
+    // advances the clock by timeoutMs; with no limit and nothing scripted it throws
+    // std::logic_error, so that a test can never hang.
+    void WaitForEvent(std::int64_t timeoutMs) override;
+    void Wake() override { FWoken = true; }
+
+    std::string ClipboardText() const override { return FClipboard.value_or(std::string()); }
+    bool ClipboardHasText() const override { return FClipboard.has_value(); }
+    void SetClipboardText(const std::string& utf8) override { FClipboard = utf8; }
+
+    // Records the request and gives the next queued answer; with none queued, cancels.
+    std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) override;
+    // Records the box and returns at once, as if the user pressed OK.
+    void MessageBox(const std::string& title, const std::string& text,
+                    MessageBoxKind kind) override;
+    void Beep(unsigned type) override { FBeeps.push_back(type); }
+
+    TColor SystemColor(int index) const override;
+    IFontEngine& Fonts() override;
+    bool WritePng(const std::string& path, const PixelBuffer& pixels) override;
+
+    // --- screen and pointer
+    void SetScreenRect(const TRect& rect) { FScreenRect = rect; }
+    void SetCursorPos(TPoint screenPoint) { FCursorPos = screenPoint; }
+
+    // --- virtual clock (starts at 0)
+    void Advance(std::int64_t ms) { FNow += ms; }
+
+    // --- input; mouse events move the cursor to their point when the framework takes them.
+    // Input aimed at a window that a visible modal window blocks is dropped, as a desktop does.
+    void Post(HostEvent event);
+    bool HasPendingEvents() const { return !FEvents.empty(); }
+    // The mouse convenience calls add the buttons held down after the event to mods.
+    void MouseDown(IHostWindow* window, int x, int y, MouseButton button = MouseButton::Left,
+                   unsigned mods = 0);
+    void MouseUp(IHostWindow* window, int x, int y, MouseButton button = MouseButton::Left,
+                 unsigned mods = 0);
+    void MouseMove(IHostWindow* window, int x, int y, unsigned mods = 0);
+    void Click(IHostWindow* window, int x, int y, MouseButton button = MouseButton::Left,
+               unsigned mods = 0);
+    // Press, release, second press (as MouseDoubleClick), release.
+    void DoubleClick(IHostWindow* window, int x, int y, MouseButton button = MouseButton::Left,
+                     unsigned mods = 0);
+    void MouseWheel(IHostWindow* window, int x, int y, int delta, unsigned mods = 0);
+    void MouseLeave(IHostWindow* window);
+    void KeyDown(IHostWindow* window, int vk, unsigned mods = 0, const std::string& text = {});
+    void KeyUp(IHostWindow* window, int vk, unsigned mods = 0);
+    void KeyPress(IHostWindow* window, int vk, unsigned mods = 0, const std::string& text = {});
+    // One KeyPress per ASCII character, with its virtual key and Shift where a keyboard needs it.
+    void Type(IHostWindow* window, const std::string& text);
+    void CloseBox(IHostWindow* window);
+
+    // --- scripted steps, run one per WaitForEvent that finds no input (e.g. inside a modal loop)
+    void WhenIdle(std::function<void()> step) { FIdleSteps.push_back(std::move(step)); }
+    std::size_t IdleStepsLeft() const { return FIdleSteps.size(); }
+
+    // --- windows
+    // Live windows in creation order.
+    const std::vector<HeadlessWindow*>& Windows() const { return FWindows; }
+    // The first live window with that title, or null.
+    HeadlessWindow* WindowTitled(const std::string& title) const;
+    HeadlessWindow* ActiveWindow() const { return FActive; }
+    // Writes what a window shows to a PNG file.
+    bool SavePng(const IHostWindow& window, const std::string& path);
+
+    // --- dialogs and sounds
+    void QueueFileDialogAnswer(std::optional<std::string> path);
+    const std::vector<FileDialogSpec>& FileDialogs() const { return FFileDialogs; }
+    const std::vector<MessageBoxRecord>& MessageBoxes() const { return FMessageBoxes; }
+    const std::vector<unsigned>& Beeps() const { return FBeeps; }
+
+private:
+    friend class HeadlessWindow;
+
+    void Forget(HeadlessWindow* window);
+    void SetActive(HeadlessWindow* window);
+    void PushModal(HeadlessWindow* window, bool modal);
+    bool IsBlocked(const IHostWindow* window) const;
+    void PostMouse(HostEvent::Kind kind, IHostWindow* window, int x, int y, MouseButton button,
+                   unsigned mods);
+    static unsigned ButtonBit(MouseButton button);
+
+    TRect FScreenRect{0, 0, 1280, 1024};
+    TPoint FCursorPos{};
+    std::int64_t FNow = 0;
+    bool FWoken = false;
+    unsigned FButtonsHeld = 0;
+    std::deque<HostEvent> FEvents;
+    std::deque<std::function<void()>> FIdleSteps;
+    std::vector<HeadlessWindow*> FWindows;
+    std::vector<HeadlessWindow*> FModalStack; // most recently made modal last
+    HeadlessWindow* FActive = nullptr;
+    std::optional<std::string> FClipboard;
+    std::deque<std::optional<std::string>> FFileDialogAnswers;
+    std::vector<FileDialogSpec> FFileDialogs;
+    std::vector<MessageBoxRecord> FMessageBoxes;
+    std::vector<unsigned> FBeeps;
+    std::unique_ptr<IFontEngine> FFonts;
+};
+
+// Creates a headless host, installs it as the framework's host and returns it.
+HeadlessHost& InstallHeadlessHost();
+
+} // namespace platform
