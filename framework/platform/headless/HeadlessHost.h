@@ -166,6 +166,7 @@ public:
 private:
     friend class HeadlessWindow;
 
+    HeadlessWindow* Find(const IHostWindow* window) const;
     void Forget(HeadlessWindow* window);
     void SetActive(HeadlessWindow* window);
     void PushModal(HeadlessWindow* window, bool modal);
