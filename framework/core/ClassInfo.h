@@ -35,7 +35,9 @@ enum class TPropKind {
 };
 
 // Integer, Boolean, Color, Enum, Set: int64; String, Component, Resource: string; Strings: lines.
-using TPropValue = std::variant<std::monostate, std::int64_t, bool, std::string, std::vector<std::string>>;
+// A Component's Get yields the target's name; the reader sets references with SetReference.
+using TPropValue =
+    std::variant<std::monostate, std::int64_t, bool, std::string, std::vector<std::string>>;
 
 struct TPropInfo {
     std::string Name;
@@ -46,6 +48,9 @@ struct TPropInfo {
     // Plain kinds (everything but Persistent and Event).
     std::function<TPropValue(const TObject&)> Get;
     std::function<void(TObject&, const TPropValue&)> Set;
+    // Component: the referenced component; SetReference is false when its class does not fit.
+    std::function<TComponent*(const TObject&)> GetReference;
+    std::function<bool(TObject&, TComponent*)> SetReference;
     // Persistent: the nested object.
     std::function<TPersistent*(TObject&)> Object;
     // Event: the closure type, and reading or writing it as a std::any holding that type.
@@ -76,7 +81,7 @@ public:
 
     std::string Name;
     const TClassInfo* Parent = nullptr;
-    Factory Create; // empty for classes that cannot be created by name
+    Factory Create;                    // empty for classes that cannot be created by name
     std::vector<TPropInfo> Properties; // own, in declaration order
     std::vector<TMethodInfo> Methods;
     std::vector<TFieldInfo> Fields;
@@ -91,12 +96,15 @@ public:
 
 // Classes that a stored form can name. The framework registers its own; a control library
 // registers its classes (its Register operation, or RegisterClass in a program).
+// Registering a second, different class under a name already taken raises EComponentError.
 void RegisterClass(const TClassInfo& info);
-const TClassInfo* FindClass(const std::string& name);
+const TClassInfo* FindClass(const std::string& name); // nullptr when none is registered
 
 #define FRAMEWORK_CLASS(Class)                                                                     \
 public:                                                                                            \
     static const TClassInfo& StaticClass();                                                        \
-    const TClassInfo& ClassType() const override { return StaticClass(); }                         \
+    const TClassInfo& ClassType() const override {                                                 \
+        return StaticClass();                                                                      \
+    }                                                                                              \
                                                                                                    \
 private:

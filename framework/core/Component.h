@@ -3,6 +3,8 @@
 
 #include "framework/core/ClassInfo.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +43,11 @@ class TComponent : public TPersistent {
     FRAMEWORK_CLASS(TComponent)
 public:
     explicit TComponent(TComponent* owner);
-    ~TComponent() override; // frees the owned components, last created first
+    // Marks itself and its components destroying, notifies those that asked, frees the owned
+    // components last created first, then leaves its owner.
+    ~TComponent() override;
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
 
     TComponent* Owner() const { return FOwner; }
     const std::string& Name() const { return FName; }
@@ -49,8 +55,11 @@ public:
     virtual void SetName(const std::string& name);
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
     TComponent* Components(int index) const { return FComponents.at(index); }
+    // Names compare without regard to ASCII case; nullptr for an empty or unknown name.
     TComponent* FindComponent(const std::string& name) const;
+    // Takes ownership (leaving any previous owner); the component's name must be free here.
     void InsertComponent(TComponent* component);
+    // Gives up ownership without destroying the component.
     void RemoveComponent(TComponent* component);
 
     unsigned ComponentState() const { return FComponentState; }
@@ -62,15 +71,28 @@ public:
     void BeginLoading() { FComponentState |= csLoading | csReading; }
     virtual void Loaded();
 
-    // Asks for a Notification(component, opRemove) when component is destroyed.
+    // Links the two so that whichever is destroyed first tells the other with
+    // Notification(it, opRemove).
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
     std::int64_t Tag() const { return FTag; }
     void SetTag(std::int64_t tag) { FTag = tag; }
 
+    // Stored forms nest components by parent: the reader calls SetParentComponent with the
+    // component a child is nested in (a control sets its Parent); the writer asks each component
+    // for the children to nest under it, in order.
+    virtual void SetParentComponent(TComponent* parent);
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    // By default the root visits the components it owns that have no parent component.
+    virtual void GetChildren(const std::function<void(TComponent*)>& visit, TComponent* root) const;
+
 protected:
+    // Insertion into and removal from the owner are passed on to all owned components; a
+    // removal also drops the component from the free-notification links.
     virtual void Notification(TComponent* component, TOperation operation);
+    // Sets csDestroying here and on every owned component; a derived destructor may call it
+    // first so that children see their parent going.
     void MarkDestroying();
 
 private:
@@ -80,4 +102,6 @@ private:
     std::vector<TComponent*> FFreeNotifies;
     unsigned FComponentState = 0;
     std::int64_t FTag = 0;
+
+    void ValidateName(const std::string& name, const TComponent* renamed) const;
 };

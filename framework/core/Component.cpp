@@ -1,0 +1,181 @@
+#include "framework/core/Component.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/core/Exceptions.h"
+#include "framework/core/SysUtils.h"
+
+#include <algorithm>
+
+const TClassInfo& TObject::StaticClass() {
+    static const TClassInfo info = [] {
+        TClassInfo object;
+        object.Name = "TObject";
+        return object;
+    }();
+    return info;
+}
+
+const TClassInfo& TPersistent::StaticClass() {
+    static const TClassInfo info =
+        DescribeClass<TPersistent>("TPersistent", &TObject::StaticClass(), [](auto&) {});
+    return info;
+}
+
+void TPersistent::Assign(const TPersistent* source) {
+    if (!source)
+        throw EConvertError("Cannot assign a nil to a " + ClassName());
+    source->AssignTo(this);
+}
+
+void TPersistent::AssignTo(TPersistent* dest) const {
+    throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest->ClassName());
+}
+
+const TClassInfo& TComponent::StaticClass() {
+    static const TClassInfo info =
+        DescribeClass<TComponent>("TComponent", &TPersistent::StaticClass(), [](auto& c) {
+            c.Int("Tag", &TComponent::Tag, &TComponent::SetTag, 0);
+        });
+    return info;
+}
+
+namespace {
+bool IsIdentifier(const std::string& name) {
+    auto letter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
+    auto digit = [](char c) {
+        return c >= '0' && c <= '9';
+    };
+    if (name.empty() || !letter(name.front()))
+        return false;
+    return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || digit(c); });
+}
+} // namespace
+
+TComponent::TComponent(TComponent* owner) {
+    if (owner)
+        owner->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+    MarkDestroying();
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        std::erase(other->FFreeNotifies, this);
+        other->Notification(this, opRemove);
+    }
+    while (!FComponents.empty()) {
+        TComponent* child = FComponents.back();
+        FComponents.pop_back();
+        child->FOwner = nullptr;
+        delete child;
+    }
+    if (FOwner)
+        FOwner->RemoveComponent(this);
+}
+
+void TComponent::SetName(const std::string& name) {
+    if (name == FName)
+        return;
+    if (!name.empty() && !IsIdentifier(name))
+        throw EComponentError("'" + name + "' is not a valid component name");
+    if (FOwner)
+        FOwner->ValidateName(name, this);
+    FName = name;
+}
+
+void TComponent::ValidateName(const std::string& name, const TComponent* renamed) const {
+    const TComponent* holder = FindComponent(name);
+    if (holder && holder != renamed)
+        throw EComponentError("A component named " + name + " already exists");
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const {
+    if (name.empty())
+        return nullptr;
+    std::string wanted = LowerCase(name);
+    for (TComponent* component : FComponents)
+        if (LowerCase(component->FName) == wanted)
+            return component;
+    return nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* component) {
+    if (component->FOwner == this)
+        return;
+    ValidateName(component->FName, component);
+    if (component->FOwner)
+        component->FOwner->RemoveComponent(component);
+    FComponents.push_back(component);
+    component->FOwner = this;
+    Notification(component, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component) {
+    if (component->FOwner != this)
+        return;
+    Notification(component, opRemove);
+    std::erase(FComponents, component);
+    component->FOwner = nullptr;
+}
+
+void TComponent::SetDesigning(bool designing, bool children) {
+    if (designing)
+        FComponentState |= csDesigning;
+    else
+        FComponentState &= ~static_cast<unsigned>(csDesigning);
+    if (children)
+        for (TComponent* component : FComponents)
+            component->SetDesigning(designing, true);
+}
+
+void TComponent::Loaded() {
+    FComponentState &= ~static_cast<unsigned>(csLoading | csReading);
+}
+
+void TComponent::FreeNotification(TComponent* component) {
+    if (!component || component == this)
+        return;
+    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end())
+        FFreeNotifies.push_back(component);
+    auto& theirs = component->FFreeNotifies;
+    if (std::find(theirs.begin(), theirs.end(), this) == theirs.end())
+        theirs.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component) {
+    if (!component)
+        return;
+    std::erase(FFreeNotifies, component);
+    std::erase(component->FFreeNotifies, this);
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation) {
+    if (operation == opRemove)
+        RemoveFreeNotification(component);
+    // A handler may free components, so the list is re-read on every step.
+    for (std::size_t i = 0; i < FComponents.size(); ++i)
+        if (FComponents[i] != component)
+            FComponents[i]->Notification(component, operation);
+}
+
+void TComponent::MarkDestroying() {
+    if (IsDestroying())
+        return;
+    FComponentState |= csDestroying;
+    for (TComponent* component : FComponents)
+        component->MarkDestroying();
+}
+
+void TComponent::SetParentComponent(TComponent*) {}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& visit,
+                             TComponent* root) const {
+    if (root != this)
+        return;
+    for (TComponent* component : FComponents)
+        if (!component->GetParentComponent())
+            visit(component);
+}
