@@ -45,6 +45,7 @@ struct HostEvent {
         Activate,   // the window became the active one
         Deactivate,
         Moved,      // X, Y: the new screen position of the client area
+        Resized,    // X, Y: the new client width and height, after the user resized the window
         Wake,       // nothing but a wake-up
     };
     Kind Type = Kind::Wake;

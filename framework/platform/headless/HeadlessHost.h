@@ -143,6 +143,10 @@ public:
     // One KeyPress per ASCII character, with its virtual key and Shift where a keyboard needs it.
     void Type(IHostWindow* window, const std::string& text);
     void CloseBox(IHostWindow* window);
+    // The user dragging the window's caption or its frame: the window changes at once and the
+    // framework hears of it by a Moved or Resized event.
+    void UserMove(IHostWindow* window, int left, int top);
+    void UserResize(IHostWindow* window, int width, int height);
 
     // --- scripted steps, run one per WaitForEvent that finds no input (e.g. inside a modal loop)
     void WhenIdle(std::function<void()> step) { FIdleSteps.push_back(std::move(step)); }
