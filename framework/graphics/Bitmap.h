@@ -1,0 +1,97 @@
+#pragma once
+// Pictures: TGraphic, the kind of image a picture holds, and TBitmap, 32-bit pixels in memory.
+
+#include "framework/core/Component.h"
+#include "framework/core/Events.h"
+#include "framework/graphics/Types.h"
+#include "framework/platform/PixelBuffer.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+class TCanvas;
+
+class TGraphic : public TPersistent {
+    FRAMEWORK_CLASS(TGraphic)
+public:
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void SetWidth(int width) = 0;
+    virtual void SetHeight(int height) = 0;
+    virtual bool Empty() const = 0;
+
+    // Raises EFOpenError when the file cannot be read, then loads as LoadFromStream.
+    void LoadFromFile(const std::string& path);
+    // Raises EInvalidGraphic for data it cannot read; the graphic is then left as it was.
+    virtual void LoadFromStream(std::span<const std::uint8_t> data) = 0;
+
+    // Draws the graphic onto rect of canvas, scaled to it.
+    virtual void Draw(TCanvas& canvas, const TRect& rect) const = 0;
+
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool transparent);
+
+    TNotifyEvent OnChange;
+
+protected:
+    void Changed();
+
+private:
+    bool FTransparent = false;
+};
+
+enum TTransparentMode { tmAuto, tmFixed };
+
+class TBitmap : public TGraphic {
+    FRAMEWORK_CLASS(TBitmap)
+public:
+    // Sides and pixel count beyond which a size is refused with EOutOfResources.
+    static constexpr int MaxSide = 32768;
+    static constexpr std::int64_t MaxPixels = std::int64_t{1} << 26;
+
+    TBitmap();
+    ~TBitmap() override;
+    TBitmap(const TBitmap&) = delete;
+    TBitmap& operator=(const TBitmap&) = delete;
+
+    int Width() const override { return FPixels.Width; }
+    int Height() const override { return FPixels.Height; }
+    // Resizing keeps the overlapping pixels; new ones are white. Negative sizes count as 0.
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
+    void SetSize(int width, int height);
+    bool Empty() const override { return FPixels.Width == 0 || FPixels.Height == 0; }
+
+    // Draws into the bitmap's own pixels; its changes fire the bitmap's OnChange.
+    TCanvas* Canvas() const { return FCanvas.get(); }
+    // Row y, 0xAARRGGBB words from the left; raises EInvalidGraphic for a row outside.
+    std::uint32_t* ScanLine(int y);
+    const std::uint32_t* ScanLine(int y) const;
+    const platform::PixelBuffer& Pixels() const { return FPixels; }
+    // Takes over a block of pixels (a decoded image) as the bitmap's content.
+    void SetPixels(platform::PixelBuffer pixels);
+
+    // A deep copy of another bitmap: pixels, transparency; EConvertError for other sources.
+    void Assign(const TPersistent* source) override;
+    void LoadFromStream(std::span<const std::uint8_t> data) override;
+    void Draw(TCanvas& canvas, const TRect& rect) const override;
+
+    // The colour left out when the bitmap is drawn transparent: in tmAuto the bottom-left
+    // pixel (clNone for an empty bitmap), in tmFixed the colour set.
+    TColor TransparentColor() const;
+    // Switches to tmFixed.
+    void SetTransparentColor(TColor color);
+    TTransparentMode TransparentMode() const { return FTransparentMode; }
+    void SetTransparentMode(TTransparentMode mode);
+
+private:
+    void CanvasChanged(TObject*) { Changed(); }
+    void RetargetCanvas();
+
+    platform::PixelBuffer FPixels;
+    std::unique_ptr<TCanvas> FCanvas;
+    TTransparentMode FTransparentMode = tmAuto;
+    TColor FTransparentColor = clNone;
+};
