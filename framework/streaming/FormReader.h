@@ -1,0 +1,24 @@
+#pragma once
+// Builds a form (or any root component) from its stored description, an ordered-JSON text:
+//
+//   {"class": "TForm1", "name": "Form1", "properties": {...}, "components": [{...}, ...]}
+//
+// The root's class must be the named class or inherit from it. Every component is marked loading
+// and then gets its properties in declaration order through the setters; children are created by
+// class name, owned by the root, named, nested under the enclosing component, and stored in the
+// root field of the same name where there is one. Events are bound to the root's published
+// methods by name; component references are resolved once everything is read. Finally Loaded
+// runs once on every component in creation order, the root first.
+//
+// Failures raise EReadError naming the file, the line, the component and the property. What was
+// created before the failure stays owned by the root, which frees it.
+
+#include "framework/core/Component.h"
+
+#include <string>
+#include <string_view>
+
+// Reads the description embedded as the resource resourceName (for example "main.json").
+void ReadComponentResource(TComponent* root, std::string_view resourceName);
+// sourceName names the text in error messages.
+void ReadComponent(TComponent* root, std::string_view jsonText, const std::string& sourceName);
