@@ -1,0 +1,191 @@
+#include "framework/platform/qt/QtHost.h"
+
+#include "framework/platform/DesktopHost.h"
+#include "framework/platform/ImageFile.h"
+#include "framework/platform/qt/QtDialogs.h"
+#include "framework/platform/qt/QtWindow.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QMimeData>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <stdexcept>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+// QApplication keeps a reference to these for its whole life.
+int gArgc = 1;
+char gArgv0[] = "saruvi";
+char* gArgv[] = {gArgv0, nullptr};
+
+struct PaletteEntry {
+    QPalette::ColorGroup Group;
+    QPalette::ColorRole Role;
+};
+
+// The desktop palette's counterpart of each Win32 system colour, indexed by COLOR_*.
+constexpr PaletteEntry kSystemColors[COLOR_COUNT] = {
+    {QPalette::Active, QPalette::Button},          // scroll bar
+    {QPalette::Active, QPalette::Dark},            // desktop
+    {QPalette::Active, QPalette::Highlight},       // active caption
+    {QPalette::Inactive, QPalette::Mid},           // inactive caption
+    {QPalette::Active, QPalette::Window},          // menu
+    {QPalette::Active, QPalette::Base},            // window
+    {QPalette::Active, QPalette::WindowText},      // window frame
+    {QPalette::Active, QPalette::WindowText},      // menu text
+    {QPalette::Active, QPalette::Text},            // window text
+    {QPalette::Active, QPalette::HighlightedText}, // caption text
+    {QPalette::Active, QPalette::Button},          // active border
+    {QPalette::Active, QPalette::Button},          // inactive border
+    {QPalette::Active, QPalette::Dark},            // application workspace
+    {QPalette::Active, QPalette::Highlight},       // highlight
+    {QPalette::Active, QPalette::HighlightedText}, // highlight text
+    {QPalette::Active, QPalette::Button},          // button face
+    {QPalette::Active, QPalette::Dark},            // button shadow
+    {QPalette::Disabled, QPalette::Text},          // grey text
+    {QPalette::Active, QPalette::ButtonText},      // button text
+    {QPalette::Inactive, QPalette::Midlight},      // inactive caption text
+    {QPalette::Active, QPalette::Light},           // button highlight
+    {QPalette::Active, QPalette::Shadow},          // 3-D dark shadow
+    {QPalette::Active, QPalette::Midlight},        // 3-D light
+    {QPalette::Active, QPalette::ToolTipText},     // tooltip text
+    {QPalette::Active, QPalette::ToolTipBase},     // tooltip background
+};
+
+std::unique_ptr<QApplication> StartQt() {
+    if (QCoreApplication::instance()) {
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+            throw std::runtime_error("the desktop host needs Qt started with widgets");
+        return nullptr;
+    }
+    return std::make_unique<QApplication>(gArgc, gArgv);
+}
+
+} // namespace
+
+QtHost::QtHost() : FApp(StartQt()) {
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtHost::~QtHost() {
+    FFonts.reset();
+    for (QtWindow* w : FWindows)
+        w->Detach();
+}
+
+std::unique_ptr<IHostWindow> QtHost::CreateWindow(const WindowSpec& spec) {
+    auto window = std::make_unique<QtWindow>(*this, spec);
+    FWindows.push_back(window.get());
+    return window;
+}
+
+void QtHost::Forget(QtWindow* window) {
+    std::erase(FWindows, window);
+    std::erase_if(FEvents, [window](const HostEvent& e) { return e.Window == window; });
+}
+
+TRect QtHost::ScreenRect() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect g = screen->geometry();
+    return Bounds(g.x(), g.y(), g.width(), g.height());
+}
+
+TPoint QtHost::CursorPos() const {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+std::int64_t QtHost::Now() const {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::optional<HostEvent> QtHost::PollEvent() {
+    if (FEvents.empty())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (FEvents.empty())
+        return std::nullopt;
+    HostEvent e = std::move(FEvents.front());
+    FEvents.pop_front();
+    return e;
+}
+
+void QtHost::WaitForEvent(std::int64_t timeoutMs) {
+    bool expired = false;
+    QTimer timer;
+    if (timeoutMs >= 0) {
+        timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, [&expired] { expired = true; });
+        timer.start(std::chrono::milliseconds(timeoutMs));
+    }
+    while (FEvents.empty() && !FWoken && !expired)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    FWoken = false;
+}
+
+void QtHost::Wake() {
+    FWoken = true;
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+}
+
+std::string QtHost::ClipboardText() const {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+bool QtHost::ClipboardHasText() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+void QtHost::SetClipboardText(const std::string& utf8) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(utf8));
+}
+
+std::optional<std::string> QtHost::OpenFileDialog(const FileDialogSpec& spec) {
+    return RunOpenFileDialog(spec);
+}
+
+void QtHost::MessageBox(const std::string& title, const std::string& text, MessageBoxKind kind) {
+    RunMessageBox(title, text, kind);
+}
+
+void QtHost::Beep(unsigned) {
+    QApplication::beep();
+}
+
+TColor QtHost::SystemColor(int index) const {
+    if (index < 0 || index >= COLOR_COUNT)
+        return clBlack;
+    const PaletteEntry& entry = kSystemColors[index];
+    const QColor c = QApplication::palette().color(entry.Group, entry.Role);
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+IFontEngine& QtHost::Fonts() {
+    if (!FFonts)
+        FFonts = CreateQtFontEngine();
+    return *FFonts;
+}
+
+bool QtHost::WritePng(const std::string& path, const PixelBuffer& pixels) {
+    return platform::WritePng(path, pixels);
+}
+
+std::unique_ptr<IHost> CreateDesktopHost() {
+    return std::make_unique<QtHost>();
+}
+
+} // namespace platform

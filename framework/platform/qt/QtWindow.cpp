@@ -1,0 +1,321 @@
+#include "framework/platform/qt/QtWindow.h"
+
+#include "framework/platform/qt/QtHost.h"
+#include "framework/platform/qt/QtInput.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QWheelEvent>
+#include <QWindow>
+#include <cstring>
+#include <utility>
+
+namespace platform {
+
+namespace {
+
+Qt::WindowFlags FlagsFor(WindowKind kind) {
+    switch (kind) {
+    case WindowKind::Sizeable:
+        return Qt::Window;
+    case WindowKind::Dialog:
+        return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+               Qt::WindowCloseButtonHint;
+    case WindowKind::Popup:
+        return Qt::Popup | Qt::FramelessWindowHint;
+    }
+    return Qt::Window;
+}
+
+Qt::CursorShape QtCursor(CursorShape shape) {
+    switch (shape) {
+    case CursorShape::Arrow:
+        return Qt::ArrowCursor;
+    case CursorShape::Cross:
+        return Qt::CrossCursor;
+    case CursorShape::IBeam:
+        return Qt::IBeamCursor;
+    case CursorShape::Wait:
+        return Qt::WaitCursor;
+    case CursorShape::SizeWE:
+        return Qt::SizeHorCursor;
+    case CursorShape::SizeNS:
+        return Qt::SizeVerCursor;
+    case CursorShape::SizeAll:
+        return Qt::SizeAllCursor;
+    case CursorShape::HandPoint:
+        return Qt::PointingHandCursor;
+    case CursorShape::No:
+        return Qt::ForbiddenCursor;
+    }
+    return Qt::ArrowCursor;
+}
+
+QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
+
+TRect ToTRect(const QRect& r) {
+    return Bounds(r.x(), r.y(), r.width(), r.height());
+}
+
+} // namespace
+
+// --------------------------------------------------------------------------------- widget
+
+QtSurfaceWidget::QtSurfaceWidget(QtHost& host, QtWindow& window, WindowKind kind)
+    : QWidget(nullptr, FlagsFor(kind)), FHost(host), FWindow(window), FKind(kind) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void QtSurfaceWidget::SetClientBounds(const QRect& bounds) {
+    FKnownGeometry = bounds;
+    if (FKind == WindowKind::Dialog)
+        setFixedSize(bounds.size());
+    setGeometry(bounds);
+}
+
+void QtSurfaceWidget::Present(const PixelBuffer& surface, const TRect& dirty) {
+    if (FImage.width() != surface.Width || FImage.height() != surface.Height) {
+        FImage = QImage(surface.Width, surface.Height, QImage::Format_RGB32);
+        FImage.fill(Qt::white);
+        FMissing = QRegion(rect());
+        FExposeSent = false;
+    }
+    const QRect r = ToQRect(dirty).intersected(FImage.rect());
+    if (r.isEmpty())
+        return;
+    // PixelBuffer words and RGB32 scan lines share one layout.
+    const auto bytes = static_cast<std::size_t>(r.width()) * sizeof(std::uint32_t);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memcpy(FImage.scanLine(y) + r.left() * 4, surface.Row(y) + r.left(), bytes);
+    FMissing -= r;
+    update(r);
+}
+
+bool QtSurfaceWidget::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate)
+        Send(Event(HostEvent::Kind::Activate));
+    else if (e->type() == QEvent::WindowDeactivate)
+        Send(Event(HostEvent::Kind::Deactivate));
+    return QWidget::event(e);
+}
+
+void QtSurfaceWidget::paintEvent(QPaintEvent* e) {
+    QPainter painter(this);
+    for (const QRect& r : e->region().intersected(FImage.rect()))
+        painter.drawImage(r.topLeft(), FImage, r);
+    const QRegion lacking = e->region().intersected(FMissing);
+    if (lacking.isEmpty())
+        return;
+    for (const QRect& r : lacking)
+        painter.fillRect(r, palette().window());
+    if (!std::exchange(FExposeSent, true))
+        Send(Event(HostEvent::Kind::Expose));
+}
+
+void QtSurfaceWidget::mousePressEvent(QMouseEvent* e) {
+    // A click outside a popup is how the user dismisses a menu.
+    if (FKind == WindowKind::Popup && !rect().contains(e->position().toPoint())) {
+        Send(Event(HostEvent::Kind::Close));
+        return;
+    }
+    SendMouse(HostEvent::Kind::MouseDown, e);
+}
+
+void QtSurfaceWidget::mouseReleaseEvent(QMouseEvent* e) {
+    SendMouse(HostEvent::Kind::MouseUp, e);
+}
+
+void QtSurfaceWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    SendMouse(HostEvent::Kind::MouseDoubleClick, e);
+}
+
+void QtSurfaceWidget::mouseMoveEvent(QMouseEvent* e) {
+    SendMouse(HostEvent::Kind::MouseMove, e);
+}
+
+void QtSurfaceWidget::wheelEvent(QWheelEvent* e) {
+    const QPoint p = e->position().toPoint();
+    HostEvent w =
+        Event(HostEvent::Kind::MouseWheel, p.x(), p.y(), ModsFromQt(e->modifiers(), e->buttons()));
+    w.WheelDelta = e->angleDelta().y();
+    Send(std::move(w));
+}
+
+void QtSurfaceWidget::leaveEvent(QEvent*) {
+    Send(Event(HostEvent::Kind::MouseLeave));
+}
+
+void QtSurfaceWidget::keyPressEvent(QKeyEvent* e) {
+    HostEvent k = Event(HostEvent::Kind::KeyDown, 0, 0, ModsFromQt(e->modifiers()));
+    k.Key = VirtualKeyFromQt(e->key());
+    k.Text = e->text().toStdString();
+    if (k.Key != 0 || !k.Text.empty())
+        Send(std::move(k));
+}
+
+void QtSurfaceWidget::keyReleaseEvent(QKeyEvent* e) {
+    // Win32 repeats only the key-down of a held key.
+    if (e->isAutoRepeat())
+        return;
+    HostEvent k = Event(HostEvent::Kind::KeyUp, 0, 0, ModsFromQt(e->modifiers()));
+    k.Key = VirtualKeyFromQt(e->key());
+    if (k.Key != 0)
+        Send(std::move(k));
+}
+
+void QtSurfaceWidget::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    Send(Event(HostEvent::Kind::Close));
+}
+
+void QtSurfaceWidget::moveEvent(QMoveEvent*) {
+    const QPoint p = geometry().topLeft();
+    if (p == FKnownGeometry.topLeft())
+        return;
+    FKnownGeometry.moveTopLeft(p);
+    Send(Event(HostEvent::Kind::Moved, p.x(), p.y()));
+}
+
+void QtSurfaceWidget::resizeEvent(QResizeEvent*) {
+    FMissing += QRegion(rect()) - QRegion(FImage.rect());
+    FExposeSent = false;
+    const QSize s = size();
+    if (s == FKnownGeometry.size())
+        return;
+    FKnownGeometry.setSize(s);
+    Send(Event(HostEvent::Kind::Resized, s.width(), s.height()));
+}
+
+HostEvent QtSurfaceWidget::Event(HostEvent::Kind kind, int x, int y, unsigned mods) {
+    HostEvent e;
+    e.Type = kind;
+    e.Window = &FWindow;
+    e.X = x;
+    e.Y = y;
+    e.Mods = mods;
+    return e;
+}
+
+void QtSurfaceWidget::Send(HostEvent e) {
+    FHost.Enqueue(std::move(e));
+}
+
+void QtSurfaceWidget::SendMouse(HostEvent::Kind kind, QMouseEvent* e) {
+    const auto button = ButtonFromQt(e->button());
+    if (kind != HostEvent::Kind::MouseMove && !button)
+        return;
+    const QPoint p = e->position().toPoint();
+    HostEvent m = Event(kind, p.x(), p.y(), ModsFromQt(e->modifiers(), e->buttons()));
+    m.Button = button.value_or(MouseButton::Left);
+    Send(std::move(m));
+}
+
+// --------------------------------------------------------------------------------- window
+
+QtWindow::QtWindow(QtHost& host, const WindowSpec& spec)
+    : FHost(&host), FKind(spec.Kind),
+      FWidget(std::make_unique<QtSurfaceWidget>(host, *this, spec.Kind)) {
+    FWidget->setWindowTitle(QString::fromStdString(spec.Title));
+    FWidget->SetClientBounds(ToQRect(spec.ClientBounds));
+    if (const auto* owner = dynamic_cast<const QtWindow*>(spec.Owner); owner && owner->Widget()) {
+        FWidget->winId();
+        owner->Widget()->winId();
+        FWidget->windowHandle()->setTransientParent(owner->Widget()->windowHandle());
+    }
+}
+
+QtWindow::~QtWindow() {
+    if (FHost)
+        FHost->Forget(this);
+}
+
+void QtWindow::Detach() {
+    FWidget.reset();
+    FHost = nullptr;
+}
+
+void QtWindow::SetTitle(const std::string& utf8) {
+    if (FWidget)
+        FWidget->setWindowTitle(QString::fromStdString(utf8));
+}
+
+void QtWindow::SetIcon(const PixelBuffer& icon) {
+    if (!FWidget || icon.Pixels.empty())
+        return;
+    const QImage image(reinterpret_cast<const uchar*>(icon.Pixels.data()), icon.Width, icon.Height,
+                       QImage::Format_ARGB32);
+    FWidget->setWindowIcon(QIcon(QPixmap::fromImage(image.copy())));
+}
+
+void QtWindow::SetClientBounds(const TRect& bounds) {
+    if (FWidget)
+        FWidget->SetClientBounds(ToQRect(bounds));
+}
+
+TRect QtWindow::ClientBounds() const {
+    return FWidget ? ToTRect(FWidget->geometry()) : TRect{};
+}
+
+TRect QtWindow::FrameExtents() const {
+    if (!FWidget || !FWidget->isVisible())
+        return FFrame;
+    const QRect g = FWidget->geometry();
+    const QRect f = FWidget->frameGeometry();
+    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+}
+
+void QtWindow::Show() {
+    if (!FWidget)
+        return;
+    FWidget->show();
+    if (FKind != WindowKind::Popup)
+        Activate();
+}
+
+void QtWindow::Hide() {
+    if (!FWidget)
+        return;
+    FFrame = FrameExtents();
+    FWidget->hide();
+}
+
+void QtWindow::SetModal(bool modal) {
+    if (!FWidget)
+        return;
+    // Qt applies a change of modality only when the window is shown again.
+    const bool shown = FWidget->isVisible();
+    if (shown)
+        FWidget->hide();
+    FWidget->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    if (shown)
+        FWidget->show();
+}
+
+void QtWindow::Activate() {
+    if (!FWidget)
+        return;
+    FWidget->raise();
+    FWidget->activateWindow();
+}
+
+void QtWindow::SetCursor(CursorShape shape) {
+    if (FWidget)
+        FWidget->setCursor(QCursor(QtCursor(shape)));
+}
+
+void QtWindow::Present(const PixelBuffer& surface, const TRect& dirty) {
+    if (FWidget)
+        FWidget->Present(surface, dirty);
+}
+
+} // namespace platform
