@@ -18,6 +18,13 @@ private:
 class EInvalidGraphic : public Exception {
 public:
     using Exception::Exception;
+    EInvalidGraphic(std::string message, std::string detail)
+        : Exception(std::move(message)), FDetail(std::move(detail)) {}
+    // Why the data was refused, in English, for tools and logs; empty when not known.
+    const std::string& Detail() const { return FDetail; }
+
+private:
+    std::string FDetail;
 };
 
 // Misuse of a component: a duplicate name, a registration with no design environment.

@@ -1,0 +1,29 @@
+#pragma once
+// Windows and OS/2 BMP files to 32-bit pixels. Stands alone (no host, no Qt) so that the fuzzer
+// and the tools can build it by itself.
+
+#include "framework/platform/PixelBuffer.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+struct TBmpInfo {
+    int Width = 0, Height = 0, BitsPerPixel = 0;
+    std::string Compression; // "BI_RGB", "BI_RLE8", "BI_RLE4", "BI_BITFIELDS", ...
+    std::string HeaderKind;  // "OS/2 1.x (12)", "INFO (40)", "V5 (124)", "OS/2 2.x (64)", ...
+    bool TopDown = false;
+    // The pixel format carries an alpha channel. DecodeBmp clears it again for a file whose alpha
+    // samples are all zero, since such files mean "no alpha", not "invisible".
+    bool HasAlpha = false;
+};
+
+struct TDecodedBmp {
+    TBmpInfo Info;
+    platform::PixelBuffer Pixels; // 0xAARRGGBB, top row first; alpha 0xFF unless HasAlpha
+};
+
+// Both throw EInvalidGraphic (msg::InvalidBitmap, with a Detail() saying why) for anything that
+// is not a BMP this decoder reads: truncated, oversized, inconsistent or unsupported data.
+TDecodedBmp DecodeBmp(std::span<const std::uint8_t> file);
+TBmpInfo ProbeBmp(std::span<const std::uint8_t> file); // headers only, same checks
