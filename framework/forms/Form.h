@@ -1,0 +1,179 @@
+#pragma once
+// Forms: top-level windows with a caption, a border style and a position on the screen; the
+// keyboard's dialog handling (Tab, Enter, Escape, accelerators), the focused control, closing,
+// and the modal show.
+
+#include "framework/windows/WinControl.h"
+
+#include <memory>
+#include <string>
+
+class TCanvas;
+class TControlCanvas;
+
+// Scoped: a control defines its own unscoped bsNone.
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter,
+};
+
+// BorderIcons, a set of these bits.
+enum TBorderIconBit : unsigned {
+    biSystemMenu = 1u << 0,
+    biMinimize = 1u << 1,
+    biMaximize = 1u << 2,
+    biHelp = 1u << 3,
+};
+
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TModalResult = int;
+enum : TModalResult {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7,
+    mrAll = 8,
+    mrNoToAll = 9,
+    mrYesToAll = 10,
+    mrClose = 11,
+};
+
+using TCloseEvent = TClosure<TObject*, TCloseAction&>;
+using TCloseQueryEvent = TClosure<TObject*, bool&>;
+
+class TCustomForm : public TWinControl {
+    FRAMEWORK_CLASS(TCustomForm)
+    DECLARE_MESSAGE_MAP
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    // Drawing on the client area; Paint (OnPaint) draws on it.
+    TCanvas* Canvas() const;
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle value);
+    unsigned BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(unsigned value) { FBorderIcons = value; }
+    // Applied each time the form is shown.
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition value) { FPosition = value; }
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool value) { FScaled = value; }
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+
+    // The control that has (or gets, when the form is activated) the focus.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* control);
+    // The form is the active window of the program.
+    bool Active() const { return FActive; }
+
+    TModalResult ModalResult() const { return FModalResult; }
+    // While the form is shown modally, a non-zero value ends the modal loop.
+    void SetModalResult(TModalResult value) { FModalResult = value; }
+    // Shows the form and runs a message loop until ModalResult is set or the form closes;
+    // meanwhile the program's other forms take no input. Hides the form again and returns
+    // ModalResult.
+    virtual TModalResult ShowModal();
+    bool Modal() const { return FModal; }
+    // OnCloseQuery, then OnClose with caHide; the main form's close ends the program. A modal
+    // form's close ends its modal loop (with mrCancel unless a result was set).
+    void Close();
+    virtual bool CloseQuery();
+    // Destroys the form once the messages in the queue have been handled.
+    void Release();
+
+    // Focus to control (which must be inside the form): the window focus when the form is
+    // active, else only ActiveControl.
+    void FocusControl(TWinControl* control);
+    // The window manager's focus moved to control: exit and enter events, CM_FOCUSCHANGED to
+    // every control of the form.
+    void SetFocusedControl(TWinControl* control);
+    // Forgets control as the focused and active control (it is hidden, disabled or removed).
+    void DefocusControl(TWinControl* control, bool removing);
+
+    void SetVisible(bool value) override;
+    void SetBounds(int left, int top, int width, int height) override;
+    TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
+    void SetClientSize(int width, int height) override;
+    void GetChildren(const std::function<void(TComponent*)>& visit,
+                     TComponent* root) const override;
+    // Fires OnCreate once the stored form has been read.
+    void Loaded() override;
+
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnPaint;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void PaintWindow(HDC dc) override;
+    virtual void Paint();
+    virtual void Activate();
+    virtual void Deactivate();
+    virtual void DoClose(TCloseAction& action);
+    virtual void DoShow();
+    virtual void DoHide();
+
+    void WMClose(TMessage& message);
+    void WMActivate(TMessage& message);
+    void CMActivate(TMessage& message);
+    void CMDeactivate(TMessage& message);
+    void CMDialogKey(TWMKey& message);
+    void CMTextChanged(TMessage& message);
+    void CMRelease(TMessage& message);
+    void CMIconChanged(TMessage& message);
+
+private:
+    void ApplyPosition();
+    void ShowWindowNow();
+    void HideWindowNow();
+    void FocusFirstControl();
+    void ApplyIcon();
+
+    std::unique_ptr<TControlCanvas> FCanvas;
+    TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
+    unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+    TPosition FPosition = poDesigned;
+    bool FScaled = true;
+    bool FKeyPreview = false;
+    bool FActive = false;
+    bool FModal = false;
+    bool FCreated = false;
+    TWinControl* FActiveControl = nullptr;
+    TWinControl* FFocusedControl = nullptr;
+    TModalResult FModalResult = mrNone;
+};
+
+class TForm : public TCustomForm {
+    FRAMEWORK_CLASS(TForm)
+public:
+    explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};
+
+// The form the control sits on (its topmost parent, when that is a form), or null.
+TCustomForm* GetParentForm(const TControl* control);
+// True when caption marks the character as its accelerator with "&" (letters compared without
+// regard to case).
+bool IsAccel(unsigned short charCode, const std::string& caption);

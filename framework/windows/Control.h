@@ -1,0 +1,303 @@
+#pragma once
+// TControl: the base of everything that sits on a form: bounds, alignment, visibility, colour
+// and font (following the parent's until set), caption, cursor, message dispatch through the
+// class's message map, and the framework's mouse and click processing.
+
+#include "framework/core/Component.h"
+#include "framework/core/Events.h"
+#include "framework/graphics/Types.h"
+#include "framework/windows/MessageMap.h"
+#include "framework/windows/Messages.h"
+
+#include <memory>
+#include <string>
+
+class TFont;
+class TWinControl;
+class TPopupMenuBase;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+
+using TCursor = int;
+enum : TCursor {
+    crDefault = 0,
+    crNone = -1,
+    crArrow = -2,
+    crCross = -3,
+    crIBeam = -4,
+    crSizeNESW = -6,
+    crSizeNS = -7,
+    crSizeNWSE = -8,
+    crSizeWE = -9,
+    crUpArrow = -10,
+    crHourGlass = -11,
+    crDrag = -12,
+    crNoDrop = -13,
+    crHSplit = -14,
+    crVSplit = -15,
+    crMultiDrag = -16,
+    crSQLWait = -17,
+    crNo = -18,
+    crAppStart = -19,
+    crHelp = -20,
+    crHandPoint = -21,
+    crSizeAll = -22,
+    crSize = -22,
+};
+
+// ControlStyle: what the control is and how the framework treats it.
+enum TControlStyleBit : unsigned {
+    csAcceptsControls = 1u << 0,
+    csCaptureMouse = 1u << 1, // the mouse is captured while a button is held on the control
+    csDesignInteractive = 1u << 2,
+    csClickEvents = 1u << 3, // a left press and release make a Click
+    csFramed = 1u << 4,
+    csSetCaption = 1u << 5,
+    csOpaque = 1u << 6,       // Paint covers the whole client area: nothing is erased beneath it
+    csDoubleClicks = 1u << 7, // the second press of a double click arrives as WM_LBUTTONDBLCLK
+    csFixedWidth = 1u << 8,
+    csFixedHeight = 1u << 9,
+    csNoDesignVisible = 1u << 10,
+    csReplicatable = 1u << 11,
+    csNoStdEvents = 1u << 12,
+    csDisplayDragImage = 1u << 13,
+    csReflector = 1u << 14,
+    csActionClient = 1u << 15,
+    csMenuEvents = 1u << 16,
+    csParentBackground = 1u << 17,
+};
+
+// ControlState: transient state.
+enum TControlStateBit : unsigned {
+    csLButtonDown = 1u << 0, // the left button went down (or double-clicked) on the control
+    csClicked = 1u << 1,     // a left press that may become a Click
+    csPalette = 1u << 2,
+    csReadingState = 1u << 3,
+    csAlignmentNeeded = 1u << 4,
+    csFocusing = 1u << 5,
+    csCreating = 1u << 6,
+    csPaintCopy = 1u << 7,
+    csCustomPaint = 1u << 8,
+    csDestroyingHandle = 1u << 9,
+    csDocking = 1u << 10,
+};
+
+using TMouseWheelEvent = TClosure<TObject*, TShiftState, int, TPoint, bool&>;
+
+// The pop-up menu a control shows on a right click; the framework's TPopupMenu derives from it.
+class TPopupMenuBase : public TComponent {
+    FRAMEWORK_CLASS(TPopupMenuBase)
+public:
+    explicit TPopupMenuBase(TComponent* owner) : TComponent(owner) {}
+    // Shows the menu at a screen point; returns when it has closed.
+    virtual void Popup(int x, int y) = 0;
+    // The control whose right click showed the menu last.
+    TComponent* PopupComponent() const { return FPopupComponent; }
+    void SetPopupComponent(TComponent* component) { FPopupComponent = component; }
+
+private:
+    TComponent* FPopupComponent = nullptr;
+};
+
+class TControl : public TComponent {
+    FRAMEWORK_CLASS(TControl)
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    static const TMessageMap& StaticMessageMap();
+
+    // --- place
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* parent);
+    int Left() const { return FLeft; }
+    int Top() const { return FTop; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
+    void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
+    void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
+    void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
+    // In the parent's client coordinates (a form's: the screen's).
+    virtual void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign value);
+
+    // (0, 0, ClientWidth, ClientHeight).
+    virtual TRect ClientRect() const;
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
+    void SetClientWidth(int value) { SetClientSize(value, ClientHeight()); }
+    void SetClientHeight(int value) { SetClientSize(ClientWidth(), value); }
+    virtual void SetClientSize(int width, int height);
+    // The screen position of client (0, 0).
+    virtual TPoint ClientOrigin() const;
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
+    // --- state
+    bool Visible() const { return FVisible; }
+    virtual void SetVisible(bool value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible, and so is every parent up to a shown form.
+    bool Showing() const;
+    bool Enabled() const { return FEnabled; }
+    // Stores the value and sends CM_ENABLEDCHANGED.
+    virtual void SetEnabled(bool value);
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool value);
+    TFont* Font() const { return FFont.get(); }
+    // Copies every attribute of font into the control's own.
+    void SetFont(const TFont* font);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
+
+    const std::string& Caption() const { return FText; }
+    void SetCaption(const std::string& value) { SetText(value); }
+    const std::string& Text() const { return FText; }
+    // Stores the text and sends CM_TEXTCHANGED when it differs.
+    void SetText(const std::string& value);
+
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& value) { FHint = value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool value);
+    TPopupMenuBase* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenuBase* menu);
+
+    unsigned ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(unsigned style) { FControlStyle = style; }
+    unsigned ControlState() const { return FControlState; }
+    void SetControlState(unsigned state) { FControlState = state; }
+
+    // --- painting
+    // A deferred repaint: painted when the message queue has run empty.
+    virtual void Invalidate();
+    // Paints what is pending now.
+    virtual void Update();
+    // Paints at once: an opaque graphic control straight into its parent, others by
+    // Invalidate and Update.
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+    void SendToBack();
+
+    // --- messages
+    // Hands a message to WndProc at once and returns its result.
+    LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+    // Every message of the control passes here first; the base keeps the mouse state.
+    virtual void WndProc(TMessage& message);
+    // Finds the handler in the class's message map (inherited maps included); else
+    // DefaultHandler.
+    virtual void Dispatch(TMessage& message);
+    // Handles msg as the classes from map upwards would.
+    void DispatchInherited(const TMessageMap& map, TMessage& message);
+    // What no message map handles: the "native" behaviour.
+    virtual void DefaultHandler(TMessage& message);
+
+    bool MouseCapture() const;
+    void SetMouseCapture(bool value);
+    bool Dragging() const { return false; }
+
+    // --- stored forms
+    void SetParentComponent(TComponent* parent) override;
+    TComponent* GetParentComponent() const override;
+    void Loaded() override;
+
+    // --- events
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TMouseWheelEvent OnMouseWheel;
+    TNotifyEvent OnResize;
+
+    // The framework calls these; controls override them.
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // True when the wheel turn was used.
+    virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+
+protected:
+    virtual const TMessageMap& MessageMap() const { return StaticMessageMap(); }
+    void Notification(TComponent* component, TOperation operation) override;
+    virtual void Resize();
+    // Asks the parent to lay out its aligned children again.
+    void RequestAlign();
+
+    void WMMouseMove(TWMMouse& message);
+    void WMLButtonDown(TWMMouse& message);
+    void WMLButtonUp(TWMMouse& message);
+    void WMLButtonDblClk(TWMMouse& message);
+    void WMRButtonDown(TWMMouse& message);
+    void WMRButtonUp(TWMMouse& message);
+    void WMRButtonDblClk(TWMMouse& message);
+    void WMMButtonDown(TWMMouse& message);
+    void WMMButtonUp(TWMMouse& message);
+    void WMMButtonDblClk(TWMMouse& message);
+    void WMMouseWheel(TWMMouseWheel& message);
+    void WMContextMenu(TWMContextMenu& message);
+    void WMCancelMode(TMessage& message);
+    void CMEnabledChanged(TMessage& message);
+    void CMVisibleChanged(TMessage& message);
+    void CMColorChanged(TMessage& message);
+    void CMFontChanged(TMessage& message);
+    void CMTextChanged(TMessage& message);
+    void CMParentColorChanged(TMessage& message);
+    void CMParentFontChanged(TMessage& message);
+    void CMParentShowHintChanged(TMessage& message);
+    void CMMouseEnter(TMessage& message);
+    void CMMouseLeave(TMessage& message);
+    void CMHitTest(TMessage& message);
+
+    // State shared with TWinControl.
+    TWinControl* FParent = nullptr;
+    int FLeft = 0;
+    int FTop = 0;
+    int FWidth = 0;
+    int FHeight = 0;
+    TAlign FAlign = alNone;
+    bool FVisible = true;
+    bool FEnabled = true;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    bool FParentFont = true;
+    unsigned FControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    unsigned FControlState = 0;
+
+private:
+    friend class TWinControl;
+    void FontChanged(TObject* sender);
+    void DoMouseDown(TWMMouse& message, TMouseButton button, TShiftState shift);
+    void DoMouseUp(TWMMouse& message, TMouseButton button);
+    // Invalidates the control's rectangle on its parent (erasing unless opaque).
+    void InvalidateControl(bool erase);
+
+    std::unique_ptr<TFont> FFont;
+    std::string FText;
+    TCursor FCursor = crDefault;
+    std::string FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TPopupMenuBase* FPopupMenu = nullptr;
+    bool FAdoptingParentFont = false;
+};
+
+// The shift state of a mouse message's MK_* flags, plus Alt from the key state.
+TShiftState KeysToShiftState(UINT keys);
+// The shift state of a key message: Shift and Ctrl from the key state, Alt from KeyData.
+TShiftState KeyDataToShiftState(LPARAM keyData);

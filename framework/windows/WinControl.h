@@ -1,0 +1,190 @@
+#pragma once
+// TWinControl: a control with a window of the framework's window manager: created on demand
+// from CreateParams, parent of other controls (aligned, in tab order), keyboard focus and keys.
+
+#include "framework/windows/Control.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TBrush;
+
+// What a window is created from; CreateParams fills it, subclasses adjust it.
+struct TCreateParams {
+    std::string Caption;
+    std::uint32_t Style = 0;   // WS_* and the class's own low bits (BS_*, ...)
+    std::uint32_t ExStyle = 0; // WS_EX_*
+    int X = 0;                 // a child's: in the parent's client area; a top-level's: screen
+    int Y = 0;
+    int Width = 0;
+    int Height = 0;
+    HWND WndParent = nullptr; // a child's parent; a top-level window's owner
+    std::string WinClassName;
+};
+
+class TWinControl : public TControl {
+    FRAMEWORK_CLASS(TWinControl)
+    DECLARE_MESSAGE_MAP
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    // --- the window
+    // Creates the window (and its parents') when there is none yet.
+    HWND Handle();
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    void HandleNeeded();
+    // Destroys and recreates the window from CreateParams again; does nothing while there is no
+    // window yet.
+    void RecreateWnd();
+
+    // --- children, in z-order from the bottom
+    int ControlCount() const { return static_cast<int>(FControls.size()); }
+    TControl* Controls(int index) const { return FControls.at(static_cast<std::size_t>(index)); }
+    int WinControlCount() const;
+    TWinControl* WinControls(int index) const;
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    // True for control itself and any control inside it.
+    bool ContainsControl(const TControl* control) const;
+    // The topmost visible child at a client point; disabled ones only when allowDisabled,
+    // windowed ones only when allowWinControls.
+    TControl* ControlAtPos(TPoint pos, bool allowDisabled, bool allowWinControls = false) const;
+    // Sends message to every child until one sets a non-zero Result.
+    void Broadcast(TMessage& message);
+    // Sends msg to every child, with the control as LParam.
+    void NotifyControls(UINT msg);
+
+    // --- alignment
+    void DisableAlign() { ++FAlignLevel; }
+    void EnableAlign();
+    void Realign();
+
+    // --- focus and keyboard
+    int TabOrder() const;
+    void SetTabOrder(int value);
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool value);
+    // The control's window has the input focus.
+    bool Focused() const;
+    // Visible and enabled, and so is every parent up to a visible form.
+    virtual bool CanFocus() const;
+    virtual void SetFocus();
+    // Focus to the next (or previous) control in tab order after current, within this control.
+    void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                 bool checkParent) const;
+    // This control's windowed children and theirs, in tab order, depth first.
+    void GetTabOrderList(std::vector<TWinControl*>& list) const;
+
+    // The background brush; its colour follows Color.
+    TBrush* Brush() const { return FBrush.get(); }
+
+    // --- overrides
+    void SetBounds(int left, int top, int width, int height) override;
+    TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
+    void Invalidate() override;
+    void Update() override;
+    void Repaint() override;
+    void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    void GetChildren(const std::function<void(TComponent*)>& visit,
+                     TComponent* root) const override;
+    void Loaded() override;
+
+    // Paints the graphic children from first (all when null) upward, on dc.
+    void PaintControls(HDC dc, TControl* first);
+
+    // --- events
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+
+    // The framework calls these; controls override them.
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual void KeyDown(unsigned short& key, TShiftState shift);
+    virtual void KeyUp(unsigned short& key, TShiftState shift);
+    virtual void KeyPress(char& key);
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    // CreateParams, then CreateWindowHandle.
+    virtual void CreateWnd();
+    virtual void CreateWindowHandle(const TCreateParams& params);
+    virtual void DestroyWnd();
+    // The window, then the windows of the children.
+    virtual void CreateHandle();
+    // The children's windows, then this one's.
+    void DestroyHandle();
+    // Lays out the aligned children inside rect (the client rectangle after AdjustClientRect).
+    virtual void AlignControls(TControl* control, TRect& rect);
+    // The part of the client area that aligned children fill (a panel leaves out its bevels).
+    virtual void AdjustClientRect(TRect& /*rect*/) {}
+    // The window's own painting on dc, before the graphic children: by default the native
+    // painting of DefaultHandler.
+    virtual void PaintWindow(HDC dc);
+
+    // Key processing shared by the handlers: the form's key preview, then the virtual method;
+    // true when the key was used up.
+    bool DoKeyDown(TWMKey& message);
+    bool DoKeyUp(TWMKey& message);
+    bool DoKeyPress(TWMKey& message);
+
+    void WMPaint(TWMPaint& message);
+    void WMEraseBkgnd(TWMEraseBkgnd& message);
+    void WMSetFocus(TWMSetFocus& message);
+    void WMKillFocus(TWMKillFocus& message);
+    void WMKeyDown(TWMKey& message);
+    void WMKeyUp(TWMKey& message);
+    void WMChar(TWMKey& message);
+    void WMSysKeyDown(TWMKey& message);
+    void WMSysKeyUp(TWMKey& message);
+    void CNKeyDown(TWMKey& message);
+    void CNKeyUp(TWMKey& message);
+    void CNChar(TWMKey& message);
+    void CNSysChar(TWMKey& message);
+    void WMDrawItem(TWMDrawItem& message);
+    void WMMeasureItem(TWMMeasureItem& message);
+    void WMCommand(TWMCommand& message);
+    void WMHScroll(TMessage& message);
+    void WMVScroll(TMessage& message);
+    void WMSize(TWMSize& message);
+    void CMEnabledChanged(TMessage& message);
+    void CMVisibleChanged(TMessage& message);
+    void CMColorChanged(TMessage& message);
+    void CMFontChanged(TMessage& message);
+    void CMShowHintChanged(TMessage& message);
+    void CMDialogKey(TMessage& message);
+    void CMDialogChar(TMessage& message);
+    void CMFocusChanged(TMessage& message);
+    void CMEnter(TMessage& message);
+    void CMExit(TMessage& message);
+    void CMRecreateWnd(TMessage& message);
+
+    // The window's device context: the one WM_PAINT hands over, also for drawing outside it.
+    HDC WindowDC();
+    // Offers a notification meant for a child window back to it as CN_*; true if it took it.
+    bool DoControlMsg(HWND child, TMessage& message);
+
+private:
+    friend class TControl;
+    friend class TWindow;
+    void BrushChanged(TObject* sender);
+    void WindowDestroyed();
+    void RemoveFocus(bool removing);
+    void UpdateBrush();
+    int WindowIndexOf(const TWinControl* child) const;
+
+    HWND FHandle = nullptr;
+    std::vector<TControl*> FControls;   // z-order, bottom first
+    std::vector<TWinControl*> FTabList; // windowed children in tab order
+    std::unique_ptr<TBrush> FBrush;
+    bool FTabStop = false;
+    int FPendingTabOrder = -1; // from a stored form, applied in Loaded
+    int FAlignLevel = 0;
+};
