@@ -87,7 +87,7 @@ void QtSurfaceWidget::Present(const PixelBuffer& surface, const TRect& dirty) {
     if (FImage.width() != surface.Width || FImage.height() != surface.Height) {
         FImage = QImage(surface.Width, surface.Height, QImage::Format_RGB32);
         FImage.fill(Qt::white);
-        FMissing = QRegion(rect());
+        FStale = QRegion(FImage.rect());
         FExposeSent = false;
     }
     const QRect r = ToQRect(dirty).intersected(FImage.rect());
@@ -97,7 +97,7 @@ void QtSurfaceWidget::Present(const PixelBuffer& surface, const TRect& dirty) {
     const auto bytes = static_cast<std::size_t>(r.width()) * sizeof(std::uint32_t);
     for (int y = r.top(); y <= r.bottom(); ++y)
         std::memcpy(FImage.scanLine(y) + r.left() * 4, surface.Row(y) + r.left(), bytes);
-    FMissing -= r;
+    FStale -= r;
     update(r);
 }
 
@@ -113,7 +113,7 @@ void QtSurfaceWidget::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
     for (const QRect& r : e->region().intersected(FImage.rect()))
         painter.drawImage(r.topLeft(), FImage, r);
-    const QRegion lacking = e->region().intersected(FMissing);
+    const QRegion lacking = e->region() - (QRegion(FImage.rect()) - FStale);
     if (lacking.isEmpty())
         return;
     for (const QRect& r : lacking)
@@ -187,12 +187,11 @@ void QtSurfaceWidget::moveEvent(QMoveEvent*) {
 }
 
 void QtSurfaceWidget::resizeEvent(QResizeEvent*) {
-    FMissing += QRegion(rect()) - QRegion(FImage.rect());
-    FExposeSent = false;
     const QSize s = size();
     if (s == FKnownGeometry.size())
         return;
     FKnownGeometry.setSize(s);
+    FExposeSent = false;
     Send(Event(HostEvent::Kind::Resized, s.width(), s.height()));
 }
 

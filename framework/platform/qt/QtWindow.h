@@ -47,7 +47,7 @@ private:
     QtWindow& FWindow;
     WindowKind FKind;
     QImage FImage;
-    QRegion FMissing; // the part of the widget the image has no pixels for yet
+    QRegion FStale; // the part of the image never presented since it was made
     bool FExposeSent = false;
     QRect FKnownGeometry; // as last set or reported, so that only the user's changes are sent
 };
