@@ -68,7 +68,7 @@ struct TDeviceContext {
     // The pen outline on the cells (l..r-1, t..b-1) and the brush inside it.
     void Rectangle(const TRect& r);
     // Every other pixel of the outline of r XORed: with the background colour where x + y is
-    // odd, with the text colour where it is even. Drawing it twice restores the pixels.
+    // even, with the text colour where it is odd. Drawing it twice restores the pixels.
     void FocusRect(const TRect& r);
 
     platform::FontMetrics FontMetrics() const;
@@ -80,16 +80,18 @@ struct TDeviceContext {
     // baseline of a cell whose top is y.
     void MnemonicUnderline(int x, int y, int width, const TRect* clip);
 
-    // Copies pixels from another context (or this one; overlap is handled). dest is logical in
-    // this context, source logical in src; source pixels outside src's clip are not copied.
-    // rop is a Win32 raster operation (SRCCOPY and the other common ones).
-    void Blit(const TRect& dest, const TDeviceContext& src, TPoint source, unsigned rop);
-    // Scales source onto dest, nearest pixel.
-    void StretchBlit(const TRect& dest, const TDeviceContext& src, const TRect& source,
-                     unsigned rop);
-    // Copies like Blit but leaves out the source pixels of one colour.
-    void TransparentBlit(const TRect& dest, const TDeviceContext& src, TPoint source,
-                         TColor transparent);
+    // Copies pixels of src onto dest (logical); source is src's top left pixel and srcClip
+    // the part of src that may be read, both in src's coordinates. src may be this context's
+    // own target: overlap is handled. rop is a Win32 raster operation (SRCCOPY and the other
+    // common ones; those that take no source ignore src).
+    void Blit(const TRect& dest, const platform::PixelBuffer& src, const TRect& srcClip,
+              TPoint source, unsigned rop);
+    // Scales source (src's coordinates) onto dest, nearest pixel; nothing for empty sizes.
+    void StretchBlit(const TRect& dest, const platform::PixelBuffer& src, const TRect& srcClip,
+                     const TRect& source, unsigned rop);
+    // Copies like Blit with SRCCOPY but leaves out the source pixels of colour transparent.
+    void TransparentBlit(const TRect& dest, const platform::PixelBuffer& src, const TRect& srcClip,
+                         TPoint source, TColor transparent);
 
     void Touch(const TRect& targetRect);
     void TouchPixel(int tx, int ty) {

@@ -1,0 +1,132 @@
+// Text through Qt's font machinery: QFont for matching and metrics, QPainter on a QImage that
+// wraps the target pixels for drawing. Rendering is fixed (full hinting, grey anti-aliasing, no
+// kerning) so that the same text gives the same pixels on every run and every desktop.
+
+#include "framework/platform/FontEngine.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace platform {
+
+namespace {
+
+// Fonts need a Qt GUI application. When the program has none (tests, tools), one is made here
+// on the off-screen platform, so that no display is needed; it lives as long as the process.
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 3;
+    static char name[] = "saruvi";
+    static char platformOption[] = "-platform";
+    static char platformName[] = "offscreen";
+    static char* argv[] = {name, platformOption, platformName, nullptr};
+    static QGuiApplication* const application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
+std::string KeyOf(const FontSpec& spec) {
+    std::string key = spec.Family;
+    key += '\0';
+    key += std::to_string(spec.PixelHeight);
+    key += static_cast<char>('0' + (spec.Bold ? 1 : 0) + (spec.Italic ? 2 : 0) +
+                             (spec.Underline ? 4 : 0) + (spec.StrikeOut ? 8 : 0));
+    return key;
+}
+
+QFont MakeFont(const FontSpec& spec) {
+    QFont font(QString::fromStdString(spec.Family));
+    font.setPixelSize(spec.PixelHeight > 0 ? spec.PixelHeight : 1);
+    font.setBold(spec.Bold);
+    font.setItalic(spec.Italic);
+    font.setUnderline(spec.Underline);
+    font.setStrikeOut(spec.StrikeOut);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(
+        static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+    return font;
+}
+
+class QtFontEngine final : public IFontEngine {
+public:
+    QtFontEngine() { EnsureGuiApplication(); }
+
+    FontMetrics Metrics(const FontSpec& spec) override { return Find(spec).Metrics; }
+
+    int TextWidth(const FontSpec& spec, std::string_view utf8) override {
+        auto& entry = Find(spec);
+        const std::string key(utf8);
+        if (auto it = entry.Widths.find(key); it != entry.Widths.end())
+            return it->second;
+        if (entry.Widths.size() >= MaxCachedWidths)
+            entry.Widths.clear();
+        const int width = entry.FontMetrics.horizontalAdvance(ToQString(utf8));
+        entry.Widths.emplace(key, width);
+        return width;
+    }
+
+    void DrawText(PixelBuffer& target, const TRect& clip, int x, int y, const FontSpec& spec,
+                  std::string_view utf8, std::uint32_t rgb) override {
+        const TRect area = IntersectRect(clip, TRect{0, 0, target.Width, target.Height});
+        if (area.IsEmpty() || utf8.empty())
+            return;
+        auto& entry = Find(spec);
+        QImage image(reinterpret_cast<uchar*>(target.Pixels.data()), target.Width, target.Height,
+                     static_cast<qsizetype>(target.Width) * 4, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, true);
+        painter.setClipRect(QRect(area.Left, area.Top, area.Width(), area.Height()));
+        painter.setFont(entry.Font);
+        painter.setPen(QColor::fromRgb(static_cast<QRgb>(rgb)));
+        painter.drawText(QPoint(x, y + entry.Metrics.Ascent), ToQString(utf8));
+    }
+
+private:
+    static constexpr std::size_t MaxCachedFonts = 64;
+    static constexpr std::size_t MaxCachedWidths = 4096;
+
+    struct TEntry {
+        explicit TEntry(const FontSpec& spec) : Font(MakeFont(spec)), FontMetrics(Font) {
+            Metrics.Ascent = FontMetrics.ascent();
+            Metrics.Descent = FontMetrics.descent();
+            const int leading = Metrics.Height() - spec.PixelHeight;
+            Metrics.InternalLeading = leading > 0 ? leading : 0;
+        }
+        QFont Font;
+        QFontMetrics FontMetrics;
+        platform::FontMetrics Metrics;
+        std::unordered_map<std::string, int> Widths;
+    };
+
+    static QString ToQString(std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    }
+
+    TEntry& Find(const FontSpec& spec) {
+        const std::string key = KeyOf(spec);
+        if (auto it = FEntries.find(key); it != FEntries.end())
+            return *it->second;
+        if (FEntries.size() >= MaxCachedFonts)
+            FEntries.clear();
+        return *FEntries.emplace(key, std::make_unique<TEntry>(spec)).first->second;
+    }
+
+    std::unordered_map<std::string, std::unique_ptr<TEntry>> FEntries;
+};
+
+} // namespace
+
+std::unique_ptr<IFontEngine> CreateQtFontEngine() {
+    return std::make_unique<QtFontEngine>();
+}
+
+} // namespace platform
