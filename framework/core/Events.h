@@ -3,6 +3,7 @@
 // Two events compare equal when they call the same method of the same object.
 
 #include <array>
+#include <cstddef>
 #include <cstring>
 #include <functional>
 #include <memory>

@@ -54,7 +54,7 @@ TEST_F(FormReaderTest, ReadsEveryKindOfValue) {
     ReadComponent(&form, R"({"class": "TStreamForm", "name": "Form1", "properties": {
         "Caption": "これで", "Color": "0x827B4B", "Shape": "ssTriangle", "Visible": false,
         "Lines": ["one", "two"], "Glyph": "glyph.bmp",
-        "Font": {"Name": "Serif", "Color": "clWhite", "Style": ["fsBold", "fsUnderline"]}}})",
+        "Font": {"Name": "Serif", "Color": "clWhite", "Style": ["stBold", "stUnderline"]}}})",
                   "test.json");
     EXPECT_EQ(form.Caption(), "これで");
     EXPECT_EQ(form.Color(), 0x827B4B);
@@ -64,7 +64,7 @@ TEST_F(FormReaderTest, ReadsEveryKindOfValue) {
     EXPECT_EQ(form.FGlyph, "glyph.bmp");
     EXPECT_EQ(form.Font()->Name, "Serif");
     EXPECT_EQ(form.Font()->Color, clWhite);
-    EXPECT_EQ(form.Font()->Style, fsBold | fsUnderline);
+    EXPECT_EQ(form.Font()->Style, stBold | stUnderline);
     EXPECT_EQ(form.Font()->Height, 12);
 }
 

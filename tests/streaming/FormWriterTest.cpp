@@ -31,7 +31,7 @@ TEST_F(FormWriterTest, WritesChangedValuesInDeclarationOrder) {
     form.SetCaption("c");
     form.FShape = ssSquare;
     form.Lines()->Add("line");
-    form.Font()->Style = fsItalic;
+    form.Font()->Style = stItalic;
     form.Font()->Color = 0x827B4B;
     TJson properties = Written()["properties"];
     std::vector<std::string> keys;
@@ -41,7 +41,7 @@ TEST_F(FormWriterTest, WritesChangedValuesInDeclarationOrder) {
               (std::vector<std::string>{"Min", "Position", "Caption", "Shape", "Lines", "Font"}));
     EXPECT_EQ(properties["Shape"], "ssSquare");
     EXPECT_EQ(properties["Lines"], TJson::parse(R"(["line"])"));
-    EXPECT_EQ(properties["Font"], TJson::parse(R"({"Color": "0x827B4B", "Style": ["fsItalic"]})"));
+    EXPECT_EQ(properties["Font"], TJson::parse(R"({"Color": "0x827B4B", "Style": ["stItalic"]})"));
 }
 
 TEST_F(FormWriterTest, IsStoredFalseLeavesAValueOut) {
@@ -86,7 +86,7 @@ TEST_F(FormWriterTest, ReferencesAreWrittenByName) {
 TEST_F(FormWriterTest, ReadFormRoundTripsToIdenticalTextAndValues) {
     const char* text = R"({"class": "TStreamForm", "name": "Form1",
       "properties": {"Min": 1, "Max": 50, "Position": 7, "Caption": "これで肝機能が", "Color": 8551243,
-                     "Font": {"Name": "ＭＳ Ｐゴシック", "Height": 14, "Style": ["fsBold"]}},
+                     "Font": {"Name": "ＭＳ Ｐゴシック", "Height": 14, "Style": ["stBold"]}},
       "components": [
         {"class": "TStreamWidget", "name": "Button1",
          "properties": {"Caption": "Go", "Visible": false, "OnClick": "ButtonClick",

@@ -10,7 +10,7 @@ std::vector<std::string>& StreamLog() {
 }
 
 const std::vector<std::string> StreamShapeNames{"ssCircle", "ssSquare", "ssTriangle"};
-const std::vector<std::string> StreamStyleNames{"fsBold", "fsItalic", "fsUnderline"};
+const std::vector<std::string> StreamStyleNames{"stBold", "stItalic", "stUnderline"};
 
 const TClassInfo& TStreamFont::StaticClass() {
     static const TClassInfo info = DescribeClass<TStreamFont>(

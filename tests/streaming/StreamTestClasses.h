@@ -12,7 +12,7 @@ std::vector<std::string>& StreamLog();
 
 enum TStreamShape { ssCircle, ssSquare, ssTriangle };
 extern const std::vector<std::string> StreamShapeNames;
-enum TStreamStyleBit : unsigned { fsBold = 1 << 0, fsItalic = 1 << 1, fsUnderline = 1 << 2 };
+enum TStreamStyle : unsigned { stBold = 1 << 0, stItalic = 1 << 1, stUnderline = 1 << 2 };
 extern const std::vector<std::string> StreamStyleNames;
 
 class TStreamFont : public TPersistent {
