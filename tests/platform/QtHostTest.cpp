@@ -164,6 +164,42 @@ TEST_F(QtHostTest, CloseIsReportedAndLeftToTheFramework) {
     EXPECT_TRUE(widget->isVisible());
 }
 
+TEST_F(QtHostTest, ClickOutsideAPopupAsksToCloseItAndSwallowsTheRelease) {
+    auto popup =
+        host->CreateWindow({WindowKind::Popup, "menu", Bounds(10, 10, 30, 30), window.get()});
+    QWidget* menu = static_cast<QtWindow*>(popup.get())->Widget();
+    const QPointF outside(50, 50);
+    QMouseEvent press(QEvent::MouseButtonPress, outside, menu->mapToGlobal(outside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, outside, menu->mapToGlobal(outside),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(menu, &press);
+    QApplication::sendEvent(menu, &release);
+
+    const auto events = Drain();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].Type, HostEvent::Kind::Close);
+    EXPECT_EQ(events[0].Window, popup.get());
+}
+
+TEST_F(QtHostTest, OldWindowHearsOfDeactivationBeforeTheNewOneOfActivation) {
+    auto other = host->CreateWindow({WindowKind::Dialog, "other", Bounds(0, 0, 10, 10), nullptr});
+    HostEvent activate;
+    activate.Type = HostEvent::Kind::Activate;
+    activate.Window = other.get();
+    HostEvent deactivate;
+    deactivate.Type = HostEvent::Kind::Deactivate;
+    deactivate.Window = window.get();
+    host->Enqueue(activate);
+    host->Enqueue(deactivate);
+
+    const auto events = Drain();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].Type, HostEvent::Kind::Deactivate);
+    EXPECT_EQ(events[0].Window, window.get());
+    EXPECT_EQ(events[1].Type, HostEvent::Kind::Activate);
+}
+
 TEST_F(QtHostTest, PresentedPixelsAreWhatTheWidgetPaints) {
     PixelBuffer surface(64, 48, ColorToPixel(clWhite));
     for (int y = 10; y < 20; ++y)

@@ -88,6 +88,17 @@ std::unique_ptr<IHostWindow> QtHost::CreateWindow(const WindowSpec& spec) {
     return window;
 }
 
+void QtHost::Enqueue(HostEvent event) {
+    // Qt activates the new window before it deactivates the old one; the framework hears it in
+    // the desktop's usual order, the old window first.
+    if (event.Type == HostEvent::Kind::Deactivate && !FEvents.empty() &&
+        FEvents.back().Type == HostEvent::Kind::Activate && FEvents.back().Window != event.Window) {
+        FEvents.insert(FEvents.end() - 1, std::move(event));
+        return;
+    }
+    FEvents.push_back(std::move(event));
+}
+
 void QtHost::Forget(QtWindow* window) {
     std::erase(FWindows, window);
     std::erase_if(FEvents, [window](const HostEvent& e) { return e.Window == window; });

@@ -45,7 +45,7 @@ public:
     bool WritePng(const std::string& path, const PixelBuffer& pixels) override;
 
     // Called by the windows.
-    void Enqueue(HostEvent event) { FEvents.push_back(std::move(event)); }
+    void Enqueue(HostEvent event);
     void Forget(QtWindow* window);
 
 private:

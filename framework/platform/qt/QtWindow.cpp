@@ -125,6 +125,7 @@ void QtSurfaceWidget::paintEvent(QPaintEvent* e) {
 void QtSurfaceWidget::mousePressEvent(QMouseEvent* e) {
     // A click outside a popup is how the user dismisses a menu.
     if (FKind == WindowKind::Popup && !rect().contains(e->position().toPoint())) {
+        FDismissing = true;
         Send(Event(HostEvent::Kind::Close));
         return;
     }
@@ -132,6 +133,9 @@ void QtSurfaceWidget::mousePressEvent(QMouseEvent* e) {
 }
 
 void QtSurfaceWidget::mouseReleaseEvent(QMouseEvent* e) {
+    // The release of the click that dismissed a popup belongs to no press the framework saw.
+    if (std::exchange(FDismissing, false))
+        return;
     SendMouse(HostEvent::Kind::MouseUp, e);
 }
 

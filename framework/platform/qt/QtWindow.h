@@ -49,7 +49,8 @@ private:
     QImage FImage;
     QRegion FStale; // the part of the image never presented since it was made
     bool FExposeSent = false;
-    QRect FKnownGeometry; // as last set or reported, so that only the user's changes are sent
+    bool FDismissing = false; // a press outside this popup asked to close it
+    QRect FKnownGeometry;     // as last set or reported, so that only the user's changes are sent
 };
 
 class QtWindow final : public IHostWindow {
