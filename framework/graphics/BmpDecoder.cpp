@@ -342,8 +342,7 @@ void ReadColorTable(TBmpContext& c) {
     const std::uint64_t entrySize = c.Core ? 3 : 4;
     const int bpp = c.Info.BitsPerPixel;
     const std::uint64_t fullCount = bpp <= 8 ? (1u << bpp) : 0;
-    const std::uint64_t declared = c.ColorsUsed != 0 ? c.ColorsUsed : fullCount;
-    if (declared * entrySize > c.File.size() - c.ColorTableStart) {
+    if (c.ColorsUsed * entrySize > c.File.size() - c.ColorTableStart) {
         Reject("colour table runs past the end of the file");
     }
     if (c.DataOffset < c.ColorTableStart) {
@@ -352,8 +351,10 @@ void ReadColorTable(TBmpContext& c) {
     if (bpp > 8) {
         return;
     }
-    // A table cut short by the pixel data is a short palette, as some OS/2 writers make.
-    const std::uint64_t room = (c.DataOffset - c.ColorTableStart) / entrySize;
+    // The table ends at the pixel data at the latest: some OS/2 writers store short tables so.
+    const std::uint64_t declared = c.ColorsUsed != 0 ? c.ColorsUsed : fullCount;
+    const std::uint64_t end = std::min<std::uint64_t>(c.DataOffset, c.File.size());
+    const std::uint64_t room = (end - c.ColorTableStart) / entrySize;
     const std::size_t count = static_cast<std::size_t>(std::min({declared, fullCount, room}));
     if (count == 0) {
         Reject("no colour table");
