@@ -176,10 +176,11 @@ struct TLineWalk {
           steps(std::max(std::llabs(dx), std::llabs(dy))),
           xMajor(std::llabs(dx) >= std::llabs(dy)) {}
 
-    // Rounds half up, so that a line and its mirror image share their pixels.
+    // i * minor / major rounded half up; the product of two 33-bit spans needs 128 bits.
     static std::int64_t Minor(std::int64_t i, std::int64_t major, std::int64_t minor) {
-        const std::int64_t num = 2 * i * std::llabs(minor) + std::llabs(major);
-        const std::int64_t v = num / (2 * std::llabs(major));
+        __extension__ using Wide = __int128;
+        const Wide num = Wide{2} * i * std::llabs(minor) + std::llabs(major);
+        const auto v = static_cast<std::int64_t>(num / (Wide{2} * std::llabs(major)));
         return minor < 0 ? -v : v;
     }
     std::int64_t X(std::int64_t i) const {

@@ -20,7 +20,9 @@ namespace platform {
 namespace {
 
 // Fonts need a Qt GUI application. When the program has none (tests, tools), one is made here
-// on the off-screen platform, so that no display is needed; it lives as long as the process.
+// on the off-screen platform, so that no display is needed. It is destroyed at exit, before
+// the engines that outlive it: Qt tolerates fonts released after the application, and only a
+// destroyed application releases the font configuration.
 void EnsureGuiApplication() {
     if (QCoreApplication::instance())
         return;
@@ -29,8 +31,7 @@ void EnsureGuiApplication() {
     static char platformOption[] = "-platform";
     static char platformName[] = "offscreen";
     static char* argv[] = {name, platformOption, platformName, nullptr};
-    static QGuiApplication* const application = new QGuiApplication(argc, argv);
-    (void)application;
+    static const std::unique_ptr<QGuiApplication> application(new QGuiApplication(argc, argv));
 }
 
 std::string KeyOf(const FontSpec& spec) {
