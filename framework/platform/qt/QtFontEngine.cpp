@@ -4,9 +4,9 @@
 
 #include "framework/platform/FontEngine.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -22,7 +22,8 @@ namespace {
 // Fonts need a Qt GUI application. When the program has none (tests, tools), one is made here
 // on the off-screen platform, so that no display is needed. It is destroyed at exit, before
 // the engines that outlive it: Qt tolerates fonts released after the application, and only a
-// destroyed application releases the font configuration.
+// destroyed application releases the font configuration. A widget application, so that the
+// desktop host can still start in a process that drew text first.
 void EnsureGuiApplication() {
     if (QCoreApplication::instance())
         return;
@@ -31,7 +32,7 @@ void EnsureGuiApplication() {
     static char platformOption[] = "-platform";
     static char platformName[] = "offscreen";
     static char* argv[] = {name, platformOption, platformName, nullptr};
-    static const std::unique_ptr<QGuiApplication> application(new QGuiApplication(argc, argv));
+    static const std::unique_ptr<QApplication> application(new QApplication(argc, argv));
 }
 
 std::string KeyOf(const FontSpec& spec) {
