@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <stdexcept>
 #include <utility>
 
@@ -139,7 +140,8 @@ void QtHost::WaitForEvent(std::int64_t timeoutMs) {
         timer.setSingleShot(true);
         timer.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer, &QTimer::timeout, [&expired] { expired = true; });
-        timer.start(std::chrono::milliseconds(timeoutMs));
+        // Qt's timers count in int milliseconds; a longer wait wakes early, which is harmless.
+        timer.start(static_cast<int>(std::min<std::int64_t>(timeoutMs, INT_MAX)));
     }
     while (FEvents.empty() && !FWoken && !expired)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
