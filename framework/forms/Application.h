@@ -56,8 +56,9 @@ public:
     void HandleMessage();
     // One message; false when nothing was pending.
     bool ProcessMessage();
-    // The idle work without waiting: the hover check and OnIdle.
-    void Idle();
+    // The idle work without waiting: the hover check, then OnIdle; false when an OnIdle handler
+    // asks to be called again before waiting.
+    bool Idle();
 
     // Inside a catch block: shows the exception in flight (OnException when assigned, else the
     // error box). One of a kind the framework does not know shows as an empty message.
@@ -75,13 +76,12 @@ private:
     // The hover check: CM_MOUSELEAVE to the control the mouse left, CM_MOUSEENTER to the one it
     // is over now (while the mouse is captured, only to the capturing control).
     void DoMouseIdle();
-    void UpdateCursor();
+    void Wait();
 
     std::string FTitle;
     std::unique_ptr<TBitmap> FIcon;
     TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;
-    bool FHandleCreated = false;
 };
 
 // The one application object, or null when there is none.

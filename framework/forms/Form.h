@@ -26,30 +26,26 @@ enum TPosition {
 };
 
 // BorderIcons, a set of these bits.
-enum TBorderIconBit : unsigned {
-    biSystemMenu = 1u << 0,
-    biMinimize = 1u << 1,
-    biMaximize = 1u << 2,
-    biHelp = 1u << 3,
-};
+inline constexpr unsigned biSystemMenu = 1u << 0;
+inline constexpr unsigned biMinimize = 1u << 1;
+inline constexpr unsigned biMaximize = 1u << 2;
+inline constexpr unsigned biHelp = 1u << 3;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TModalResult = int;
-enum : TModalResult {
-    mrNone = 0,
-    mrOk = 1,
-    mrCancel = 2,
-    mrAbort = 3,
-    mrRetry = 4,
-    mrIgnore = 5,
-    mrYes = 6,
-    mrNo = 7,
-    mrAll = 8,
-    mrNoToAll = 9,
-    mrYesToAll = 10,
-    mrClose = 11,
-};
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = 1;
+inline constexpr TModalResult mrCancel = 2;
+inline constexpr TModalResult mrAbort = 3;
+inline constexpr TModalResult mrRetry = 4;
+inline constexpr TModalResult mrIgnore = 5;
+inline constexpr TModalResult mrYes = 6;
+inline constexpr TModalResult mrNo = 7;
+inline constexpr TModalResult mrAll = 8;
+inline constexpr TModalResult mrNoToAll = 9;
+inline constexpr TModalResult mrYesToAll = 10;
+inline constexpr TModalResult mrClose = 11;
 
 using TCloseEvent = TClosure<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TClosure<TObject*, bool&>;
@@ -107,13 +103,11 @@ public:
     void DefocusControl(TWinControl* control, bool removing);
 
     void SetVisible(bool value) override;
-    void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const override;
     TPoint ClientOrigin() const override;
-    void SetClientSize(int width, int height) override;
     void GetChildren(const std::function<void(TComponent*)>& visit,
                      TComponent* root) const override;
-    // Fires OnCreate once the stored form has been read.
+    // Fires OnCreate once the stored form has been read; a form stored visible is shown.
     void Loaded() override;
 
     TNotifyEvent OnActivate;
@@ -141,15 +135,15 @@ protected:
     void CMActivate(TMessage& message);
     void CMDeactivate(TMessage& message);
     void CMDialogKey(TWMKey& message);
-    void CMTextChanged(TMessage& message);
     void CMRelease(TMessage& message);
     void CMIconChanged(TMessage& message);
 
 private:
     void ApplyPosition();
+    // The modal loop saw a result: OnCloseQuery and OnClose may still refuse.
+    void CloseModal();
     void ShowWindowNow();
     void HideWindowNow();
-    void FocusFirstControl();
     void ApplyIcon();
 
     std::unique_ptr<TControlCanvas> FCanvas;
@@ -160,7 +154,6 @@ private:
     bool FKeyPreview = false;
     bool FActive = false;
     bool FModal = false;
-    bool FCreated = false;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TModalResult FModalResult = mrNone;

@@ -19,68 +19,68 @@ class TPopupMenuBase;
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
 using TCursor = int;
-enum : TCursor {
-    crDefault = 0,
-    crNone = -1,
-    crArrow = -2,
-    crCross = -3,
-    crIBeam = -4,
-    crSizeNESW = -6,
-    crSizeNS = -7,
-    crSizeNWSE = -8,
-    crSizeWE = -9,
-    crUpArrow = -10,
-    crHourGlass = -11,
-    crDrag = -12,
-    crNoDrop = -13,
-    crHSplit = -14,
-    crVSplit = -15,
-    crMultiDrag = -16,
-    crSQLWait = -17,
-    crNo = -18,
-    crAppStart = -19,
-    crHelp = -20,
-    crHandPoint = -21,
-    crSizeAll = -22,
-    crSize = -22,
-};
+inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crNone = -1;
+inline constexpr TCursor crArrow = -2;
+inline constexpr TCursor crCross = -3;
+inline constexpr TCursor crIBeam = -4;
+inline constexpr TCursor crSizeNESW = -6;
+inline constexpr TCursor crSizeNS = -7;
+inline constexpr TCursor crSizeNWSE = -8;
+inline constexpr TCursor crSizeWE = -9;
+inline constexpr TCursor crUpArrow = -10;
+inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crDrag = -12;
+inline constexpr TCursor crNoDrop = -13;
+inline constexpr TCursor crHSplit = -14;
+inline constexpr TCursor crVSplit = -15;
+inline constexpr TCursor crMultiDrag = -16;
+inline constexpr TCursor crSQLWait = -17;
+inline constexpr TCursor crNo = -18;
+inline constexpr TCursor crAppStart = -19;
+inline constexpr TCursor crHelp = -20;
+inline constexpr TCursor crHandPoint = -21;
+inline constexpr TCursor crSizeAll = -22;
+inline constexpr TCursor crSize = -22;
 
 // ControlStyle: what the control is and how the framework treats it.
-enum TControlStyleBit : unsigned {
-    csAcceptsControls = 1u << 0,
-    csCaptureMouse = 1u << 1, // the mouse is captured while a button is held on the control
-    csDesignInteractive = 1u << 2,
-    csClickEvents = 1u << 3, // a left press and release make a Click
-    csFramed = 1u << 4,
-    csSetCaption = 1u << 5,
-    csOpaque = 1u << 6,       // Paint covers the whole client area: nothing is erased beneath it
-    csDoubleClicks = 1u << 7, // the second press of a double click arrives as WM_LBUTTONDBLCLK
-    csFixedWidth = 1u << 8,
-    csFixedHeight = 1u << 9,
-    csNoDesignVisible = 1u << 10,
-    csReplicatable = 1u << 11,
-    csNoStdEvents = 1u << 12,
-    csDisplayDragImage = 1u << 13,
-    csReflector = 1u << 14,
-    csActionClient = 1u << 15,
-    csMenuEvents = 1u << 16,
-    csParentBackground = 1u << 17,
-};
+inline constexpr unsigned csAcceptsControls = 1u << 0;
+// The mouse is captured while a button is held on the control.
+inline constexpr unsigned csCaptureMouse = 1u << 1;
+inline constexpr unsigned csDesignInteractive = 1u << 2;
+// A left press and release make a Click.
+inline constexpr unsigned csClickEvents = 1u << 3;
+inline constexpr unsigned csFramed = 1u << 4;
+inline constexpr unsigned csSetCaption = 1u << 5;
+// Paint covers the whole client area: nothing is erased beneath it.
+inline constexpr unsigned csOpaque = 1u << 6;
+// The second press of a double click arrives as WM_LBUTTONDBLCLK.
+inline constexpr unsigned csDoubleClicks = 1u << 7;
+inline constexpr unsigned csFixedWidth = 1u << 8;
+inline constexpr unsigned csFixedHeight = 1u << 9;
+inline constexpr unsigned csNoDesignVisible = 1u << 10;
+inline constexpr unsigned csReplicatable = 1u << 11;
+inline constexpr unsigned csNoStdEvents = 1u << 12;
+inline constexpr unsigned csDisplayDragImage = 1u << 13;
+inline constexpr unsigned csReflector = 1u << 14;
+inline constexpr unsigned csActionClient = 1u << 15;
+inline constexpr unsigned csMenuEvents = 1u << 16;
+inline constexpr unsigned csParentBackground = 1u << 17;
 
 // ControlState: transient state.
-enum TControlStateBit : unsigned {
-    csLButtonDown = 1u << 0, // the left button went down (or double-clicked) on the control
-    csClicked = 1u << 1,     // a left press that may become a Click
-    csPalette = 1u << 2,
-    csReadingState = 1u << 3,
-    csAlignmentNeeded = 1u << 4,
-    csFocusing = 1u << 5,
-    csCreating = 1u << 6,
-    csPaintCopy = 1u << 7,
-    csCustomPaint = 1u << 8,
-    csDestroyingHandle = 1u << 9,
-    csDocking = 1u << 10,
-};
+// The left button went down (or double-clicked) on the control.
+inline constexpr unsigned csLButtonDown = 1u << 0;
+// A left press that may become a Click.
+inline constexpr unsigned csClicked = 1u << 1;
+inline constexpr unsigned csPalette = 1u << 2;
+inline constexpr unsigned csReadingState = 1u << 3;
+inline constexpr unsigned csAlignmentNeeded = 1u << 4;
+inline constexpr unsigned csFocusing = 1u << 5;
+inline constexpr unsigned csCreating = 1u << 6;
+inline constexpr unsigned csPaintCopy = 1u << 7;
+inline constexpr unsigned csCustomPaint = 1u << 8;
+inline constexpr unsigned csDestroyingHandle = 1u << 9;
+inline constexpr unsigned csDocking = 1u << 10;
 
 using TMouseWheelEvent = TClosure<TObject*, TShiftState, int, TPoint, bool&>;
 
@@ -212,7 +212,6 @@ public:
     // --- stored forms
     void SetParentComponent(TComponent* parent) override;
     TComponent* GetParentComponent() const override;
-    void Loaded() override;
 
     // --- events
     TNotifyEvent OnClick;
@@ -294,7 +293,6 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TPopupMenuBase* FPopupMenu = nullptr;
-    bool FAdoptingParentFont = false;
 };
 
 // The shift state of a mouse message's MK_* flags, plus Alt from the key state.

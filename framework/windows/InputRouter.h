@@ -8,3 +8,6 @@
 // Handles one host event. Mouse and key events for a window that is disabled (for example
 // behind a modal form) are dropped.
 void RouteHostEvent(const platform::HostEvent& event);
+
+// Shows the cursor for the control now under the pointer (after a cursor changed).
+void RefreshCursor();

@@ -46,13 +46,18 @@ bool IsWindowEnabled(HWND window);
 bool IsWindowVisible(HWND window);
 // Returns whether the window was disabled before.
 bool EnableWindow(HWND window, bool enable);
-enum : int { SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOW = 5, SW_SHOWNA = 8 };
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOW = 5;
+inline constexpr int SW_SHOWNA = 8;
 bool ShowWindow(HWND window, int command);
 HWND GetParent(HWND window);
 HWND GetActiveWindow();
 HWND SetActiveWindow(HWND window);
 HWND WindowFromPoint(TPoint screen);
-enum : int { GWL_EXSTYLE = -20, GWL_STYLE = -16, GWL_ID = -12 };
+inline constexpr int GWL_EXSTYLE = -20;
+inline constexpr int GWL_STYLE = -16;
+inline constexpr int GWL_ID = -12;
 std::uint32_t GetWindowLong(HWND window, int index);
 // Returns the previous value. Changing the style repaints nothing by itself.
 std::uint32_t SetWindowLong(HWND window, int index, std::uint32_t value);

@@ -89,7 +89,6 @@ public:
     void Update() override;
     void Repaint() override;
     void WndProc(TMessage& message) override;
-    void DefaultHandler(TMessage& message) override;
     void GetChildren(const std::function<void(TComponent*)>& visit,
                      TComponent* root) const override;
     void Loaded() override;
@@ -138,30 +137,28 @@ protected:
     void WMPaint(TWMPaint& message);
     void WMEraseBkgnd(TWMEraseBkgnd& message);
     void WMSetFocus(TWMSetFocus& message);
-    void WMKillFocus(TWMKillFocus& message);
     void WMKeyDown(TWMKey& message);
     void WMKeyUp(TWMKey& message);
     void WMChar(TWMKey& message);
     void WMSysKeyDown(TWMKey& message);
     void WMSysKeyUp(TWMKey& message);
     void CNKeyDown(TWMKey& message);
-    void CNKeyUp(TWMKey& message);
     void CNChar(TWMKey& message);
     void CNSysChar(TWMKey& message);
     void WMDrawItem(TWMDrawItem& message);
     void WMMeasureItem(TWMMeasureItem& message);
     void WMCommand(TWMCommand& message);
-    void WMHScroll(TMessage& message);
-    void WMVScroll(TMessage& message);
+    // WM_HSCROLL and WM_VSCROLL from a child scroll bar go back to it.
+    void WMScroll(TMessage& message);
     void WMSize(TWMSize& message);
+    void WMMove(TMessage& message);
     void CMEnabledChanged(TMessage& message);
     void CMVisibleChanged(TMessage& message);
     void CMColorChanged(TMessage& message);
     void CMFontChanged(TMessage& message);
     void CMShowHintChanged(TMessage& message);
-    void CMDialogKey(TMessage& message);
-    void CMDialogChar(TMessage& message);
-    void CMFocusChanged(TMessage& message);
+    // CM_DIALOGKEY, CM_DIALOGCHAR and CM_FOCUSCHANGED go to every child until one takes them.
+    void CMBroadcast(TMessage& message);
     void CMEnter(TMessage& message);
     void CMExit(TMessage& message);
     void CMRecreateWnd(TMessage& message);
@@ -173,12 +170,15 @@ protected:
 
 private:
     friend class TControl;
+    friend class TControlCanvas;
     friend class TWindow;
-    void BrushChanged(TObject* sender);
-    void WindowDestroyed();
     void RemoveFocus(bool removing);
-    void UpdateBrush();
+    // Moves child to position order in the z-order.
+    void SetChildOrder(TControl* child, int order);
+    // The position among the parent window's children that child's window takes.
     int WindowIndexOf(const TWinControl* child) const;
+    // A mouse message over (or captured by) a graphic child goes to it; true if one took it.
+    bool RouteToGraphicChild(TMessage& message);
 
     HWND FHandle = nullptr;
     std::vector<TControl*> FControls;   // z-order, bottom first

@@ -105,7 +105,10 @@ public:
     // --- painting
     // Adds rect (client coordinates; null: the whole client area) to the update area.
     void Invalidate(const TRect* rect, bool erase);
-    void Validate() { FUpdate = {}, FErase = false; }
+    void Validate() {
+        FUpdate = {};
+        FErase = false;
+    }
     TRect UpdateRect() const { return FUpdate; }
     bool NeedsPaint() const { return !FUpdate.IsEmpty(); }
     // Paints the pending update area of this window and then of its children.
@@ -123,8 +126,7 @@ public:
     void HostResized(int clientWidth, int clientHeight);
 
 private:
-    void CreateHostWindow(const TCreateParams& params);
-    void BindDC();
+    void CreateHostWindow();
     void PaintSelf();
     void PaintBorder();
     void InvalidateChildrenIn(const TRect& clientRect);

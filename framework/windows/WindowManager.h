@@ -21,7 +21,7 @@ public:
     void Register(HWND window);
     void Unregister(HWND window);
     bool IsWindow(HWND window) const { return window && FWindows.count(window) != 0; }
-    // Visible top-level windows, most recently activated last.
+    // Top-level windows in z-order: the most recently activated last.
     const std::vector<HWND>& TopLevels() const { return FTopLevels; }
     void AddTopLevel(HWND window);
     void RemoveTopLevel(HWND window);
@@ -51,6 +51,9 @@ public:
 
     // --- posted messages
     void Post(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+    // A key or character message: first offered as CN_* (the dialog keys), then, unless that
+    // took it, delivered. True when the CN_* message took it.
+    bool DispatchKey(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
     bool HasPosted() const { return !FPosted.empty(); }
     // Delivers the oldest posted message; false when there was none.
     bool DispatchPosted();
@@ -70,6 +73,11 @@ public:
     void PaintAll();
     // Presents what was drawn on every surface since the last flush.
     void FlushAll();
+
+    // --- cursor
+    // A cursor for every window (the screen's), or crDefault to let each control's show.
+    int ScreenCursor() const { return FScreenCursor; }
+    void SetScreenCursor(int cursor) { FScreenCursor = cursor; }
 
     // --- keys
     std::array<BYTE, 256>& KeyState() { return FKeys; }
@@ -114,6 +122,7 @@ private:
     std::uint64_t FTimerSerial = 0;
     UINT_PTR FNextTimerId = 1;
     std::array<BYTE, 256> FKeys{};
+    int FScreenCursor = 0;
 };
 
 TWindowManager& WindowManager();

@@ -1,0 +1,168 @@
+#include "framework/forms/Application.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/forms/Screen.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/platform/DesktopHost.h"
+#include "framework/platform/Host.h"
+#include "framework/windows/InputRouter.h"
+#include "framework/windows/Win32Api.h"
+#include "framework/windows/WindowManager.h"
+
+TApplication* Application = nullptr;
+
+const TClassInfo& TApplication::StaticClass() {
+    static const TClassInfo info = DescribeClass<TApplication>(
+        "TApplication", &TComponent::StaticClass(), [](TClassBuilder<TApplication>&) {});
+    return info;
+}
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+    if (!Application)
+        Application = this;
+    new TScreen(this);
+    WindowManager().OnException = [this] {
+        HandleException(this);
+    };
+}
+
+TApplication::~TApplication() {
+    MarkDestroying();
+    // The forms go first, the screen they register with last; then nothing may be left behind
+    // for the next application object.
+    while (ComponentCount() > 0)
+        delete Components(ComponentCount() - 1);
+    WindowManager().Reset();
+    WindowManager().OnException = nullptr;
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    if (!platform::HasHost())
+        platform::InstallHost(platform::CreateDesktopHost());
+}
+
+void TApplication::SetIcon(const TBitmap* icon) {
+    if (!FIcon)
+        FIcon = std::make_unique<TBitmap>();
+    FIcon->Assign(icon);
+    if (Screen)
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            Screen->Forms(i)->Perform(CM_ICONCHANGED);
+}
+
+// --- the loop
+
+void TApplication::Run() {
+    if (FMainForm)
+        FMainForm->Show();
+    while (!FTerminated)
+        HandleMessage();
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+    if (platform::HasHost())
+        platform::Host().Wake();
+}
+
+bool TApplication::ProcessMessage() {
+    TWindowManager& wm = WindowManager();
+    bool handled = true;
+    try {
+        if (wm.DispatchPosted()) {
+        } else if (auto event = platform::HasHost() ? platform::Host().PollEvent() : std::nullopt) {
+            RouteHostEvent(*event);
+        } else if (wm.PaintPending()) {
+            wm.PaintAll();
+        } else if (!wm.DispatchDueTimer()) {
+            handled = false;
+        }
+    } catch (...) {
+        HandleException(this);
+    }
+    wm.FlushAll();
+    return handled;
+}
+
+void TApplication::ProcessMessages() {
+    while (ProcessMessage()) {
+    }
+}
+
+void TApplication::HandleMessage() {
+    if (ProcessMessage())
+        return;
+    if (Idle() && !FTerminated)
+        Wait();
+}
+
+bool TApplication::Idle() {
+    bool done = true;
+    try {
+        DoMouseIdle();
+        OnIdle(this, done);
+    } catch (...) {
+        HandleException(this);
+    }
+    WindowManager().FlushAll();
+    return done;
+}
+
+void TApplication::Wait() {
+    TWindowManager& wm = WindowManager();
+    // The idle work may have left something to do; only an empty queue waits.
+    if (wm.HasPosted() || wm.PaintPending() || !platform::HasHost())
+        return;
+    const std::int64_t timeout = wm.TimeToNextTimer();
+    if (timeout != 0)
+        platform::Host().WaitForEvent(timeout);
+}
+
+void TApplication::DoMouseIdle() {
+    TPoint cursor;
+    if (!GetCursorPos(&cursor))
+        return;
+    TControl* control = FindDragTarget(cursor, true);
+    if (control && control->IsDesigning())
+        control = nullptr;
+    TWindowManager& wm = WindowManager();
+    TControl* previous = wm.MouseControl();
+    if (control == previous)
+        return;
+    // While the mouse is captured only the capturing control hears of entering and leaving.
+    TControl* capture = GetCaptureControl();
+    auto told = [capture](TControl* c) {
+        return c && (!capture || c == capture);
+    };
+    wm.SetMouseControl(control);
+    if (told(previous))
+        previous->Perform(CM_MOUSELEAVE);
+    if (told(control) && wm.MouseControl() == control)
+        control->Perform(CM_MOUSEENTER);
+}
+
+// --- errors
+
+void TApplication::HandleException(TObject* sender) {
+    try {
+        throw;
+    } catch (const Exception& e) {
+        if (OnException)
+            OnException(sender, e);
+        else
+            ShowException(e);
+    } catch (...) {
+        const Exception unknown("");
+        if (OnException)
+            OnException(sender, unknown);
+        else
+            ShowException(unknown);
+    }
+}
+
+void TApplication::ShowException(const Exception& e) {
+    if (platform::HasHost())
+        platform::Host().MessageBox(FTitle, e.Message(), platform::MessageBoxKind::Error);
+}

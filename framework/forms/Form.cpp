@@ -1,0 +1,529 @@
+#include "framework/forms/Form.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Screen.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/windows/ControlCanvas.h"
+#include "framework/windows/Win32Api.h"
+#include "framework/windows/Window.h"
+#include "framework/windows/WindowManager.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+const std::vector<std::string> BorderStyleNames{"bsNone",   "bsSingle",     "bsSizeable",
+                                                "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+const std::vector<std::string> PositionNames{
+    "poDesigned",     "poDefault",       "poDefaultPosOnly", "poDefaultSizeOnly",
+    "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
+const std::vector<std::string> BorderIconNames{"biSystemMenu", "biMinimize", "biMaximize",
+                                               "biHelp"};
+
+// Runs the message loop's undo steps of a modal show, however the loop ends.
+class TModalScope {
+public:
+    TModalScope(TCustomForm& form, bool& modal) : FModal(modal) {
+        FModal = true;
+        FPreviousActive = WindowManager().ActiveWindow();
+        HWND own = form.Handle();
+        for (HWND top : WindowManager().TopLevels())
+            if (top != own && top->Control() && top->Visible() && top->Enabled()) {
+                top->SetEnabled(false);
+                FDisabled.push_back(top);
+            }
+        FHost = own->HostWindow();
+        if (FHost)
+            FHost->SetModal(true);
+        FOwn = own;
+    }
+    ~TModalScope() {
+        for (HWND top : FDisabled)
+            if (WindowManager().IsWindow(top))
+                top->SetEnabled(true);
+        if (WindowManager().IsWindow(FOwn) && FHost)
+            FHost->SetModal(false);
+        FModal = false;
+        if (WindowManager().IsWindow(FPreviousActive) && FPreviousActive->Visible())
+            WindowManager().SetActiveWindow(FPreviousActive);
+    }
+    TModalScope(const TModalScope&) = delete;
+    TModalScope& operator=(const TModalScope&) = delete;
+
+private:
+    bool& FModal;
+    HWND FPreviousActive = nullptr;
+    HWND FOwn = nullptr;
+    platform::IHostWindow* FHost = nullptr;
+    std::vector<HWND> FDisabled;
+};
+
+} // namespace
+
+const TClassInfo& TCustomForm::StaticClass() {
+    static const TClassInfo info =
+        DescribeClass<TCustomForm>("TCustomForm", &TWinControl::StaticClass(), [](auto& c) {
+            c.Component("ActiveControl", &TCustomForm::ActiveControl,
+                        &TCustomForm::SetActiveControl);
+            c.Set("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons,
+                  biSystemMenu | biMinimize | biMaximize, BorderIconNames);
+            c.Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
+                   TFormBorderStyle::bsSizeable, BorderStyleNames);
+            c.Int("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight);
+            c.Int("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth);
+            c.Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false);
+            c.Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned,
+                   PositionNames);
+            c.Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true);
+            c.Bool("Visible", &TCustomForm::Visible, &TCustomForm::SetVisible, false);
+            c.Event("OnActivate", &TCustomForm::OnActivate);
+            c.Event("OnClose", &TCustomForm::OnClose);
+            c.Event("OnCloseQuery", &TCustomForm::OnCloseQuery);
+            c.Event("OnCreate", &TCustomForm::OnCreate);
+            c.Event("OnDeactivate", &TCustomForm::OnDeactivate);
+            c.Event("OnHide", &TCustomForm::OnHide);
+            c.Event("OnPaint", &TCustomForm::OnPaint);
+            c.Event("OnShow", &TCustomForm::OnShow);
+        });
+    return info;
+}
+
+const TClassInfo& TForm::StaticClass() {
+    static const TClassInfo info =
+        DescribeClass<TForm>("TForm", &TCustomForm::StaticClass(), [](TClassBuilder<TForm>&) {});
+    return info;
+}
+
+const TMessageMap& TCustomForm::StaticMessageMap() {
+    static const TMessageMap map(&TWinControl::StaticMessageMap(),
+                                 {
+                                     MessageHandler<WM_CLOSE, &TCustomForm::WMClose>(),
+                                     MessageHandler<WM_ACTIVATE, &TCustomForm::WMActivate>(),
+                                     MessageHandler<CM_DIALOGKEY, &TCustomForm::CMDialogKey>(),
+                                     MessageHandler<CM_RELEASE, &TCustomForm::CMRelease>(),
+                                     MessageHandler<CM_ICONCHANGED, &TCustomForm::CMIconChanged>(),
+                                 });
+    return map;
+}
+
+// --- life
+
+TCustomForm::TCustomForm(TComponent* owner)
+    : TWinControl(owner), FCanvas(std::make_unique<TControlCanvas>(this)) {
+    FVisible = false;
+    FControlStyle =
+        csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
+    FColor = clBtnFace;
+    FParentColor = false;
+    FParentFont = false;
+    FWidth = 320;
+    FHeight = 240;
+    Brush()->SetColor(FColor);
+    if (Screen)
+        Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+    MarkDestroying();
+    if (Screen)
+        Screen->RemoveForm(this);
+    if (Application && Application->FMainForm == this)
+        Application->FMainForm = nullptr;
+}
+
+// --- window
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.Style &= ~(WS_CHILD | WS_VISIBLE);
+    switch (FBorderStyle) {
+    case TFormBorderStyle::bsNone:
+        params.Style |= WS_POPUP;
+        break;
+    case TFormBorderStyle::bsSingle:
+    case TFormBorderStyle::bsToolWindow:
+        params.Style |= WS_CAPTION | WS_SYSMENU | WS_BORDER;
+        break;
+    case TFormBorderStyle::bsSizeable:
+    case TFormBorderStyle::bsSizeToolWin:
+        params.Style |= WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+        break;
+    case TFormBorderStyle::bsDialog:
+        params.Style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
+        params.ExStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    }
+    if (FBorderStyle == TFormBorderStyle::bsSizeable ||
+        FBorderStyle == TFormBorderStyle::bsSingle) {
+        if (FBorderIcons & biMinimize)
+            params.Style |= WS_MINIMIZEBOX;
+        if (FBorderIcons & biMaximize)
+            params.Style |= WS_MAXIMIZEBOX;
+    }
+    TCustomForm* main = Application ? Application->MainForm() : nullptr;
+    if (main && main != this && main->HandleAllocated())
+        params.WndParent = main->Handle();
+}
+
+void TCustomForm::CreateWnd() {
+    TWinControl::CreateWnd();
+    ApplyIcon();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle value) {
+    if (value == FBorderStyle)
+        return;
+    FBorderStyle = value;
+    RecreateWnd();
+}
+
+TRect TCustomForm::ClientRect() const {
+    if (!HandleAllocated() && !IsDestroying())
+        const_cast<TCustomForm*>(this)->HandleNeeded();
+    return TWinControl::ClientRect();
+}
+
+TPoint TCustomForm::ClientOrigin() const {
+    if (!HandleAllocated() && !IsDestroying())
+        const_cast<TCustomForm*>(this)->HandleNeeded();
+    return TWinControl::ClientOrigin();
+}
+
+TCanvas* TCustomForm::Canvas() const {
+    if (!FCanvas->Painting())
+        FCanvas->Bind();
+    return FCanvas.get();
+}
+
+void TCustomForm::PaintWindow(HDC dc) {
+    FCanvas->PaintOn(dc, [this] { Paint(); });
+}
+
+void TCustomForm::Paint() {
+    OnPaint(this);
+}
+
+void TCustomForm::ApplyIcon() {
+    const TBitmap* icon = Application ? Application->Icon() : nullptr;
+    if (!icon || icon->Empty() || !HandleAllocated())
+        return;
+    if (platform::IHostWindow* host = Handle()->HostWindow())
+        host->SetIcon(icon->Pixels());
+}
+
+void TCustomForm::CMIconChanged(TMessage&) {
+    ApplyIcon();
+}
+
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& visit,
+                              TComponent* root) const {
+    TComponent::GetChildren(visit, root);
+    TWinControl::GetChildren(visit, root);
+}
+
+void TCustomForm::Loaded() {
+    TWinControl::Loaded();
+    OnCreate(this);
+    if (FVisible)
+        ShowWindowNow();
+}
+
+// --- showing
+
+void TCustomForm::SetVisible(bool value) {
+    const bool shown = HandleAllocated() && Handle()->Visible();
+    if (value == FVisible && value == shown)
+        return;
+    FVisible = value;
+    if (IsLoading())
+        return;
+    if (value)
+        ShowWindowNow();
+    else
+        HideWindowNow();
+}
+
+void TCustomForm::ApplyPosition() {
+    TRect area = platform::HasHost() ? platform::Host().ScreenRect() : TRect{};
+    switch (FPosition) {
+    case poScreenCenter:
+    case poDesktopCenter:
+        break;
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+        auto* other =
+            FPosition == poOwnerFormCenter ? dynamic_cast<TCustomForm*>(Owner()) : nullptr;
+        if (!other && Application)
+            other = Application->MainForm();
+        if (other && other != this && other->Visible())
+            area = other->BoundsRect();
+        break;
+    }
+    default:
+        return;
+    }
+    SetBounds(area.Left + (area.Width() - FWidth) / 2, area.Top + (area.Height() - FHeight) / 2,
+              FWidth, FHeight);
+}
+
+void TCustomForm::ShowWindowNow() {
+    HWND window = Handle();
+    ApplyPosition();
+    DoShow();
+    window->SetVisible(true);
+    if (platform::IHostWindow* host = window->HostWindow())
+        host->Activate();
+    if (window->Enabled())
+        WindowManager().SetActiveWindow(window);
+}
+
+void TCustomForm::HideWindowNow() {
+    if (!HandleAllocated())
+        return;
+    HWND window = Handle();
+    if (!window->Visible())
+        return;
+    DoHide();
+    window->SetVisible(false);
+    if (WindowManager().ActiveWindow() != window)
+        return;
+    // The window behind it becomes the active one.
+    WindowManager().SetActiveWindow(nullptr);
+    const auto& tops = WindowManager().TopLevels();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it)
+        if ((*it)->Control() && (*it)->Visible() && (*it)->Enabled()) {
+            WindowManager().SetActiveWindow(*it);
+            break;
+        }
+}
+
+void TCustomForm::DoShow() {
+    OnShow(this);
+}
+void TCustomForm::DoHide() {
+    OnHide(this);
+}
+
+// --- activation and focus
+
+void TCustomForm::WMActivate(TMessage& message) {
+    if (message.WParam == 0) {
+        FActive = false;
+        Deactivate();
+        return;
+    }
+    FActive = true;
+    if (Screen)
+        Screen->SetActiveForm(this);
+    if (!FActiveControl)
+        FActiveControl = FindNextControl(nullptr, true, true, false);
+    const bool toControl = FActiveControl && FActiveControl->CanFocus();
+    ::SetFocus(toControl ? FActiveControl->Handle() : Handle());
+    Activate();
+}
+
+void TCustomForm::Activate() {
+    OnActivate(this);
+}
+void TCustomForm::Deactivate() {
+    OnDeactivate(this);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+    if (control == FActiveControl)
+        return;
+    if (control && (control == this || GetParentForm(control) != this))
+        return;
+    if (IsLoading() || !control) {
+        FActiveControl = control;
+        return;
+    }
+    if (!control->CanFocus())
+        return;
+    FActiveControl = control;
+    if (FActive)
+        ::SetFocus(control->Handle());
+}
+
+void TCustomForm::FocusControl(TWinControl* control) {
+    SetActiveControl(control);
+    if (FActive && control == FActiveControl && control->CanFocus() && !control->Focused())
+        ::SetFocus(control->Handle());
+}
+
+void TCustomForm::SetFocusedControl(TWinControl* control) {
+    FActiveControl = control == this ? nullptr : control;
+    if (Screen)
+        Screen->SetActiveControl(control);
+    if (control->ControlState() & csFocusing)
+        return;
+    control->SetControlState(control->ControlState() | csFocusing);
+    // A handler that moves the focus elsewhere ends this round: the new focus has its own.
+    auto stillFocused = [control] {
+        return control->Focused();
+    };
+    if (!FFocusedControl)
+        FFocusedControl = this;
+    while (FFocusedControl && FFocusedControl != control &&
+           !FFocusedControl->ContainsControl(control)) {
+        TWinControl* leaving = FFocusedControl;
+        FFocusedControl = FFocusedControl->Parent();
+        leaving->Perform(CM_EXIT);
+        if (!stillFocused())
+            break;
+    }
+    while (stillFocused() && FFocusedControl != control) {
+        TWinControl* entering = control;
+        while (entering->Parent() != FFocusedControl)
+            entering = entering->Parent();
+        FFocusedControl = entering;
+        entering->Perform(CM_ENTER);
+    }
+    if (stillFocused())
+        Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
+    control->SetControlState(control->ControlState() & ~csFocusing);
+}
+
+void TCustomForm::DefocusControl(TWinControl* control, bool removing) {
+    if (IsDestroying())
+        return;
+    if (removing && FFocusedControl && control->ContainsControl(FFocusedControl))
+        FFocusedControl = control->Parent();
+    if (FActiveControl && control->ContainsControl(FActiveControl)) {
+        FActiveControl = nullptr;
+        HWND focus = GetFocus();
+        if (FActive && HandleAllocated() && focus && FindControl(focus) &&
+            control->ContainsControl(FindControl(focus)))
+            ::SetFocus(Handle());
+    }
+}
+
+// --- keys
+
+void TCustomForm::CMDialogKey(TWMKey& message) {
+    if (GetKeyState(VK_MENU) >= 0) {
+        if (message.CharCode == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+            SelectNext(FActiveControl, GetKeyState(VK_SHIFT) >= 0, true);
+            message.Result = 1;
+            return;
+        }
+        const bool arrow = message.CharCode >= VK_LEFT && message.CharCode <= VK_DOWN;
+        if (arrow && FActiveControl && FActiveControl->Parent()) {
+            FActiveControl->Parent()->SelectNext(
+                FActiveControl, message.CharCode == VK_RIGHT || message.CharCode == VK_DOWN, false);
+            message.Result = 1;
+            return;
+        }
+    }
+    DispatchInherited(TWinControl::StaticMessageMap(), message.Message);
+}
+
+// --- closing
+
+bool TCustomForm::CloseQuery() {
+    bool canClose = true;
+    OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& action) {
+    OnClose(this, action);
+}
+
+void TCustomForm::Close() {
+    if (FModal) {
+        if (FModalResult == mrNone)
+            FModalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    if (Application && Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    if (action == caFree)
+        Release();
+    else
+        Hide();
+}
+
+void TCustomForm::WMClose(TMessage&) {
+    Close();
+}
+
+void TCustomForm::Release() {
+    if (HandleAllocated())
+        PostMessage(Handle(), CM_RELEASE, 0, 0);
+}
+
+void TCustomForm::CMRelease(TMessage&) {
+    delete this;
+}
+
+TModalResult TCustomForm::ShowModal() {
+    if (FVisible || !FEnabled || FModal)
+        throw Exception("Cannot make a visible window modal");
+    if (HWND capture = GetCapture())
+        SendMessage(capture, WM_CANCELMODE, 0, 0);
+    ReleaseCapture();
+    TModalResult result = mrNone;
+    {
+        TModalScope scope(*this, FModal);
+        FModalResult = mrNone;
+        Show();
+        while (FModalResult == mrNone) {
+            Application->HandleMessage();
+            if (Application->Terminated())
+                FModalResult = mrCancel;
+            else if (FModalResult != mrNone)
+                CloseModal();
+        }
+        result = FModalResult;
+        Hide();
+    }
+    return result;
+}
+
+void TCustomForm::CloseModal() {
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    if (action == caNone)
+        FModalResult = mrNone;
+    else if (action == caFree)
+        Release();
+}
+
+// --- helpers
+
+TCustomForm* GetParentForm(const TControl* control) {
+    if (!control)
+        return nullptr;
+    while (control->Parent())
+        control = control->Parent();
+    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+}
+
+bool IsAccel(unsigned short charCode, const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&')
+            continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        const auto hot = static_cast<unsigned char>(caption[i + 1]);
+        return charCode < 0x80 && hot < 0x80 &&
+               std::toupper(hot) == std::toupper(static_cast<unsigned char>(charCode));
+    }
+    return false;
+}

@@ -1,0 +1,605 @@
+#include "framework/windows/Control.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/Font.h"
+#include "framework/windows/Win32Api.h"
+#include "framework/windows/WinControl.h"
+#include "framework/windows/Window.h"
+#include "framework/windows/WindowManager.h"
+
+#include <algorithm>
+
+namespace {
+
+const std::vector<std::string> AlignNames{"alNone",  "alTop",    "alBottom", "alLeft",
+                                          "alRight", "alClient", "alCustom"};
+
+} // namespace
+
+// --- class information
+
+const TClassInfo& TPopupMenuBase::StaticClass() {
+    static const TClassInfo info = DescribeClass<TPopupMenuBase>(
+        "TPopupMenuBase", &TComponent::StaticClass(), [](TClassBuilder<TPopupMenuBase>&) {});
+    return info;
+}
+
+const TClassInfo& TControl::StaticClass() {
+    static const TClassInfo info =
+        DescribeClass<TControl>("TControl", &TComponent::StaticClass(), [](auto& c) {
+            c.Int("Left", &TControl::Left, &TControl::SetLeft, 0);
+            c.Int("Top", &TControl::Top, &TControl::SetTop, 0);
+            c.Int("Width", &TControl::Width, &TControl::SetWidth);
+            c.Int("Height", &TControl::Height, &TControl::SetHeight);
+            c.Enum("Align", &TControl::Align, &TControl::SetAlign, alNone, AlignNames);
+            c.String("Caption", &TControl::Caption, &TControl::SetCaption, "");
+            c.Color("Color", &TControl::Color, &TControl::SetColor, clWindow).IsStored =
+                [](const TObject& o) {
+                    return !static_cast<const TControl&>(o).ParentColor();
+                };
+            c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault);
+            c.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
+            c.Object("Font", &TControl::Font).IsStored = [](const TObject& o) {
+                return !static_cast<const TControl&>(o).ParentFont();
+            };
+            c.String("Hint", &TControl::Hint, &TControl::SetHint, "");
+            c.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
+            c.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
+            c.Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true);
+            c.Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+            c.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false);
+            c.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
+            c.Event("OnClick", &TControl::OnClick);
+            c.Event("OnDblClick", &TControl::OnDblClick);
+            c.Event("OnMouseDown", &TControl::OnMouseDown);
+            c.Event("OnMouseMove", &TControl::OnMouseMove);
+            c.Event("OnMouseUp", &TControl::OnMouseUp);
+        });
+    return info;
+}
+
+const TMessageMap& TControl::StaticMessageMap() {
+    static const TMessageMap map(
+        nullptr, {
+                     MessageHandler<WM_MOUSEMOVE, &TControl::WMMouseMove>(),
+                     MessageHandler<WM_LBUTTONDOWN, &TControl::WMLButtonDown>(),
+                     MessageHandler<WM_LBUTTONUP, &TControl::WMLButtonUp>(),
+                     MessageHandler<WM_LBUTTONDBLCLK, &TControl::WMLButtonDblClk>(),
+                     MessageHandler<WM_RBUTTONDOWN, &TControl::WMRButtonDown>(),
+                     MessageHandler<WM_RBUTTONUP, &TControl::WMRButtonUp>(),
+                     MessageHandler<WM_RBUTTONDBLCLK, &TControl::WMRButtonDblClk>(),
+                     MessageHandler<WM_MBUTTONDOWN, &TControl::WMMButtonDown>(),
+                     MessageHandler<WM_MBUTTONUP, &TControl::WMMButtonUp>(),
+                     MessageHandler<WM_MBUTTONDBLCLK, &TControl::WMMButtonDblClk>(),
+                     MessageHandler<WM_MOUSEWHEEL, &TControl::WMMouseWheel>(),
+                     MessageHandler<WM_CONTEXTMENU, &TControl::WMContextMenu>(),
+                     MessageHandler<WM_CANCELMODE, &TControl::WMCancelMode>(),
+                     MessageHandler<CM_ENABLEDCHANGED, &TControl::CMEnabledChanged>(),
+                     MessageHandler<CM_VISIBLECHANGED, &TControl::CMVisibleChanged>(),
+                     MessageHandler<CM_COLORCHANGED, &TControl::CMColorChanged>(),
+                     MessageHandler<CM_FONTCHANGED, &TControl::CMFontChanged>(),
+                     MessageHandler<CM_TEXTCHANGED, &TControl::CMTextChanged>(),
+                     MessageHandler<CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged>(),
+                     MessageHandler<CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged>(),
+                     MessageHandler<CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged>(),
+                     MessageHandler<CM_MOUSEENTER, &TControl::CMMouseEnter>(),
+                     MessageHandler<CM_MOUSELEAVE, &TControl::CMMouseLeave>(),
+                     MessageHandler<CM_HITTEST, &TControl::CMHitTest>(),
+                 });
+    return map;
+}
+
+// --- life
+
+TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_unique<TFont>()) {
+    FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+}
+
+TControl::~TControl() {
+    MarkDestroying();
+    WindowManager().ControlDestroyed(this);
+    SetParent(nullptr);
+    FFont->OnChange = nullptr;
+}
+
+// --- place
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent == FParent)
+        return;
+    if (parent == this)
+        throw Exception("A control cannot have itself as its parent");
+    if (FParent)
+        FParent->RemoveControl(this);
+    if (parent)
+        parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (left == FLeft && top == FTop && width == FWidth && height == FHeight)
+        return;
+    const bool resized = width != FWidth || height != FHeight;
+    InvalidateControl(true);
+    FLeft = left;
+    FTop = top;
+    FWidth = width;
+    FHeight = height;
+    InvalidateControl(!(FControlStyle & csOpaque));
+    RequestAlign();
+    if (resized)
+        Resize();
+}
+
+void TControl::SetAlign(TAlign value) {
+    if (value == FAlign)
+        return;
+    FAlign = value;
+    RequestAlign();
+}
+
+void TControl::RequestAlign() {
+    if (FParent && FAlign != alNone)
+        FParent->Realign();
+}
+
+void TControl::Resize() {
+    OnResize(this);
+}
+
+TRect TControl::ClientRect() const {
+    return Rect(0, 0, FWidth, FHeight);
+}
+
+void TControl::SetClientSize(int width, int height) {
+    const TRect client = ClientRect();
+    SetBounds(FLeft, FTop, FWidth - client.Width() + width, FHeight - client.Height() + height);
+}
+
+TPoint TControl::ClientOrigin() const {
+    if (!FParent)
+        return {FLeft, FTop};
+    const TPoint p = FParent->ClientOrigin();
+    return {p.x + FLeft, p.y + FTop};
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const {
+    const TPoint o = ClientOrigin();
+    return {p.x + o.x, p.y + o.y};
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const {
+    const TPoint o = ClientOrigin();
+    return {p.x - o.x, p.y - o.y};
+}
+
+// --- state
+
+void TControl::SetVisible(bool value) {
+    if (value == FVisible)
+        return;
+    FVisible = value;
+    Perform(CM_VISIBLECHANGED, value ? 1 : 0);
+    RequestAlign();
+}
+
+bool TControl::Showing() const {
+    if (!FVisible)
+        return false;
+    if (FParent)
+        return FParent->Showing();
+    const auto* own = dynamic_cast<const TWinControl*>(this);
+    return own && own->FHandle && own->FHandle->Visible();
+}
+
+void TControl::SetEnabled(bool value) {
+    if (value == FEnabled)
+        return;
+    FEnabled = value;
+    Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetColor(TColor value) {
+    if (value == FColor)
+        return;
+    FColor = value;
+    FParentColor = false;
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool value) {
+    if (value == FParentColor)
+        return;
+    FParentColor = value;
+    if (FParent && value)
+        Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::SetFont(const TFont* font) {
+    FFont->Assign(font);
+}
+
+void TControl::FontChanged(TObject*) {
+    FParentFont = false;
+    Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetParentFont(bool value) {
+    if (value == FParentFont)
+        return;
+    FParentFont = value;
+    if (FParent && value)
+        Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::SetText(const std::string& value) {
+    if (value == FText)
+        return;
+    FText = value;
+    if (auto* own = dynamic_cast<TWinControl*>(this); own && own->FHandle)
+        own->FHandle->SetText(value);
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::SetCursor(TCursor value) {
+    if (value == FCursor)
+        return;
+    FCursor = value;
+    Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetShowHint(bool value) {
+    if (value == FShowHint)
+        return;
+    FShowHint = value;
+    FParentShowHint = false;
+    Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool value) {
+    if (value == FParentShowHint)
+        return;
+    FParentShowHint = value;
+    if (FParent && value)
+        Perform(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TControl::SetPopupMenu(TPopupMenuBase* menu) {
+    if (menu == FPopupMenu)
+        return;
+    if (FPopupMenu)
+        FPopupMenu->RemoveFreeNotification(this);
+    FPopupMenu = menu;
+    if (FPopupMenu)
+        FPopupMenu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FPopupMenu)
+        FPopupMenu = nullptr;
+}
+
+// --- painting
+
+void TControl::InvalidateControl(bool erase) {
+    if (!FVisible || !FParent || !FParent->FHandle)
+        return;
+    const TRect r = BoundsRect();
+    FParent->FHandle->Invalidate(&r, erase && !(FParent->FControlStyle & csOpaque));
+}
+
+void TControl::Invalidate() {
+    InvalidateControl(!(FControlStyle & csOpaque));
+}
+
+void TControl::Update() {
+    if (FParent)
+        FParent->Update();
+}
+
+void TControl::Repaint() {
+    if (!FVisible || !FParent || !FParent->FHandle)
+        return;
+    if (!(FControlStyle & csOpaque)) {
+        Invalidate();
+        Update();
+        return;
+    }
+    TCanvas& dc = FParent->FHandle->DC();
+    dc.IntersectClipRect(BoundsRect());
+    FParent->PaintControls(dc.Handle(), this);
+    dc.ResetClipRect();
+    WindowManager().FlushAll();
+}
+
+void TControl::BringToFront() {
+    if (FParent)
+        FParent->SetChildOrder(this, FParent->ControlCount());
+}
+
+void TControl::SendToBack() {
+    if (FParent)
+        FParent->SetChildOrder(this, 0);
+}
+
+// --- messages
+
+LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
+    TMessage message{msg, wparam, lparam, 0};
+    WndProc(message);
+    return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) {
+    if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
+        const bool doubleClick = message.Msg == WM_LBUTTONDBLCLK ||
+                                 message.Msg == WM_RBUTTONDBLCLK || message.Msg == WM_MBUTTONDBLCLK;
+        if (doubleClick && !(FControlStyle & csDoubleClicks))
+            message.Msg -= WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
+        if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK)
+            FControlState |= csLButtonDown;
+        else if (message.Msg == WM_LBUTTONUP)
+            FControlState &= ~csLButtonDown;
+    }
+    Dispatch(message);
+}
+
+void TControl::Dispatch(TMessage& message) {
+    if (const TMessageEntry* entry = MessageMap().Find(message.Msg))
+        entry->Call(*this, message);
+    else
+        DefaultHandler(message);
+}
+
+void TControl::DispatchInherited(const TMessageMap& map, TMessage& message) {
+    if (const TMessageEntry* entry = map.Find(message.Msg))
+        entry->Call(*this, message);
+    else
+        DefaultHandler(message);
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+bool TControl::MouseCapture() const {
+    return GetCaptureControl() == this;
+}
+
+void TControl::SetMouseCapture(bool value) {
+    if (value != MouseCapture())
+        SetCaptureControl(value ? this : nullptr);
+}
+
+// --- mouse
+
+void TControl::Click() {
+    OnClick(this);
+}
+void TControl::DblClick() {
+    OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    OnMouseUp(this, button, shift, x, y);
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+    bool handled = false;
+    OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+    return handled;
+}
+
+void TControl::DoMouseDown(TWMMouse& message, TMouseButton button, TShiftState shift) {
+    if (!(FControlStyle & csNoStdEvents))
+        MouseDown(button, KeysToShiftState(message.Keys) | shift, message.XPos, message.YPos);
+}
+
+void TControl::DoMouseUp(TWMMouse& message, TMouseButton button) {
+    if (!(FControlStyle & csNoStdEvents))
+        MouseUp(button, KeysToShiftState(message.Keys), message.XPos, message.YPos);
+}
+
+void TControl::WMMouseMove(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    if (!(FControlStyle & csNoStdEvents))
+        MouseMove(KeysToShiftState(message.Keys), message.XPos, message.YPos);
+}
+
+void TControl::WMLButtonDown(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    if (FControlStyle & csCaptureMouse)
+        SetMouseCapture(true);
+    if (FControlStyle & csClickEvents)
+        FControlState |= csClicked;
+    DoMouseDown(message, mbLeft, {});
+}
+
+void TControl::WMLButtonUp(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    if (FControlStyle & csCaptureMouse)
+        SetMouseCapture(false);
+    if (FControlState & csClicked) {
+        FControlState &= ~csClicked;
+        if (PtInRect(ClientRect(), message.Pos()))
+            Click();
+    }
+    DoMouseUp(message, mbLeft);
+}
+
+void TControl::WMLButtonDblClk(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    if (FControlStyle & csCaptureMouse)
+        SetMouseCapture(true);
+    if (FControlStyle & csClickEvents)
+        DblClick();
+    DoMouseDown(message, mbLeft, ssDouble);
+}
+
+void TControl::WMRButtonDown(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    DoMouseDown(message, mbRight, {});
+}
+
+void TControl::WMRButtonUp(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    DoMouseUp(message, mbRight);
+    const TPoint screen = ClientToScreen(message.Pos());
+    Perform(WM_CONTEXTMENU, 0, MAKELPARAM(screen.x, screen.y));
+}
+
+void TControl::WMRButtonDblClk(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    DoMouseDown(message, mbRight, ssDouble);
+}
+
+void TControl::WMMButtonDown(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    DoMouseDown(message, mbMiddle, {});
+}
+
+void TControl::WMMButtonUp(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    DoMouseUp(message, mbMiddle);
+}
+
+void TControl::WMMButtonDblClk(TWMMouse& message) {
+    DefaultHandler(message.Message);
+    DoMouseDown(message, mbMiddle, ssDouble);
+}
+
+void TControl::WMMouseWheel(TWMMouseWheel& message) {
+    const TShiftState shift = KeysToShiftState(message.Keys);
+    if (DoMouseWheel(shift, message.WheelDelta, {message.XPos, message.YPos}))
+        message.Result = 1;
+    else if (FParent)
+        message.Result =
+            FParent->Perform(WM_MOUSEWHEEL, message.Message.WParam, message.Message.LParam);
+}
+
+void TControl::WMContextMenu(TWMContextMenu& message) {
+    if (FPopupMenu) {
+        FPopupMenu->SetPopupComponent(this);
+        FPopupMenu->Popup(message.XPos, message.YPos);
+        message.Result = 1;
+    } else if (FParent) {
+        message.Result =
+            FParent->Perform(WM_CONTEXTMENU, message.Message.WParam, message.Message.LParam);
+    }
+}
+
+void TControl::WMCancelMode(TMessage&) {
+    if (MouseCapture())
+        SetMouseCapture(false);
+    FControlState &= ~(csClicked | csLButtonDown);
+}
+
+// --- notifications
+
+void TControl::CMEnabledChanged(TMessage&) {
+    Invalidate();
+}
+
+void TControl::CMVisibleChanged(TMessage&) {
+    if (FParent && FParent->FHandle) {
+        const TRect r = BoundsRect();
+        FParent->FHandle->Invalidate(&r, true);
+    }
+}
+
+void TControl::CMColorChanged(TMessage&) {
+    Invalidate();
+}
+void TControl::CMFontChanged(TMessage&) {
+    Invalidate();
+}
+void TControl::CMTextChanged(TMessage&) {
+    Invalidate();
+}
+
+void TControl::CMParentColorChanged(TMessage&) {
+    if (FParentColor && FParent) {
+        SetColor(FParent->Color());
+        FParentColor = true;
+    }
+}
+
+void TControl::CMParentFontChanged(TMessage&) {
+    if (FParentFont && FParent) {
+        FFont->Assign(FParent->Font());
+        FParentFont = true;
+    }
+}
+
+void TControl::CMParentShowHintChanged(TMessage&) {
+    if (FParentShowHint && FParent) {
+        FShowHint = FParent->ShowHint();
+        FParentShowHint = true;
+    }
+}
+
+void TControl::CMMouseEnter(TMessage& message) {
+    if (FParent)
+        FParent->Perform(CM_MOUSEENTER, 0,
+                         message.LParam ? message.LParam : reinterpret_cast<LPARAM>(this));
+}
+
+void TControl::CMMouseLeave(TMessage& message) {
+    if (FParent)
+        FParent->Perform(CM_MOUSELEAVE, 0,
+                         message.LParam ? message.LParam : reinterpret_cast<LPARAM>(this));
+}
+
+void TControl::CMHitTest(TMessage& message) {
+    message.Result = 1;
+}
+
+// --- stored forms
+
+void TControl::SetParentComponent(TComponent* parent) {
+    if (auto* window = dynamic_cast<TWinControl*>(parent))
+        SetParent(window);
+}
+
+TComponent* TControl::GetParentComponent() const {
+    return FParent;
+}
+
+// --- shift states
+
+TShiftState KeysToShiftState(UINT keys) {
+    unsigned bits = 0;
+    if (keys & MK_SHIFT)
+        bits |= ssShift;
+    if (keys & MK_CONTROL)
+        bits |= ssCtrl;
+    if (keys & MK_LBUTTON)
+        bits |= ssLeft;
+    if (keys & MK_RBUTTON)
+        bits |= ssRight;
+    if (keys & MK_MBUTTON)
+        bits |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0)
+        bits |= ssAlt;
+    return bits;
+}
+
+TShiftState KeyDataToShiftState(LPARAM keyData) {
+    unsigned bits = 0;
+    if (GetKeyState(VK_SHIFT) < 0)
+        bits |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0)
+        bits |= ssCtrl;
+    if (keyData & KF_ALTDOWN_BIT)
+        bits |= ssAlt;
+    return bits;
+}
