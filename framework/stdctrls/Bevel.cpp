@@ -1,0 +1,63 @@
+#include "framework/stdctrls/Bevel.h"
+
+#include "framework/graphics/Canvas.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+void FillStrip(TCanvas& canvas, const TRect& strip, TColor color) {
+    canvas.Brush()->SetColor(color);
+    canvas.FillRect(strip);
+}
+
+std::int32_t Saturate(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// Rings past the middle of the rectangle draw nothing; they only shrink it further.
+void Shrink(TRect& rect, int by) {
+    rect = {Saturate(std::int64_t{rect.Left} + by), Saturate(std::int64_t{rect.Top} + by),
+            Saturate(std::int64_t{rect.Right} - by), Saturate(std::int64_t{rect.Bottom} - by)};
+}
+
+} // namespace
+
+void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
+    if (width <= 0)
+        return;
+    const TColor savedColor = canvas.Brush()->Color();
+    const TBrushStyle savedStyle = canvas.Brush()->Style();
+    const int visible = rect.IsEmpty() ? 0 : (std::min(rect.Width(), rect.Height()) + 1) / 2;
+    const int rings = std::min(width, visible);
+    for (int ring = 0; ring < rings; ++ring) {
+        const auto [x0, y0, x1, y1] = rect;
+        FillStrip(canvas, {x0, y0, x1 - 1, y0 + 1}, topColor);
+        FillStrip(canvas, {x0, y0, x0 + 1, y1 - 1}, topColor);
+        FillStrip(canvas, {x1 - 1, y0, x1, y1}, bottomColor);
+        FillStrip(canvas, {x0, y1 - 1, x1, y1}, bottomColor);
+        InflateRect(rect, -1, -1);
+    }
+    Shrink(rect, width - rings);
+    canvas.Brush()->SetColor(savedColor);
+    canvas.Brush()->SetStyle(savedStyle);
+}
+
+void DrawEdge3D(TCanvas& canvas, TRect& rect, TEdge edge) {
+    switch (edge) {
+    case TEdge::Raised:
+        Frame3D(canvas, rect, cl3DLight, cl3DDkShadow, 1);
+        Frame3D(canvas, rect, clBtnHighlight, clBtnShadow, 1);
+        break;
+    case TEdge::Sunken:
+        Frame3D(canvas, rect, clBtnShadow, clBtnHighlight, 1);
+        Frame3D(canvas, rect, cl3DDkShadow, cl3DLight, 1);
+        break;
+    case TEdge::Pushed:
+        Frame3D(canvas, rect, clBtnShadow, clBtnShadow, 1);
+        break;
+    }
+}

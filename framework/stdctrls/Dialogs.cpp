@@ -1,0 +1,52 @@
+#include "framework/stdctrls/Dialogs.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/platform/Host.h"
+
+namespace {
+
+const std::vector<std::string> OpenOptionNames{
+    "ofReadOnly",         "ofOverwritePrompt",    "ofHideReadOnly",        "ofNoChangeDir",
+    "ofShowHelp",         "ofNoValidate",         "ofAllowMultiSelect",    "ofExtensionDifferent",
+    "ofPathMustExist",    "ofFileMustExist",      "ofCreatePrompt",        "ofShareAware",
+    "ofNoReadOnlyReturn", "ofNoTestFileCreate",   "ofNoNetworkButton",     "ofNoLongNames",
+    "ofOldStyleDialog",   "ofNoDereferenceLinks", "ofEnableIncludeNotify", "ofEnableSizing",
+};
+
+} // namespace
+
+const TClassInfo& TOpenDialog::StaticClass() {
+    static const TClassInfo info = DescribeClass<TOpenDialog>(
+        "TOpenDialog", &TComponent::StaticClass(), [](TClassBuilder<TOpenDialog>& c) {
+            c.String("DefaultExt", &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt, "");
+            c.String("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName, "");
+            c.String("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter, "");
+            c.Int("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex, 1);
+            c.String("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir, "");
+            c.Set("Options", &TOpenDialog::Options, &TOpenDialog::SetOptions,
+                  ofHideReadOnly | ofEnableSizing, OpenOptionNames);
+            c.String("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle, "");
+            c.Event("OnClose", &TOpenDialog::OnClose);
+            c.Event("OnShow", &TOpenDialog::OnShow);
+        });
+    return info;
+}
+
+bool TOpenDialog::Execute() {
+    platform::FileDialogSpec spec;
+    spec.Title = FTitle;
+    spec.InitialDir = FInitialDir;
+    spec.FileName = FFileName;
+    spec.Filter = FFilter;
+    spec.FilterIndex = FFilterIndex;
+    spec.DefaultExt = FDefaultExt;
+    if (OnShow)
+        OnShow(this);
+    const auto chosen = platform::Host().OpenFileDialog(spec);
+    if (OnClose)
+        OnClose(this);
+    if (!chosen)
+        return false;
+    FFileName = *chosen;
+    return true;
+}

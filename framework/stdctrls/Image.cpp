@@ -1,0 +1,219 @@
+#include "framework/stdctrls/Image.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/core/Exceptions.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/streaming/Resources.h"
+#include "framework/windows/Win32Api.h"
+#include "framework/windows/WinControl.h"
+
+// --- TPicture
+
+const TClassInfo& TPicture::StaticClass() {
+    static const TClassInfo info = DescribeClass<TPicture>("TPicture", &TPersistent::StaticClass(),
+                                                           [](TClassBuilder<TPicture>&) {});
+    return info;
+}
+
+TPicture::TPicture() = default;
+TPicture::~TPicture() = default;
+
+void TPicture::Take(std::unique_ptr<TGraphic> graphic) {
+    FGraphic = std::move(graphic);
+    if (FGraphic)
+        FGraphic->OnChange = TNotifyEvent(this, &TPicture::GraphicChanged);
+    Changed();
+}
+
+void TPicture::Changed() {
+    if (OnChange)
+        OnChange(this);
+}
+
+void TPicture::SetGraphic(const TGraphic* graphic) {
+    if (!graphic) {
+        Take(nullptr);
+        return;
+    }
+    const auto* bitmap = dynamic_cast<const TBitmap*>(graphic);
+    if (!bitmap)
+        throw EConvertError("Cannot assign a " + graphic->ClassName() + " to a TPicture");
+    auto copy = std::make_unique<TBitmap>();
+    copy->Assign(bitmap);
+    Take(std::move(copy));
+}
+
+TBitmap* TPicture::Bitmap() {
+    if (auto* bitmap = dynamic_cast<TBitmap*>(FGraphic.get()))
+        return bitmap;
+    Take(std::make_unique<TBitmap>());
+    return static_cast<TBitmap*>(FGraphic.get());
+}
+
+int TPicture::Width() const {
+    return FGraphic ? FGraphic->Width() : 0;
+}
+int TPicture::Height() const {
+    return FGraphic ? FGraphic->Height() : 0;
+}
+
+void TPicture::Assign(const TPersistent* source) {
+    if (!source)
+        SetGraphic(nullptr);
+    else if (const auto* picture = dynamic_cast<const TPicture*>(source))
+        SetGraphic(picture->Graphic());
+    else if (const auto* graphic = dynamic_cast<const TGraphic*>(source))
+        SetGraphic(graphic);
+    else
+        TPersistent::Assign(source);
+}
+
+void TPicture::AssignTo(TPersistent* dest) const {
+    if (FGraphic && dynamic_cast<TGraphic*>(dest))
+        dest->Assign(FGraphic.get());
+    else
+        TPersistent::AssignTo(dest);
+}
+
+void TPicture::LoadFromResource(const std::string& name) {
+    if (name.empty()) {
+        Take(nullptr);
+        return;
+    }
+    const auto data = FindResource(name);
+    if (!data)
+        throw EReadError("Resource " + name + " not found");
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->LoadFromStream(*data);
+    Take(std::move(bitmap));
+}
+
+// --- TImage
+
+const TClassInfo& TImage::StaticClass() {
+    static const TClassInfo info = DescribeClass<TImage>(
+        "TImage", &TGraphicControl::StaticClass(), [](TClassBuilder<TImage>& c) {
+            c.Bool("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize, false);
+            c.Bool("Center", &TImage::Center, &TImage::SetCenter, false);
+            c.Resource("Picture", &TImage::PictureResource, &TImage::SetPictureResource);
+            c.Bool("Stretch", &TImage::Stretch, &TImage::SetStretch, false);
+            c.Bool("Transparent", &TImage::Transparent, &TImage::SetTransparent, false);
+        });
+    return info;
+}
+
+TImage::TImage(TComponent* owner) : TGraphicControl(owner), FPicture(std::make_unique<TPicture>()) {
+    FControlStyle |= csReplicatable;
+    FWidth = 105;
+    FHeight = 105;
+    FPicture->OnChange = TNotifyEvent(this, &TImage::PictureChanged);
+}
+
+TImage::~TImage() {
+    FPicture->OnChange = nullptr;
+}
+
+void TImage::SetPictureResource(const std::string& name) {
+    FPicture->LoadFromResource(name);
+    FPictureResource = name;
+}
+
+TCanvas* TImage::Canvas() {
+    if (!FPicture->Graphic())
+        FPicture->Bitmap()->SetSize(Width(), Height());
+    return FPicture->Bitmap()->Canvas();
+}
+
+void TImage::SetAutoSize(bool value) {
+    if (value == FAutoSize)
+        return;
+    FAutoSize = value;
+    PictureChanged(this);
+}
+
+void TImage::SetStretch(bool value) {
+    if (value == FStretch)
+        return;
+    FStretch = value;
+    PictureChanged(this);
+}
+
+void TImage::SetCenter(bool value) {
+    if (value == FCenter)
+        return;
+    FCenter = value;
+    PictureChanged(this);
+}
+
+void TImage::SetTransparent(bool value) {
+    if (value == FTransparent)
+        return;
+    FTransparent = value;
+    PictureChanged(this);
+}
+
+void TImage::PictureChanged(TObject*) {
+    if (FAutoSize && FPicture->Width() > 0 && FPicture->Height() > 0)
+        SetBounds(Left(), Top(), FPicture->Width(), FPicture->Height());
+    if (TGraphic* graphic = FPicture->Graphic())
+        graphic->SetTransparent(FTransparent);
+    UpdateOpaque();
+    Invalidate();
+}
+
+TRect TImage::DestRect() const {
+    if (FStretch)
+        return ClientRect();
+    TRect rect = Bounds(0, 0, FPicture->Width(), FPicture->Height());
+    if (FCenter)
+        OffsetRect(rect, (Width() - rect.Width()) / 2, (Height() - rect.Height()) / 2);
+    return rect;
+}
+
+// Where the picture covers the whole control, nothing of the parent needs painting beneath it.
+void TImage::UpdateOpaque() {
+    const TRect dest = DestRect();
+    const TRect client = ClientRect();
+    const bool covers = FPicture->Graphic() && !FTransparent && dest.Left <= client.Left &&
+                        dest.Top <= client.Top && dest.Right >= client.Right &&
+                        dest.Bottom >= client.Bottom;
+    if (covers)
+        FControlStyle |= csOpaque;
+    else
+        FControlStyle &= ~csOpaque;
+}
+
+void TImage::SetBounds(int left, int top, int width, int height) {
+    TGraphicControl::SetBounds(left, top, width, height);
+    UpdateOpaque();
+}
+
+void TImage::Paint() {
+    TGraphicControl::Canvas()->StretchDraw(DestRect(), FPicture->Graphic());
+}
+
+TRect TImage::TakeCanvasChanges() {
+    auto* bitmap = dynamic_cast<TBitmap*>(FPicture->Graphic());
+    if (!bitmap)
+        return {};
+    TRect changed = bitmap->Canvas()->TakeDirty();
+    if (changed.IsEmpty())
+        return {};
+    if (FStretch)
+        return ClientRect();
+    const TRect dest = DestRect();
+    OffsetRect(changed, dest.Left, dest.Top);
+    return IntersectRect(changed, ClientRect());
+}
+
+void TImage::Repaint() {
+    const TRect changed = TakeCanvasChanges();
+    if (changed.IsEmpty() || !Parent() || !Showing()) {
+        TGraphicControl::Repaint();
+        return;
+    }
+    TRect onParent = changed;
+    OffsetRect(onParent, Left(), Top());
+    InvalidateRect(Parent()->Handle(), &onParent, (ControlStyle() & csOpaque) == 0);
+    Parent()->Update();
+}
