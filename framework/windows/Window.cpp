@@ -221,8 +221,14 @@ TRect TWindow::ClientRect() const {
         const TRect client = Deflate(FBounds, FrameExtents());
         return Rect(0, 0, client.Width(), client.Height());
     }
+    // WS_VSCROLL and WS_HSCROLL keep a strip beside the client area for the control to draw
+    // its scroll bars in (framework/stdctrls/ScrollBar.h).
+    constexpr int kScrollBarSize = 16;
     const int b = BorderWidth();
-    return Rect(0, 0, std::max(0, FBounds.Width() - 2 * b), std::max(0, FBounds.Height() - 2 * b));
+    const int barBeside = (FStyle & WS_VSCROLL) ? kScrollBarSize : 0;
+    const int barBelow = (FStyle & WS_HSCROLL) ? kScrollBarSize : 0;
+    return Rect(0, 0, std::max(0, FBounds.Width() - 2 * b - barBeside),
+                std::max(0, FBounds.Height() - 2 * b - barBelow));
 }
 
 TPoint TWindow::SurfaceOrigin() const {
