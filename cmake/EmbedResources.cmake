@@ -12,6 +12,7 @@ function(embed_resources target)
     COMMAND ${CMAKE_COMMAND} -DOUT=${out} "-DFILES=${abs_files}" -P
             ${PROJECT_SOURCE_DIR}/cmake/EmbedScript.cmake
     DEPENDS ${abs_files} ${PROJECT_SOURCE_DIR}/cmake/EmbedScript.cmake
-    COMMENT "Embedding resources of ${target}")
+    COMMENT "Embedding resources of ${target}"
+    VERBATIM)
   target_sources(${target} PRIVATE ${out})
 endfunction()
