@@ -77,8 +77,8 @@ void TCanvas::ResetClipRect() {
 }
 
 void TCanvas::ApplyClip() {
-    FDC.Clip =
-        FHasUserClip ? IntersectRect(FTargetClip, Offset(FUserClip, FDC.Origin)) : FTargetClip;
+    FDC.SetClip(FHasUserClip ? IntersectRect(FTargetClip, Offset(FUserClip, FDC.Origin))
+                             : FTargetClip);
 }
 
 // ---- selecting the tools ----

@@ -52,8 +52,9 @@ public:
 
     // clInvalid outside the target or the clip.
     TColor Pixels(int x, int y) const { return FDC.GetPixel(x, y); }
-    // Ignored outside; a system colour is resolved. Marks the pixel dirty but, unlike every
-    // other drawing operation, does not fire OnChange (call Changed after a batch).
+    // Ignored outside; a system colour is resolved. Built for loops over whole images: it marks
+    // the whole clip dirty rather than the pixel, and unlike every other drawing operation it
+    // does not fire OnChange (call Changed after a batch).
     void SetPixel(int x, int y, TColor color) {
         FDC.SetPixel(x, y, IsSystemColor(color) ? ColorToRGB(color) : color);
     }

@@ -25,28 +25,53 @@ int Clamp(std::int64_t v, int lo, int hi) {
 
 // ---- target and dirty bounds ----
 
+platform::PixelBuffer TDeviceContext::NoPixels;
+
 void TDeviceContext::SetTarget(platform::PixelBuffer* target, TPoint origin, const TRect& clip) {
+    FoldPixelWrites();
     Target = target;
+    FPixels = target ? target : &NoPixels;
     Origin = origin;
-    Clip = target ? IntersectRect(clip, TRect{0, 0, target->Width, target->Height}) : TRect{};
+    FStride = target ? target->Width : 0;
+    FBase = std::int64_t{origin.y} * FStride + origin.x;
+    SetClip(clip);
+}
+
+void TDeviceContext::SetClip(const TRect& clip) {
+    FoldPixelWrites();
+    Clip = Target ? IntersectRect(clip, TRect{0, 0, Target->Width, Target->Height}) : TRect{};
+    FLeft = std::int64_t{Clip.Left} - Origin.x;
+    FTop = std::int64_t{Clip.Top} - Origin.y;
+    FClipWidth = static_cast<std::uint64_t>(Clip.Width());
+    FClipHeight = static_cast<std::uint64_t>(Clip.Height());
+}
+
+// Single pixels may have been written anywhere inside the clip they were written under.
+void TDeviceContext::FoldPixelWrites() {
+    if (!FPixelsWritten)
+        return;
+    FPixelsWritten = 0;
+    Touch(Clip);
 }
 
 TRect TDeviceContext::TakeDirty() {
+    FoldPixelWrites();
     TRect dirty{};
     if (FDirtyLeft < FDirtyRight && FDirtyTop < FDirtyBottom)
-        dirty = {FDirtyLeft, FDirtyTop, FDirtyRight, FDirtyBottom};
-    FDirtyLeft = FDirtyTop = INT_MAX;
-    FDirtyRight = FDirtyBottom = INT_MIN;
+        dirty = {static_cast<int>(FDirtyLeft), static_cast<int>(FDirtyTop),
+                 static_cast<int>(FDirtyRight), static_cast<int>(FDirtyBottom)};
+    FDirtyLeft = FDirtyTop = INT64_MAX;
+    FDirtyRight = FDirtyBottom = INT64_MIN;
     return dirty;
 }
 
 void TDeviceContext::Touch(const TRect& r) {
     if (r.IsEmpty())
         return;
-    FDirtyLeft = std::min(FDirtyLeft, r.Left);
-    FDirtyTop = std::min(FDirtyTop, r.Top);
-    FDirtyRight = std::max(FDirtyRight, r.Right);
-    FDirtyBottom = std::max(FDirtyBottom, r.Bottom);
+    FDirtyLeft = std::min<std::int64_t>(FDirtyLeft, r.Left);
+    FDirtyTop = std::min<std::int64_t>(FDirtyTop, r.Top);
+    FDirtyRight = std::max<std::int64_t>(FDirtyRight, r.Right);
+    FDirtyBottom = std::max<std::int64_t>(FDirtyBottom, r.Bottom);
 }
 
 TRect TDeviceContext::ToTarget(const TRect& r) const {

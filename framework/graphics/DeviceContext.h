@@ -18,6 +18,7 @@ enum : int { TRANSPARENT = 1, OPAQUE = 2 };
 // them to the target. Nothing outside Clip changes. Colours are already resolved (no system
 // colours).
 struct TDeviceContext {
+    // Read-only: SetTarget and SetClip change them.
     platform::PixelBuffer* Target = nullptr;
     TPoint Origin;
     TRect Clip; // target coordinates, always inside the target
@@ -36,22 +37,27 @@ struct TDeviceContext {
 
     // Points the context at a target; clip is intersected with the target's bounds.
     void SetTarget(platform::PixelBuffer* target, TPoint origin, const TRect& clip);
+    // Target coordinates; intersected with the target's bounds.
+    void SetClip(const TRect& clip);
 
-    // Single pixels, logical coordinates; reading outside Clip gives clInvalid.
+    // Single pixels, logical coordinates; reading outside Clip gives clInvalid. These run in
+    // tight loops over whole images, so they touch only 64-bit copies of the geometry (which a
+    // 32-bit pixel or flag store cannot alias, so the compiler keeps them in registers), and a
+    // write only raises a flag: the whole clip then counts as dirty.
     TColor GetPixel(int x, int y) const {
-        const std::int64_t tx = std::int64_t{x} + Origin.x;
-        const std::int64_t ty = std::int64_t{y} + Origin.y;
-        if (tx < Clip.Left || tx >= Clip.Right || ty < Clip.Top || ty >= Clip.Bottom)
+        const std::int64_t index = y * FStride + x + FBase;
+        std::uint32_t* const bits = FPixels->Pixels.data();
+        if (Outside(x, y))
             return clInvalid;
-        return PixelToColor(Target->Row(static_cast<int>(ty))[tx]);
+        return PixelToColor(bits[index]);
     }
     void SetPixel(int x, int y, TColor rgb) {
-        const std::int64_t tx = std::int64_t{x} + Origin.x;
-        const std::int64_t ty = std::int64_t{y} + Origin.y;
-        if (tx < Clip.Left || tx >= Clip.Right || ty < Clip.Top || ty >= Clip.Bottom)
+        const std::int64_t index = y * FStride + x + FBase;
+        std::uint32_t* const bits = FPixels->Pixels.data();
+        if (Outside(x, y))
             return;
-        Target->Row(static_cast<int>(ty))[tx] = ColorToPixel(rgb);
-        TouchPixel(static_cast<int>(tx), static_cast<int>(ty));
+        bits[index] = ColorToPixel(rgb);
+        FPixelsWritten = 1;
     }
 
     // The target rectangle changed since the last call; empty when nothing was drawn.
@@ -94,20 +100,25 @@ struct TDeviceContext {
                          TPoint source, TColor transparent);
 
     void Touch(const TRect& targetRect);
-    void TouchPixel(int tx, int ty) {
-        if (tx < FDirtyLeft)
-            FDirtyLeft = tx;
-        if (tx >= FDirtyRight)
-            FDirtyRight = tx + 1;
-        if (ty < FDirtyTop)
-            FDirtyTop = ty;
-        if (ty >= FDirtyBottom)
-            FDirtyBottom = ty + 1;
-    }
+    void TouchPixel(int tx, int ty) { Touch(TRect{tx, ty, tx + 1, ty + 1}); }
 
 private:
-    int FDirtyLeft = INT_MAX;
-    int FDirtyTop = INT_MAX;
-    int FDirtyRight = INT_MIN;
-    int FDirtyBottom = INT_MIN;
+    // One unsigned comparison per axis, without branches between them.
+    bool Outside(int x, int y) const {
+        return (static_cast<std::uint64_t>(x - FLeft) >= FClipWidth) |
+               (static_cast<std::uint64_t>(y - FTop) >= FClipHeight);
+    }
+    void FoldPixelWrites();
+
+    // Target, or an empty buffer when there is none, so that it can always be read.
+    platform::PixelBuffer* FPixels = &NoPixels;
+    static platform::PixelBuffer NoPixels;
+    // Clip in logical coordinates, the row length and the index of logical (0, 0).
+    std::int64_t FLeft = 0, FTop = 0;
+    std::uint64_t FClipWidth = 0, FClipHeight = 0;
+    std::int64_t FStride = 0, FBase = 0;
+    std::int32_t FPixelsWritten = 0;
+    // Bounds of the target pixels changed since TakeDirty.
+    std::int64_t FDirtyLeft = INT64_MAX, FDirtyTop = INT64_MAX;
+    std::int64_t FDirtyRight = INT64_MIN, FDirtyBottom = INT64_MIN;
 };

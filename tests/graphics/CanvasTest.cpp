@@ -367,12 +367,23 @@ TEST(CanvasTargetTest, DirtyRectangleIsTheUnionOfWhatWasDrawn) {
     platform::PixelBuffer surface(50, 50);
     TCanvas canvas;
     canvas.SetTarget(&surface, {5, 5}, {0, 0, 50, 50});
-    canvas.SetPixel(0, 0, clRed);
-    canvas.SetPixel(9, 3, clRed);
-    EXPECT_EQ(canvas.TakeDirty(), Rect(5, 5, 15, 9));
     canvas.MoveTo(0, 20);
     canvas.LineTo(0, 10);
-    EXPECT_EQ(canvas.TakeDirty(), Rect(5, 16, 6, 26));
+    canvas.Brush()->SetColor(clRed);
+    canvas.FillRect({2, 2, 3, 3});
+    EXPECT_EQ(canvas.TakeDirty(), Rect(5, 7, 8, 26));
+}
+
+TEST(CanvasTargetTest, SinglePixelsMarkTheClipTheyWereWrittenUnder) {
+    platform::PixelBuffer surface(50, 50);
+    TCanvas canvas;
+    canvas.SetTarget(&surface, {5, 5}, {0, 0, 50, 50});
+    canvas.SetClipRect({0, 0, 10, 4});
+    canvas.SetPixel(1, 1, clRed);
+    canvas.SetClipRect({20, 20, 22, 22});
+    canvas.SetPixel(21, 21, clRed);
+    EXPECT_EQ(canvas.TakeDirty(), Rect(5, 5, 27, 27));
+    EXPECT_EQ(canvas.TakeDirty(), TRect{});
 }
 
 TEST(CanvasTargetTest, OnChangeFiresForDrawingOperationsButNotForSinglePixels) {
