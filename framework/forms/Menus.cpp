@@ -301,17 +301,11 @@ public:
 
     // The item chosen, or null when the menu was cancelled.
     TMenuItem* Run() {
-        while (!FDone) {
-            if (std::optional<platform::HostEvent> event = platform::Host().PollEvent()) {
-                Take(*event);
-                continue;
-            }
-            if (Application && Application->ProcessMessage())
-                continue;
-            if (Application)
-                Application->Idle();
-            if (!FDone)
-                platform::Host().WaitForEvent(WindowManager().TimeToNextTimer());
+        while (!FDone && Application) {
+            if (std::optional<platform::HostEvent> event = platform::Host().PollEvent())
+                TakeGuarded(*event);
+            else
+                Application->HandleMessage();
         }
         if (GetCapture() == FLevels.front()->Handle())
             ReleaseCapture();
@@ -365,6 +359,15 @@ private:
                 return true;
             }
         return false;
+    }
+
+    void TakeGuarded(const platform::HostEvent& e) {
+        try {
+            Take(e);
+        } catch (...) {
+            Application->HandleException(Application);
+        }
+        WindowManager().FlushAll();
     }
 
     void Take(const platform::HostEvent& e) {

@@ -280,6 +280,7 @@ const TClassInfo& TButton::StaticClass() {
             c.Bool("Cancel", &TButton::Cancel, &TButton::SetCancel, false);
             c.Bool("Default", &TButton::Default, &TButton::SetDefault, false);
             c.Int("ModalResult", &TButton::ModalResult, &TButton::SetModalResult, mrNone);
+            c.Bool("TabStop", &TButton::TabStop, &TButton::SetTabStop, true);
         });
     return info;
 }

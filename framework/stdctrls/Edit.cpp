@@ -104,6 +104,8 @@ const TClassInfo& TCustomEdit::StaticClass() {
                 },
                 "");
             c.Bool("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false);
+            c.Int("Cursor", &TCustomEdit::Cursor, &TCustomEdit::SetCursor, crIBeam);
+            c.Bool("TabStop", &TCustomEdit::TabStop, &TCustomEdit::SetTabStop, true);
             c.Event("OnChange", &TCustomEdit::OnChange);
         });
     return info;
@@ -133,6 +135,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
     FHeight = 21;
     FColor = clWindow;
     FParentColor = false;
+    SetCursor(crIBeam);
     SetTabStop(true);
 }
 

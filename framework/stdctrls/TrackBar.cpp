@@ -95,6 +95,7 @@ const TClassInfo& TTrackBar::StaticClass() {
                    TickMarkNames);
             c.Enum("TickStyle", &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, tsAuto,
                    TickStyleNames);
+            c.Bool("TabStop", &TTrackBar::TabStop, &TTrackBar::SetTabStop, true);
             c.Event("OnChange", &TTrackBar::OnChange);
         });
     return info;
