@@ -1,6 +1,7 @@
 #include "framework/stdctrls/ScrollBox.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/windows/Win32Api.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -267,6 +268,12 @@ void TScrollBox::AlignControls(TControl* control, TRect& rect) {
 void TScrollBox::WndProc(TMessage& message) {
     if (FBars.HandleMessage(message))
         return;
+    const bool press = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN ||
+                       message.Msg == WM_MBUTTONDOWN;
+    // The wheel goes to the focused window: a press inside gives the box the focus (unless a
+    // child of it has it), so that the wheel then scrolls it.
+    if (press && !IsDesigning() && !ContainsControl(FindControl(GetFocus())) && CanFocus())
+        SetFocus();
     TWinControl::WndProc(message);
 }
 
