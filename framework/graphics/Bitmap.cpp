@@ -171,7 +171,8 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& rect) const {
         return;
     HDC dc = canvas.Handle();
     const TRect all{0, 0, FPixels.Width, FPixels.Height};
-    if (rect.Width() != FPixels.Width || rect.Height() != FPixels.Height)
+    if (std::int64_t{rect.Right} - rect.Left != FPixels.Width ||
+        std::int64_t{rect.Bottom} - rect.Top != FPixels.Height)
         dc->StretchBlit(rect, FPixels, all, all, SRCCOPY);
     else if (Transparent())
         dc->TransparentBlit(rect, FPixels, all, {0, 0}, ColorToRGB(TransparentColor()));

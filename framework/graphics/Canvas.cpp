@@ -8,12 +8,17 @@
 
 namespace {
 
+int Clamp(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
+
 TRect Offset(const TRect& r, TPoint by) {
-    const auto clamp = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
-    };
-    return {clamp(std::int64_t{r.Left} + by.x), clamp(std::int64_t{r.Top} + by.y),
-            clamp(std::int64_t{r.Right} + by.x), clamp(std::int64_t{r.Bottom} + by.y)};
+    return {Clamp(std::int64_t{r.Left} + by.x), Clamp(std::int64_t{r.Top} + by.y),
+            Clamp(std::int64_t{r.Right} + by.x), Clamp(std::int64_t{r.Bottom} + by.y)};
+}
+
+TRect SizedRect(int x, int y, int width, int height) {
+    return {x, y, Clamp(std::int64_t{x} + width), Clamp(std::int64_t{y} + height)};
 }
 
 } // namespace
@@ -178,7 +183,7 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
 void TCanvas::Draw(int x, int y, const TGraphic* graphic) {
     if (!graphic || graphic->Empty())
         return;
-    graphic->Draw(*this, Bounds(x, y, graphic->Width(), graphic->Height()));
+    graphic->Draw(*this, SizedRect(x, y, graphic->Width(), graphic->Height()));
     Changed();
 }
 
@@ -197,10 +202,10 @@ void TCanvas::DrawTransparent(int x, int y, const TBitmap* bitmap, const TRect& 
     const TRect part = IntersectRect(source, TRect{0, 0, pixels.Width, pixels.Height});
     if (part.IsEmpty())
         return;
-    const int dx = x + (part.Left - source.Left);
-    const int dy = y + (part.Top - source.Top);
-    FDC.TransparentBlit(Bounds(dx, dy, part.Width(), part.Height()), pixels, part, part.TopLeft(),
-                        ColorToRGB(transparent));
+    const int dx = Clamp(std::int64_t{x} + part.Left - source.Left);
+    const int dy = Clamp(std::int64_t{y} + part.Top - source.Top);
+    FDC.TransparentBlit(SizedRect(dx, dy, part.Width(), part.Height()), pixels, part,
+                        part.TopLeft(), ColorToRGB(transparent));
     Changed();
 }
 
@@ -218,9 +223,7 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source) 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     Require(kFontValid | kBrushValid);
     FDC.Text(x, y, text, nullptr);
-    FDC.PenPos = {
-        static_cast<int>(std::min<std::int64_t>(std::int64_t{x} + FDC.TextWidth(text), INT_MAX)),
-        y};
+    FDC.PenPos = {Clamp(std::int64_t{x} + FDC.TextWidth(text)), y};
     Changed();
 }
 

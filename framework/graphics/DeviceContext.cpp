@@ -313,9 +313,10 @@ void TDeviceContext::Rectangle(const TRect& rect) {
     FillBrush(TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
     const int right = r.Right - 1;
     const int bottom = r.Bottom - 1;
-    if (r.Width() == 1 || r.Height() == 1) {
-        Line({r.Left, r.Top},
-             {right + (r.Height() == 1 ? 1 : 0), bottom + (r.Width() == 1 ? 1 : 0)});
+    const bool oneColumn = std::int64_t{r.Right} - r.Left == 1;
+    const bool oneRow = std::int64_t{r.Bottom} - r.Top == 1;
+    if (oneColumn || oneRow) {
+        Line({r.Left, r.Top}, {right + (oneRow ? 1 : 0), bottom + (oneColumn ? 1 : 0)});
         return;
     }
     Line({r.Left, r.Top}, {right, r.Top});
@@ -335,7 +336,7 @@ void TDeviceContext::FocusRect(const TRect& r) {
         if (tx < Clip.Left || tx >= Clip.Right || ty < Clip.Top || ty >= Clip.Bottom)
             return;
         std::uint32_t& pixel = Target->Row(static_cast<int>(ty))[tx];
-        pixel = Opaque | ((pixel ^ ((x + y) % 2 == 0 ? even : odd)) & RgbMask);
+        pixel = Opaque | ((pixel ^ ((std::int64_t{x} + y) % 2 == 0 ? even : odd)) & RgbMask);
     };
     const TRect visible = ToTarget(r);
     if (visible.IsEmpty())
@@ -382,8 +383,9 @@ void TDeviceContext::Text(int x, int y, std::string_view text, const TRect* clip
         return;
     const TRect area = clip ? ToTarget(*clip) : Clip;
     // Glyphs may reach past their advance (italics, overhangs): allow half a cell each side.
-    TRect reach = cell;
-    InflateRect(reach, height / 2 + 1, 0);
+    const int overhang = height / 2 + 1;
+    const TRect reach{Clamp(std::int64_t{cell.Left} - overhang, INT_MIN, INT_MAX), cell.Top,
+                      Clamp(std::int64_t{cell.Right} + overhang, INT_MIN, INT_MAX), cell.Bottom};
     const TRect touched = IntersectRect(area, ToTarget(reach));
     if (touched.IsEmpty())
         return;
@@ -396,7 +398,8 @@ void TDeviceContext::Text(int x, int y, std::string_view text, const TRect* clip
 void TDeviceContext::MnemonicUnderline(int x, int y, int width, const TRect* clip) {
     const auto metrics = FontMetrics();
     const int row = std::min(metrics.Ascent + 1, metrics.Height() - 1);
-    const TRect line{x, y + row, x + width, y + row + 1};
+    const int top = Clamp(std::int64_t{y} + row, INT_MIN, INT_MAX - 1);
+    const TRect line{x, top, Clamp(std::int64_t{x} + width, INT_MIN, INT_MAX), top + 1};
     FillSolid(clip ? IntersectRect(line, *clip) : line, TextColor);
 }
 
@@ -469,8 +472,10 @@ void TDeviceContext::StretchBlit(const TRect& dest, const platform::PixelBuffer&
     platform::PixelBuffer copy;
     const auto& from = Stable(src, Target, copy);
     const std::uint32_t brush = ColorToPixel(BrushColor);
-    const std::int64_t dw = dest.Width(), dh = dest.Height();
-    const std::int64_t sw = source.Width(), sh = source.Height();
+    const std::int64_t dw = std::int64_t{dest.Right} - dest.Left;
+    const std::int64_t dh = std::int64_t{dest.Bottom} - dest.Top;
+    const std::int64_t sw = std::int64_t{source.Right} - source.Left;
+    const std::int64_t sh = std::int64_t{source.Bottom} - source.Top;
     const std::int64_t left = std::int64_t{dest.Left} + Origin.x;
     const std::int64_t top = std::int64_t{dest.Top} + Origin.y;
     // Each target pixel takes the source pixel under its centre.

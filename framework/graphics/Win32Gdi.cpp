@@ -16,20 +16,21 @@ std::string_view TextOf(const char* text, int count) {
                      : std::string_view(text, static_cast<std::size_t>(count));
 }
 
+int Clamp(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
+
 // x, y, width, height as a rectangle, kept inside the int range.
 TRect SizedRect(int x, int y, int width, int height) {
-    const auto clamp = [](std::int64_t v) {
-        return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
-    };
-    return {x, y, clamp(std::int64_t{x} + width), clamp(std::int64_t{y} + height)};
+    return {x, y, Clamp(std::int64_t{x} + width), Clamp(std::int64_t{y} + height)};
 }
 
 // Where a line of the given width starts under the horizontal format flags.
 int LineLeft(const TRect& rect, int width, unsigned format) {
     if (format & DT_CENTER)
-        return rect.Left + (rect.Width() - width) / 2;
+        return Clamp(rect.Left + (std::int64_t{rect.Right} - rect.Left - width) / 2);
     if (format & DT_RIGHT)
-        return rect.Right - width;
+        return Clamp(std::int64_t{rect.Right} - width);
     return rect.Left;
 }
 
@@ -53,41 +54,42 @@ int DrawTextA(HDC dc, const char* text, int count, TRect* rect, unsigned format)
     options.SingleLine = (format & DT_SINGLELINE) != 0;
     options.Prefix = (format & DT_NOPREFIX) == 0;
     options.WordBreak = (format & DT_WORDBREAK) != 0 && !options.SingleLine;
-    options.WrapWidth = rect->Width();
+    options.WrapWidth = Clamp(std::int64_t{rect->Right} - rect->Left);
     const auto lines = LayoutTextLines(TextOf(text, count), options,
                                        [dc](std::string_view s) { return dc->TextWidth(s); });
     if (lines.empty()) {
         if (format & DT_CALCRECT) {
             rect->Right = rect->Left;
-            rect->Bottom = rect->Top + (options.SingleLine ? lineHeight : 0);
+            rect->Bottom = Clamp(std::int64_t{rect->Top} + (options.SingleLine ? lineHeight : 0));
         }
         return lineHeight;
     }
 
-    int y = rect->Top;
+    std::int64_t top = rect->Top;
     if (options.SingleLine && (format & DT_VCENTER))
-        y = rect->Top + (rect->Height() - lineHeight) / 2;
+        top = rect->Top + (std::int64_t{rect->Bottom} - rect->Top - lineHeight) / 2;
     else if (options.SingleLine && (format & DT_BOTTOM))
-        y = rect->Bottom - lineHeight;
-    const int top = y;
-    const int bottom = top + static_cast<int>(lines.size()) * lineHeight;
+        top = std::int64_t{rect->Bottom} - lineHeight;
+    const std::int64_t bottom = top + static_cast<std::int64_t>(lines.size()) * lineHeight;
+    const int height = Clamp(bottom - rect->Top);
 
     if (format & DT_CALCRECT) {
         int width = 0;
         for (const auto& line : lines)
             width = std::max(width, line.Width);
-        rect->Right = rect->Left + width;
-        rect->Bottom = bottom;
-        return bottom - rect->Top;
+        rect->Right = Clamp(std::int64_t{rect->Left} + width);
+        rect->Bottom = Clamp(bottom);
+        return height;
     }
     const TRect* clip = (format & DT_NOCLIP) ? nullptr : rect;
+    std::int64_t y = top;
     for (const auto& line : lines) {
         const int x = LineLeft(*rect, line.Width, format);
-        dc->Text(x, y, line.Text, clip);
-        DrawMnemonics(dc, line, x, y, clip);
+        dc->Text(x, Clamp(y), line.Text, clip);
+        DrawMnemonics(dc, line, x, Clamp(y), clip);
         y += lineHeight;
     }
-    return bottom - rect->Top;
+    return height;
 }
 
 BOOL ExtTextOutA(HDC dc, int x, int y, unsigned options, const TRect* rect, const char* text,
@@ -131,10 +133,7 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int sx, int 
         return 1;
     }
     dest->Blit(to, *src->Target, src->Clip,
-               {static_cast<int>(
-                    std::clamp<std::int64_t>(std::int64_t{sx} + src->Origin.x, INT_MIN, INT_MAX)),
-                static_cast<int>(
-                    std::clamp<std::int64_t>(std::int64_t{sy} + src->Origin.y, INT_MIN, INT_MAX))},
+               {Clamp(std::int64_t{sx} + src->Origin.x), Clamp(std::int64_t{sy} + src->Origin.y)},
                rop);
     return 1;
 }
@@ -143,8 +142,8 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int sx, 
                 int sh, unsigned rop) {
     if (!dest || !dest->Target || !src || !src->Target)
         return 0;
-    TRect source = SizedRect(sx, sy, sw, sh);
-    OffsetRect(source, src->Origin.x, src->Origin.y);
+    const TRect source = SizedRect(Clamp(std::int64_t{sx} + src->Origin.x),
+                                   Clamp(std::int64_t{sy} + src->Origin.y), sw, sh);
     dest->StretchBlit(SizedRect(x, y, width, height), *src->Target, src->Clip, source, rop);
     return 1;
 }

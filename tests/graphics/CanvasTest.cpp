@@ -457,3 +457,26 @@ TEST(CanvasDrawTest, CopyRectWithinOneCanvasReadsThePixelsAsTheyWere) {
     EXPECT_EQ(s.Where(clRed), "0,0 1,0 ");
     EXPECT_EQ(s.Where(clBlue), "2,0 ");
 }
+
+TEST(CanvasExtremesTest, CoordinatesAtTheEdgesOfTheIntegerRangeDrawOnlyWhatIsVisible) {
+    TSheet s;
+    constexpr int lo = -2147483647 - 1, hi = 2147483647;
+    s.Canvas.Brush()->SetColor(clRed);
+    s.Canvas.FillRect({lo, lo, hi, hi});
+    EXPECT_EQ(s.Count(clRed), 400);
+    s.Canvas.Brush()->SetColor(clBlue);
+    s.Canvas.Pen()->SetColor(clBlue);
+    s.Canvas.Rectangle(lo, lo, hi, hi);
+    s.Canvas.FrameRect({lo, 0, hi, 1});
+    s.Canvas.DrawFocusRect({lo, lo, hi, hi});
+    s.Canvas.TextOut(hi - 1, hi - 1, "x");
+    s.Canvas.TextRect({lo, lo, hi, hi}, lo, lo, "x");
+    TBitmap picture;
+    picture.SetSize(2, 2);
+    s.Canvas.Draw(hi - 1, hi - 1, &picture);
+    s.Canvas.StretchDraw({lo, lo, hi, hi}, &picture);
+    EXPECT_EQ(s.Count(clBlue) + s.Count(clRed) + s.Count(clWhite), 400);
+    // The height from the top, past the integer range here, is clamped.
+    TRect r{lo, lo, hi, hi};
+    EXPECT_EQ(DrawTextA(s.Canvas.Handle(), "a\nb", -1, &r, DT_SINGLELINE | DT_VCENTER), hi);
+}
