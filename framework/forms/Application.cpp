@@ -36,11 +36,15 @@ TApplication::~TApplication() {
     WindowManager().OnException = nullptr;
     if (Application == this)
         Application = nullptr;
+    if (FInstalledHost)
+        platform::UninstallHost();
 }
 
 void TApplication::Initialize() {
-    if (!platform::HasHost())
-        platform::InstallHost(platform::CreateDesktopHost());
+    if (platform::HasHost())
+        return;
+    platform::InstallHost(platform::CreateDesktopHost());
+    FInstalledHost = true;
 }
 
 void TApplication::SetIcon(const TBitmap* icon) {

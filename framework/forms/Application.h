@@ -24,7 +24,8 @@ public:
     explicit TApplication(TComponent* owner = nullptr);
     ~TApplication() override;
 
-    // Installs the desktop host unless a host is installed already.
+    // Installs the desktop host unless a host is installed already; a host installed here is
+    // uninstalled again by the destructor, while the program still runs.
     void Initialize();
 
     // Shown by the taskbar and as the title of message boxes.
@@ -82,6 +83,7 @@ private:
     std::unique_ptr<TBitmap> FIcon;
     TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;
+    bool FInstalledHost = false;
 };
 
 // The one application object, or null when there is none.
