@@ -1,0 +1,172 @@
+#include "tests/support/FrameworkTest.h"
+#include "tests/windows/Probes.h"
+
+#include "framework/graphics/Font.h"
+#include "framework/windows/Win32Api.h"
+#include "framework/windows/Window.h"
+
+namespace {
+
+constexpr std::uint32_t kFancyStyle = 0x20;
+
+// Counts how often its window parameters are read; its style follows Fancy.
+class TParamsProbe : public TPaintProbe {
+public:
+    using TPaintProbe::TPaintProbe;
+    int ParamsRead = 0;
+    bool Fancy = false;
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TPaintProbe::CreateParams(params);
+        ++ParamsRead;
+        if (Fancy)
+            params.Style |= kFancyStyle;
+    }
+};
+
+class WinControlTest : public FrameworkTest {
+protected:
+    void SetUp() override { form = NewForm(200, 100); }
+    TForm* form = nullptr;
+};
+
+TEST_F(WinControlTest, RecreateWndReadsTheParametersAgain) {
+    auto* probe = Place(new TParamsProbe(form), form, 0, 0, 10, 10);
+    HWND first = probe->Handle();
+    EXPECT_EQ(probe->ParamsRead, 1);
+    EXPECT_EQ(GetWindowLong(first, GWL_STYLE) & kFancyStyle, 0u);
+    probe->Fancy = true;
+    probe->RecreateWnd();
+    EXPECT_EQ(probe->ParamsRead, 2);
+    EXPECT_NE(GetWindowLong(probe->Handle(), GWL_STYLE) & kFancyStyle, 0u);
+    EXPECT_TRUE(probe->HandleAllocated());
+}
+
+TEST_F(WinControlTest, RecreateWndCreatesNoWindowThatDoesNotExistYet) {
+    auto* probe = new TParamsProbe(form);
+    probe->RecreateWnd();
+    EXPECT_FALSE(probe->HandleAllocated());
+    EXPECT_EQ(probe->ParamsRead, 0);
+    delete probe;
+}
+
+TEST_F(WinControlTest, ARecreatedWindowKeepsTheFocusAndShowsAgain) {
+    auto* probe = Place(new TParamsProbe(form, clRed), form, 0, 0, 10, 10);
+    probe->SetTabStop(true);
+    probe->SetFocus();
+    ASSERT_TRUE(probe->Focused());
+    probe->RecreateWnd();
+    RunUntilIdle();
+    EXPECT_TRUE(probe->Focused());
+    EXPECT_EQ(PixelAt(probe, 5, 5), clRed);
+}
+
+TEST_F(WinControlTest, ChildWindowsAreCreatedWithTheirParentsAndGoWithThem) {
+    auto* outer = new TPaintProbe(form);
+    auto* inner = Place(new TPaintProbe(form), outer, 0, 0, 5, 5);
+    EXPECT_FALSE(inner->HandleAllocated());
+    outer->SetParent(form);
+    EXPECT_TRUE(inner->HandleAllocated());
+    HWND innerWindow = inner->Handle();
+    outer->SetParent(nullptr);
+    EXPECT_FALSE(inner->HandleAllocated());
+    EXPECT_FALSE(IsWindow(innerWindow));
+    delete outer; // takes inner with it
+    EXPECT_EQ(form->ControlCount(), 0);
+}
+
+TEST_F(WinControlTest, AlignedChildrenFillTheClientAreaInOrder) {
+    auto* top = Place(new TPaintProbe(form), form, 0, 0, 50, 20);
+    auto* left = Place(new TPaintProbe(form), form, 0, 0, 30, 50);
+    auto* client = Place(new TPaintProbe(form), form, 0, 0, 1, 1);
+    auto* bottom = Place(new TPaintProbe(form), form, 0, 0, 50, 10);
+    top->SetAlign(alTop);
+    left->SetAlign(alLeft);
+    client->SetAlign(alClient);
+    bottom->SetAlign(alBottom);
+    EXPECT_EQ(top->BoundsRect(), Rect(0, 0, 200, 20));
+    EXPECT_EQ(bottom->BoundsRect(), Rect(0, 90, 200, 100));
+    EXPECT_EQ(left->BoundsRect(), Rect(0, 20, 30, 90));
+    EXPECT_EQ(client->BoundsRect(), Rect(30, 20, 200, 90));
+    form->SetClientWidth(300);
+    EXPECT_EQ(client->BoundsRect(), Rect(30, 20, 300, 90));
+}
+
+TEST_F(WinControlTest, ColourAndFontFollowTheParentUntilSet) {
+    auto* panel = Place(new TPaintProbe(form), form, 0, 0, 50, 50);
+    auto* child = Place(new TPaintProbe(form), panel, 0, 0, 5, 5);
+    panel->SetColor(clNavy);
+    EXPECT_EQ(child->Color(), clNavy);
+    EXPECT_TRUE(child->ParentColor());
+    panel->Font()->SetHeight(-20);
+    EXPECT_EQ(child->Font()->Height(), -20);
+    EXPECT_TRUE(child->ParentFont());
+    child->SetColor(clRed);
+    child->Font()->SetHeight(-9);
+    panel->SetColor(clLime);
+    panel->Font()->SetHeight(-30);
+    EXPECT_EQ(child->Color(), clRed);
+    EXPECT_FALSE(child->ParentColor());
+    EXPECT_EQ(child->Font()->Height(), -9);
+    EXPECT_FALSE(child->ParentFont());
+}
+
+TEST_F(WinControlTest, AColourThatFollowsTheParentIsNotStored) {
+    auto* child = Place(new TPaintProbe(form), form, 0, 0, 5, 5);
+    const TPropInfo* color = child->ClassType().FindProperty("Color");
+    ASSERT_NE(color, nullptr);
+    ASSERT_TRUE(color->IsStored);
+    EXPECT_FALSE(color->IsStored(*child));
+    child->SetColor(clRed);
+    EXPECT_TRUE(color->IsStored(*child));
+}
+
+TEST_F(WinControlTest, TextChangesNotifyOnlyWhenTheTextDiffers) {
+    auto* probe = Place(new TPaintProbe(form), form, 0, 0, 5, 5);
+    RunUntilIdle();
+    const int paints = probe->Paints;
+    probe->SetCaption(probe->Caption());
+    RunUntilIdle();
+    EXPECT_EQ(probe->Paints, paints);
+    probe->SetCaption("&Go");
+    RunUntilIdle();
+    EXPECT_EQ(probe->Paints, paints + 1);
+    EXPECT_EQ(probe->Text(), "&Go");
+}
+
+TEST_F(WinControlTest, ControlAtPosFindsTheTopmostVisibleChild) {
+    auto* below = Place(new TGraphicProbe(form), form, 0, 0, 50, 50);
+    auto* above = Place(new TGraphicProbe(form), form, 20, 20, 50, 50);
+    EXPECT_EQ(form->ControlAtPos({30, 30}, false), above);
+    EXPECT_EQ(form->ControlAtPos({10, 10}, false), below);
+    above->Hide();
+    EXPECT_EQ(form->ControlAtPos({30, 30}, false), below);
+    below->SetEnabled(false);
+    EXPECT_EQ(form->ControlAtPos({30, 30}, false), nullptr);
+    EXPECT_EQ(form->ControlAtPos({30, 30}, true), below);
+    auto* window = Place(new TPaintProbe(form), form, 0, 0, 50, 50);
+    EXPECT_EQ(form->ControlAtPos({10, 10}, true), below);
+    EXPECT_EQ(form->ControlAtPos({10, 10}, true, true), window);
+}
+
+TEST_F(WinControlTest, BringToFrontChangesWhichWindowShows) {
+    auto* red = Place(new TPaintProbe(form, clRed), form, 0, 0, 20, 20);
+    Place(new TPaintProbe(form, clBlue), form, 0, 0, 20, 20);
+    RunUntilIdle();
+    EXPECT_EQ(PixelAt(form, 5, 5), clBlue);
+    red->BringToFront();
+    RunUntilIdle();
+    EXPECT_EQ(PixelAt(form, 5, 5), clRed);
+}
+
+TEST_F(WinControlTest, ScreenCoordinatesPassThroughEveryParent) {
+    auto* panel = Place(new TPaintProbe(form), form, 10, 20, 100, 50);
+    auto* graphic = Place(new TGraphicProbe(form), panel, 3, 4, 10, 10);
+    const TPoint origin = form->ClientOrigin();
+    EXPECT_EQ(origin, (TPoint{100, 100}));
+    EXPECT_EQ(graphic->ClientToScreen({1, 1}), (TPoint{114, 125}));
+    EXPECT_EQ(graphic->ScreenToClient({114, 125}), (TPoint{1, 1}));
+}
+
+} // namespace
