@@ -4,8 +4,11 @@
 #include "framework/core/Exceptions.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/streaming/Resources.h"
-#include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
+
+#include <cstdint>
+#include <cstring>
+#include <utility>
 
 // --- TPicture
 
@@ -189,7 +192,12 @@ void TImage::SetBounds(int left, int top, int width, int height) {
 }
 
 void TImage::Paint() {
-    TGraphicControl::Canvas()->StretchDraw(DestRect(), FPicture->Graphic());
+    TCanvas& canvas = *TGraphicControl::Canvas();
+    const TRect shown = IntersectRect(DestRect(), ClientRect());
+    // A paint of the whole picture shows every change made on its canvas so far.
+    if (IntersectRect(canvas.ClipRect(), shown) == shown)
+        TakeCanvasChanges();
+    canvas.StretchDraw(DestRect(), FPicture->Graphic());
 }
 
 TRect TImage::TakeCanvasChanges() {
@@ -206,14 +214,65 @@ TRect TImage::TakeCanvasChanges() {
     return IntersectRect(changed, ClientRect());
 }
 
+namespace {
+
+// Words [first, last) of two rows of n words where they differ; first == last when equal.
+// memcmp finds equal stretches much faster than a word loop.
+std::pair<int, int> DiffSpan(const std::uint32_t* a, const std::uint32_t* b, int n) {
+    constexpr int kChunk = 32;
+    const auto bytes = [](int words) {
+        return static_cast<std::size_t>(words) * 4;
+    };
+    if (std::memcmp(a, b, bytes(n)) == 0)
+        return {0, 0};
+    int first = 0;
+    while (first + kChunk < n && std::memcmp(a + first, b + first, bytes(kChunk)) == 0)
+        first += kChunk;
+    while (a[first] == b[first])
+        ++first;
+    int last = n;
+    while (last - kChunk > first &&
+           std::memcmp(a + last - kChunk, b + last - kChunk, bytes(kChunk)) == 0)
+        last -= kChunk;
+    while (a[last - 1] == b[last - 1])
+        --last;
+    return {first, last};
+}
+
+} // namespace
+
+void TImage::ShowChanges(const TRect& area) {
+    const auto* bitmap = static_cast<const TBitmap*>(FPicture->Graphic());
+    TCanvas& screen = *TGraphicControl::Canvas();
+    const TRect visible = IntersectRect(area, screen.ClipRect());
+    if (visible.IsEmpty())
+        return;
+    HDC dc = screen.Handle();
+    const TPoint dest = DestRect().TopLeft();
+    TRect changed;
+    for (int y = visible.Top; y < visible.Bottom; ++y) {
+        const std::uint32_t* shown =
+            dc->Target->Row(y + dc->Origin.y) + visible.Left + dc->Origin.x;
+        const std::uint32_t* drawn = bitmap->ScanLine(y - dest.y) + (visible.Left - dest.x);
+        const auto [first, last] = DiffSpan(shown, drawn, visible.Width());
+        if (first < last)
+            changed = UnionRect(changed, {visible.Left + first, y, visible.Left + last, y + 1});
+    }
+    if (changed.IsEmpty())
+        return;
+    const TRect all{0, 0, bitmap->Width(), bitmap->Height()};
+    dc->Blit(changed, bitmap->Pixels(), all, {changed.Left - dest.x, changed.Top - dest.y},
+             SRCCOPY);
+}
+
 void TImage::Repaint() {
     const TRect changed = TakeCanvasChanges();
-    if (changed.IsEmpty() || !Parent() || !Showing()) {
+    const bool direct = Parent() && Showing() && !FStretch && !FTransparent &&
+                        (ControlStyle() & csOpaque) && dynamic_cast<TBitmap*>(FPicture->Graphic());
+    if (changed.IsEmpty() || !direct) {
         TGraphicControl::Repaint();
         return;
     }
-    TRect onParent = changed;
-    OffsetRect(onParent, Left(), Top());
-    InvalidateRect(Parent()->Handle(), &onParent, (ControlStyle() & csOpaque) == 0);
+    ShowChanges(changed);
     Parent()->Update();
 }

@@ -77,8 +77,9 @@ public:
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
 
-    // Repaints only what changed on the picture's canvas since the last paint when that is all
-    // that changed: a picture drawn on pixel by pixel is shown column by column cheaply.
+    // Puts on the screen what changed on the picture's canvas since the last paint, comparing
+    // the bitmap with what the screen shows: pixels set one column at a time reach the screen
+    // one column at a time. Stretched or transparent pictures repaint whole.
     void Repaint() override;
     void SetBounds(int left, int top, int width, int height) override;
 
@@ -92,6 +93,8 @@ private:
     void UpdateOpaque();
     // What was drawn on the picture's canvas since the last call, in client coordinates.
     TRect TakeCanvasChanges();
+    // Copies the pixels of area (client coordinates) that differ from the screen onto it.
+    void ShowChanges(const TRect& area);
 
     std::unique_ptr<TPicture> FPicture;
     std::string FPictureResource;
