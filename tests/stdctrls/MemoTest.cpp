@@ -1,0 +1,185 @@
+#include "framework/stdctrls/Memo.h"
+
+#include "framework/core/SysUtils.h"
+#include "tests/stdctrls/StdCtrlsTest.h"
+
+namespace {
+
+// The main window's log: 273 x 121, the panel colours, a vertical bar.
+class MemoTest : public StdCtrlsTest {
+protected:
+    MemoTest() {
+        form = NewForm(400, 300);
+        memo = new TMemo(form);
+        memo->SetParent(form);
+        memo->SetBounds(10, 10, 273, 121);
+        memo->SetColor(0x4E4D37);
+        memo->Font()->SetColor(clWhite);
+        memo->Font()->SetStyle(fsBold);
+        memo->SetScrollBars(ssVertical);
+        RunUntilIdle();
+    }
+
+    void AddLines(int count) {
+        for (int i = 0; i < count; ++i)
+            memo->Lines()->Add(Format("* Start Point [%4d, %4d]", i, 2 * i));
+        RunUntilIdle();
+    }
+
+    int LineHeight() const {
+        TCanvas canvas;
+        canvas.SetFont(memo->Font());
+        return canvas.TextHeight("W");
+    }
+    int TextWidth(const std::string& text) const {
+        TCanvas canvas;
+        canvas.SetFont(memo->Font());
+        return canvas.TextWidth(text);
+    }
+    // A client point on the text: line, and x pixels into it.
+    TPoint At(int line, int x) const {
+        return {2 + x, 1 + (line - memo->TopLine()) * LineHeight() + LineHeight() / 2};
+    }
+
+    // Whether the vertical bar shows a thumb at the bottom of its track (a flat face) rather
+    // than the checked track.
+    bool ThumbAtTheBottom() const {
+        const int x = memo->ClientWidth() + 8;
+        const int y = memo->ClientHeight() - 16 - 4;
+        return PixelAt(memo, x, y) == ColorToRGB(clBtnFace) &&
+               PixelAt(memo, x + 1, y) == ColorToRGB(clBtnFace);
+    }
+
+    TForm* form = nullptr;
+    TMemo* memo = nullptr;
+};
+
+} // namespace
+
+TEST_F(MemoTest, LinesAddedKeepTheNewestLineInView) {
+    AddLines(30);
+    EXPECT_EQ(memo->Lines()->Count(), 30);
+    EXPECT_EQ(memo->Lines()->Strings(29), "* Start Point [  29,   58]");
+    // The caret sits on the empty line after the last one, at the bottom of the view.
+    EXPECT_EQ(memo->CaretPos(), (TTextPos{30, 0}));
+    EXPECT_EQ(memo->TopLine() + memo->VisibleLines(), 31);
+    EXPECT_GT(memo->TopLine(), 0);
+}
+
+TEST_F(MemoTest, TheVerticalBarGetsAThumbOnceTheLinesOverflow) {
+    EXPECT_EQ(memo->ClientWidth(), 273 - 4 - 16);
+    AddLines(2);
+    EXPECT_FALSE(ThumbAtTheBottom());
+    AddLines(20);
+    EXPECT_TRUE(ThumbAtTheBottom());
+}
+
+TEST_F(MemoTest, TextShowsInTheFontColourOnTheMemoColour) {
+    AddLines(1);
+    EXPECT_EQ(PixelAt(memo, 0, 0), 0x4E4D37);
+    EXPECT_GT(CountColor(memo, {0, 0, 200, LineHeight() + 1}, clWhite), 0);
+    EXPECT_EQ(PixelAt(memo, -2, 10), ColorToRGB(clBtnShadow)); // the sunken edge
+}
+
+TEST_F(MemoTest, ArrowsAndTheWheelScrollByLines) {
+    AddLines(30);
+    memo->SetTopLine(0);
+    RunUntilIdle();
+    Click(memo, memo->ClientWidth() + 8, memo->ClientHeight() - 8);
+    EXPECT_EQ(memo->TopLine(), 1);
+    memo->SetFocus();
+    Wheel(memo, 50, 50, -120);
+    EXPECT_EQ(memo->TopLine(), 4);
+}
+
+TEST_F(MemoTest, DraggingSelectsAcrossLines) {
+    memo->Lines()->Add("abc");
+    memo->Lines()->Add("def");
+    RunUntilIdle();
+    const TPoint from = At(0, 0);
+    const TPoint to = At(1, TextWidth("de") + 1);
+    MouseDown(memo, from.x, from.y);
+    EXPECT_TRUE(memo->Focused());
+    MouseMove(memo, to.x, to.y);
+    MouseUp(memo, to.x, to.y);
+    EXPECT_EQ(memo->SelText(), "abc\r\nde");
+    EXPECT_EQ(memo->SelStart(), 0);
+    EXPECT_EQ(memo->SelLength(), 7);
+}
+
+TEST_F(MemoTest, ShiftWithArrowsAndHomeEndSelectsFromTheKeyboard) {
+    memo->Lines()->Add("first line");
+    memo->Lines()->Add("second");
+    memo->SetFocus();
+    memo->SetSelStart(0);
+    PressKey(VK_RIGHT, ssShift);
+    PressKey(VK_RIGHT, ssShift);
+    EXPECT_EQ(memo->SelText(), "fi");
+    PressKey(VK_END, ssShift);
+    EXPECT_EQ(memo->SelText(), "first line");
+    PressKey(VK_DOWN, ssShift);
+    EXPECT_EQ(memo->SelText(), "first line\r\nsecond");
+    PressKey(VK_HOME);
+    EXPECT_EQ(memo->SelLength(), 0);
+    EXPECT_EQ(memo->CaretPos(), (TTextPos{1, 0}));
+}
+
+TEST_F(MemoTest, CtrlCAndCtrlInsertCopyTheSelectionToTheClipboard) {
+    AddLines(3);
+    memo->SetFocus();
+    memo->SetSelStart(2);
+    memo->SetSelLength(11);
+    PressKey('C', ssCtrl);
+    EXPECT_EQ(Host().ClipboardText(), "Start Point");
+
+    PressKey('A', ssCtrl);
+    PressKey(VK_INSERT, ssCtrl);
+    EXPECT_EQ(Host().ClipboardText(), memo->MemoText());
+    EXPECT_EQ(memo->SelLength(), static_cast<int>(memo->MemoText().size()));
+}
+
+TEST_F(MemoTest, TypingReplacesTheSelectionUnlessReadOnly) {
+    memo->Lines()->Add("hello");
+    memo->SetFocus();
+    memo->SetSelStart(0);
+    memo->SetSelLength(5);
+    Type("bye");
+    EXPECT_EQ(memo->Lines()->Strings(0), "bye");
+    PressKey(VK_BACK);
+    EXPECT_EQ(memo->Lines()->Strings(0), "by");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(memo->MemoText(), "by\r\n\r\n");
+
+    memo->SetReadOnly(true);
+    Type("x");
+    PressKey(VK_BACK);
+    EXPECT_EQ(memo->MemoText(), "by\r\n\r\n");
+}
+
+TEST_F(MemoTest, ChangesRaiseOnChange) {
+    int changes = 0;
+    memo->OnChange = TNotifyEvent::FromFunction([&](TObject*) { ++changes; });
+    memo->Lines()->Add("one");
+    EXPECT_EQ(changes, 1);
+    memo->SetFocus();
+    Type("ab");
+    EXPECT_EQ(changes, 3);
+    memo->Lines()->BeginUpdate();
+    memo->Lines()->Add("two");
+    memo->Lines()->Add("three");
+    memo->Lines()->EndUpdate();
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(MemoTest, ClipboardPasteAndCut) {
+    memo->Lines()->Add("abc");
+    memo->SetFocus();
+    memo->SetSelStart(1);
+    memo->SetSelLength(1);
+    PressKey('X', ssCtrl);
+    EXPECT_EQ(Host().ClipboardText(), "b");
+    EXPECT_EQ(memo->Lines()->Strings(0), "ac");
+    PressKey(VK_END);
+    PressKey('V', ssCtrl);
+    EXPECT_EQ(memo->Lines()->Strings(0), "acb");
+}
