@@ -15,6 +15,11 @@ const TClassInfo& TCustomPanel::StaticClass() {
 const TClassInfo& TPanel::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TPanel>("TPanel", &TCustomPanel::StaticClass(), [](TClassBuilder<TPanel>& c) {
+            c.Color("Color", &TPanel::Color, &TPanel::SetColor, clBtnFace).IsStored =
+                [](const TObject& o) {
+                    return !static_cast<const TPanel&>(o).ParentColor();
+                };
+            c.Bool("ParentColor", &TPanel::ParentColor, &TPanel::SetParentColor, false);
             c.Enum("Alignment", &TPanel::Alignment, &TPanel::SetAlignment, taCenter,
                    AlignmentNames);
             c.Enum("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner, bvNone,

@@ -1,0 +1,53 @@
+#include "framework/stdctrls/Dialogs.h"
+
+#include "tests/support/FrameworkTest.h"
+
+namespace {
+
+class OpenDialogTest : public FrameworkTest {
+protected:
+    OpenDialogTest() {
+        dialog.SetFilter("Bitmap image (*.bmp)|*.bmp|All Files (*.*)|*.*");
+        dialog.SetDefaultExt("fdf");
+        dialog.SetFilterIndex(0);
+        dialog.SetTitle("Open");
+        dialog.SetInitialDir("/images");
+    }
+
+    TOpenDialog dialog{nullptr};
+};
+
+} // namespace
+
+TEST_F(OpenDialogTest, HandsItsSettingsToTheDesktopDialog) {
+    Host().QueueFileDialogAnswer(std::nullopt);
+    dialog.Execute();
+    ASSERT_EQ(Host().FileDialogs().size(), 1u);
+    const platform::FileDialogSpec& spec = Host().FileDialogs()[0];
+    EXPECT_EQ(spec.Filter, "Bitmap image (*.bmp)|*.bmp|All Files (*.*)|*.*");
+    EXPECT_EQ(spec.DefaultExt, "fdf");
+    EXPECT_EQ(spec.FilterIndex, 0);
+    EXPECT_EQ(spec.Title, "Open");
+    EXPECT_EQ(spec.InitialDir, "/images");
+}
+
+TEST_F(OpenDialogTest, AChosenFileBecomesTheFileName) {
+    Host().QueueFileDialogAnswer("/images/liver.bmp");
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), "/images/liver.bmp");
+    // Shown again, the dialog starts from the last choice.
+    Host().QueueFileDialogAnswer(std::nullopt);
+    dialog.Execute();
+    EXPECT_EQ(Host().FileDialogs().back().FileName, "/images/liver.bmp");
+}
+
+TEST_F(OpenDialogTest, CancelReturnsFalseAndKeepsTheFileName) {
+    dialog.SetFileName("old.bmp");
+    int shown = 0;
+    dialog.OnShow = TNotifyEvent::FromFunction([&](TObject*) { ++shown; });
+    dialog.OnClose = TNotifyEvent::FromFunction([&](TObject*) { ++shown; });
+    Host().QueueFileDialogAnswer(std::nullopt);
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), "old.bmp");
+    EXPECT_EQ(shown, 2);
+}
