@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <span>
 #include <vector>
@@ -229,53 +230,65 @@ struct TLineWalk {
     }
 };
 
+// A square pen of the given width at every step from first to last, gathered into a mask first
+// so that overlapping squares change a pixel once whatever the pen mode.
+void StrokeWide(TDeviceContext& dc, const TLineWalk& walk, std::int64_t first, std::int64_t last) {
+    const int before = (dc.PenWidth - 1) / 2;
+    const int after = dc.PenWidth / 2;
+    const auto near = [](std::int64_t v) {
+        return Clamp(v, INT_MIN / 2, INT_MAX / 2);
+    };
+    const TRect box =
+        dc.ToTarget(TRect{near(std::min(walk.X(first), walk.X(last - 1)) - before),
+                          near(std::min(walk.Y(first), walk.Y(last - 1)) - before),
+                          near(std::max(walk.X(first), walk.X(last - 1)) + after + 1),
+                          near(std::max(walk.Y(first), walk.Y(last - 1)) + after + 1)});
+    if (box.IsEmpty())
+        return;
+    const auto at = [&](int x, int y) {
+        return static_cast<std::size_t>(y - box.Top) * static_cast<std::size_t>(box.Width()) +
+               static_cast<std::size_t>(x - box.Left);
+    };
+    std::vector<std::uint8_t> mask(at(box.Left, box.Bottom));
+    for (std::int64_t i = first; i < last; ++i) {
+        const std::int64_t x = walk.X(i) + dc.Origin.x;
+        const std::int64_t y = walk.Y(i) + dc.Origin.y;
+        const TRect square = IntersectRect(box, TRect{near(x - before), near(y - before),
+                                                      near(x + after + 1), near(y + after + 1)});
+        for (int row = square.Top; row < square.Bottom; ++row)
+            std::fill_n(mask.begin() + static_cast<std::ptrdiff_t>(at(square.Left, row)),
+                        square.Width(), std::uint8_t{1});
+    }
+    const std::uint32_t pen = ColorToPixel(dc.PenColor);
+    for (int y = box.Top; y < box.Bottom; ++y) {
+        std::uint32_t* row = dc.Target->Row(y);
+        for (int x = box.Left; x < box.Right; ++x)
+            if (mask[at(x, y)])
+                row[x] = ApplyRop2(dc.PenMode, pen, row[x]);
+    }
+    dc.Touch(box);
+}
+
 } // namespace
 
 void TDeviceContext::Line(TPoint from, TPoint to) {
     if (!Target || PenStyle == psClear || Clip.IsEmpty())
         return;
     const TLineWalk walk(from, to);
-    const bool xMajor = walk.xMajor;
-    const int grow = PenWidth > 1 ? PenWidth : 1;
-    const int before = (grow - 1) / 2;
-    const int after = grow / 2;
-    const std::int64_t lo = (xMajor ? Clip.Left - Origin.x : Clip.Top - Origin.y) - after;
-    const std::int64_t hi = (xMajor ? Clip.Right - Origin.x : Clip.Bottom - Origin.y) + before;
+    // The steps whose pen can reach the clip.
+    const int reach = PenWidth > 1 ? PenWidth / 2 + 1 : 0;
+    const std::int64_t lo =
+        (walk.xMajor ? std::int64_t{Clip.Left} - Origin.x : std::int64_t{Clip.Top} - Origin.y) -
+        reach;
+    const std::int64_t hi =
+        (walk.xMajor ? std::int64_t{Clip.Right} - Origin.x : std::int64_t{Clip.Bottom} - Origin.y) +
+        reach;
     std::int64_t first = 0, last = 0;
     walk.StepsWithin(lo, hi, first, last);
     if (first >= last)
         return;
-
     if (PenWidth > 1) {
-        // A square pen at every step, gathered into a mask first so that overlapping squares
-        // change a pixel once whatever the pen mode.
-        const TRect box = ToTarget(TRect{
-            Clamp(std::min(walk.X(first), walk.X(last - 1)) - before, INT_MIN / 2, INT_MAX / 2),
-            Clamp(std::min(walk.Y(first), walk.Y(last - 1)) - before, INT_MIN / 2, INT_MAX / 2),
-            Clamp(std::max(walk.X(first), walk.X(last - 1)) + after + 1, INT_MIN / 2, INT_MAX / 2),
-            Clamp(std::max(walk.Y(first), walk.Y(last - 1)) + after + 1, INT_MIN / 2,
-                  INT_MAX / 2)});
-        if (box.IsEmpty())
-            return;
-        std::vector<std::uint8_t> mask(static_cast<std::size_t>(box.Width()) * box.Height());
-        for (std::int64_t i = first; i < last; ++i) {
-            const TRect square = IntersectRect(
-                box, TRect{Clamp(walk.X(i) + Origin.x - before, INT_MIN / 2, INT_MAX / 2),
-                           Clamp(walk.Y(i) + Origin.y - before, INT_MIN / 2, INT_MAX / 2),
-                           Clamp(walk.X(i) + Origin.x + after + 1, INT_MIN / 2, INT_MAX / 2),
-                           Clamp(walk.Y(i) + Origin.y + after + 1, INT_MIN / 2, INT_MAX / 2)});
-            for (int y = square.Top; y < square.Bottom; ++y)
-                std::fill_n(mask.begin() + (y - box.Top) * box.Width() + (square.Left - box.Left),
-                            square.Width(), std::uint8_t{1});
-        }
-        const std::uint32_t pen = ColorToPixel(PenColor);
-        for (int y = box.Top; y < box.Bottom; ++y) {
-            std::uint32_t* row = Target->Row(y);
-            for (int x = box.Left; x < box.Right; ++x)
-                if (mask[static_cast<std::size_t>((y - box.Top) * box.Width() + (x - box.Left))])
-                    row[x] = ApplyRop2(PenMode, pen, row[x]);
-        }
-        Touch(box);
+        StrokeWide(*this, walk, first, last);
         return;
     }
 

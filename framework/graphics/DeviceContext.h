@@ -7,7 +7,6 @@
 #include "framework/platform/FontEngine.h"
 #include "framework/platform/PixelBuffer.h"
 
-#include <climits>
 #include <cstdint>
 #include <string_view>
 
