@@ -36,7 +36,8 @@ public:
     void SetFont(const TFont* font);
 
     // origin: where logical (0, 0) lies in buffer; clip: buffer coordinates. A null buffer
-    // leaves the canvas drawing nothing. The tools are selected again on the next use.
+    // leaves the canvas drawing nothing. The tools are selected again on the next use. The
+    // canvas keeps the buffer's geometry: call again after the buffer is resized.
     void SetTarget(platform::PixelBuffer* buffer, TPoint origin, TRect clip);
     platform::PixelBuffer* Target() const { return FDC.Target; }
     TPoint Origin() const { return FDC.Origin; }

@@ -34,7 +34,8 @@ struct TDeviceContext {
     TBrushStyle BrushStyle = bsSolid;
     TPoint PenPos; // the current position, logical
 
-    // Points the context at a target; clip is intersected with the target's bounds.
+    // Points the context at a target; clip is intersected with the target's bounds. Needed
+    // again whenever the target is resized.
     void SetTarget(platform::PixelBuffer* target, TPoint origin, const TRect& clip);
     // Target coordinates; intersected with the target's bounds.
     void SetClip(const TRect& clip);
