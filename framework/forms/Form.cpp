@@ -25,7 +25,7 @@ const std::vector<std::string> BorderIconNames{"biSystemMenu", "biMinimize", "bi
 // Runs the message loop's undo steps of a modal show, however the loop ends.
 class TModalScope {
 public:
-    TModalScope(TCustomForm& form, bool& modal) : FModal(modal) {
+    TModalScope(TCustomForm& form, bool& modal) : FForm(form), FModal(modal) {
         FModal = true;
         FPreviousActive = WindowManager().ActiveWindow();
         HWND own = form.Handle();
@@ -40,6 +40,7 @@ public:
         FOwn = own;
     }
     ~TModalScope() {
+        FForm.Hide();
         for (HWND top : FDisabled)
             if (WindowManager().IsWindow(top))
                 top->SetEnabled(true);
@@ -53,6 +54,7 @@ public:
     TModalScope& operator=(const TModalScope&) = delete;
 
 private:
+    TCustomForm& FForm;
     bool& FModal;
     HWND FPreviousActive = nullptr;
     HWND FOwn = nullptr;
@@ -72,6 +74,8 @@ const TClassInfo& TCustomForm::StaticClass() {
             c.Enum("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle,
                    TFormBorderStyle::bsSizeable, BorderStyleNames);
             c.Int("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight);
+            c.Bool("ParentColor", &TCustomForm::ParentColor, &TCustomForm::SetParentColor, false);
+            c.Bool("ParentFont", &TCustomForm::ParentFont, &TCustomForm::SetParentFont, false);
             c.Int("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth);
             c.Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview, false);
             c.Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned,
@@ -127,6 +131,10 @@ TCustomForm::TCustomForm(TComponent* owner)
 
 TCustomForm::~TCustomForm() {
     MarkDestroying();
+    if (FActive && HandleAllocated()) {
+        Handle()->SetVisible(false);
+        ActivateNext();
+    }
     if (Screen)
         Screen->RemoveForm(this);
     if (Application && Application->FMainForm == this)
@@ -287,9 +295,12 @@ void TCustomForm::HideWindowNow() {
         return;
     DoHide();
     window->SetVisible(false);
-    if (WindowManager().ActiveWindow() != window)
-        return;
-    // The window behind it becomes the active one.
+    if (WindowManager().ActiveWindow() == window)
+        ActivateNext();
+}
+
+// The window behind becomes the active one.
+void TCustomForm::ActivateNext() {
     WindowManager().SetActiveWindow(nullptr);
     const auto& tops = WindowManager().TopLevels();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it)
@@ -486,7 +497,6 @@ TModalResult TCustomForm::ShowModal() {
                 CloseModal();
         }
         result = FModalResult;
-        Hide();
     }
     return result;
 }

@@ -144,6 +144,7 @@ private:
     void CloseModal();
     void ShowWindowNow();
     void HideWindowNow();
+    void ActivateNext();
     void ApplyIcon();
 
     std::unique_ptr<TControlCanvas> FCanvas;

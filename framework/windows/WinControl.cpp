@@ -71,8 +71,8 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner), FBrush(std::make_
 
 TWinControl::~TWinControl() {
     MarkDestroying();
-    if (FParent)
-        RemoveFocus(true);
+    // Leaves the parent while the parent still sees a windowed control.
+    SetParent(nullptr);
     DestroyHandle();
     // Children go with their parent, whoever owns them.
     while (!FControls.empty())
@@ -94,13 +94,17 @@ void TWinControl::HandleNeeded() {
     CreateHandle();
 }
 
+// Children still being read from a stored form get their windows in their own Loaded, once
+// their properties (and so their window parameters) are complete.
 void TWinControl::CreateHandle() {
     if (FHandle)
         return;
     CreateWnd();
     for (TControl* child : std::vector<TControl*>(FControls))
-        if (auto* window = dynamic_cast<TWinControl*>(child))
+        if (auto* window = dynamic_cast<TWinControl*>(child); window && !window->IsLoading())
             window->CreateHandle();
+    // The window's border may leave a smaller client area than the bounds did.
+    Realign();
 }
 
 void TWinControl::CreateParams(TCreateParams& params) {
@@ -203,7 +207,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->Perform(CM_PARENTCOLORCHANGED);
     control->Perform(CM_PARENTFONTCHANGED);
     control->Perform(CM_PARENTSHOWHINTCHANGED);
-    if (window && FHandle)
+    if (window && FHandle && !window->IsLoading())
         window->CreateHandle();
     else
         control->Invalidate();
@@ -293,6 +297,8 @@ void TWinControl::Loaded() {
     }
     if (FControlState & csAlignmentNeeded)
         Realign();
+    if (FParent && FParent->FHandle && !FHandle)
+        CreateHandle();
 }
 
 // --- alignment
@@ -385,8 +391,6 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 }
 
 TRect TWinControl::ClientRect() const {
-    if (!FHandle && FParent && !IsDestroying())
-        const_cast<TWinControl*>(this)->HandleNeeded();
     if (FHandle)
         return FHandle->ClientRect();
     return TControl::ClientRect();
