@@ -301,7 +301,7 @@ public:
 
     // The item chosen, or null when the menu was cancelled.
     TMenuItem* Run() {
-        while (!FDone && Application) {
+        while (!FDone && Application && !Application->Terminated()) {
             if (std::optional<platform::HostEvent> event = platform::Host().PollEvent())
                 TakeGuarded(*event);
             else

@@ -553,7 +553,7 @@ bool TCustomEdit::HandleEditMessage(TMessage& message) {
         Invalidate();
         return true;
     case WM_PAINT:
-        PaintEdit(reinterpret_cast<HDC>(message.WParam));
+        PaintEdit();
         return true;
     default:
         return false;
@@ -607,7 +607,7 @@ void TCustomEdit::ScrollToCaret() {
         FScrollX = x - width + 1;
 }
 
-void TCustomEdit::PaintEdit(HDC) {
+void TCustomEdit::PaintEdit() {
     const HWND window = Handle();
     TCanvas& canvas = window->DC();
     const bool enabled = IsWindowEnabled(window);

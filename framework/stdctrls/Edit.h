@@ -129,7 +129,7 @@ private:
     int PositionAt(int x) const;
     int LineHeight() const;
     void ScrollToCaret();
-    void PaintEdit(HDC dc);
+    void PaintEdit();
 
     TSelection FSelection;
     int FScrollX = 0; // pixels of text scrolled out at the left

@@ -2,13 +2,18 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/Menus.h"
+#include "framework/forms/Timer.h"
+#include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Dialogs.h"
+#include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Image.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/ScrollBox.h"
 #include "framework/stdctrls/SpeedButton.h"
+#include "framework/stdctrls/TrackBar.h"
 
 void RegisterStandardClasses() {
     for (const TClassInfo* info : {
@@ -19,6 +24,12 @@ void RegisterStandardClasses() {
              &TScrollBox::StaticClass(),
              &TImage::StaticClass(),
              &TSpeedButton::StaticClass(),
+             &TButton::StaticClass(),
+             &TEdit::StaticClass(),
+             &TTrackBar::StaticClass(),
+             &TTimer::StaticClass(),
+             &TPopupMenu::StaticClass(),
+             &TMenuItem::StaticClass(),
              &TOpenDialog::StaticClass(),
          })
         RegisterClass(*info);

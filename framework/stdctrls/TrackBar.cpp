@@ -342,8 +342,10 @@ bool TTrackBar::HandleMouse(TMessage& message) {
         return true;
     }
     case WM_MOUSEMOVE:
-        if (FDragging)
-            UserMove(Geometry().PositionAt(Geometry().Along(point) - FDragOffset), TB_THUMBTRACK);
+        if (FDragging) {
+            const TGeometry g = Geometry();
+            UserMove(g.PositionAt(g.Along(point) - FDragOffset), TB_THUMBTRACK);
+        }
         return true;
     case WM_LBUTTONUP:
         if (FDragging) {

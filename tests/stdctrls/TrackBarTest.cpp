@@ -114,6 +114,27 @@ TEST_F(TrackBarTest, SelectionRangeIsDrawnOnlyWithTheStyleBit) {
             ASSERT_NE(PixelAt(plain, x, y), highlight) << x << ", " << y;
 }
 
+TEST_F(TrackBarTest, TicksStandEveryFrequencyPositionsOnTheChosenSide) {
+    TForm* form = NewForm();
+    TTrackBar* bottom = NewTrackBar(form, 10);
+    TTrackBar* none = NewTrackBar(form, 70);
+    bottom->SetFrequency(5);
+    none->SetTickStyle(tsNone);
+    RunUntilIdle();
+
+    // Below the thumb (which ends at y = 24), two pixels apart from it.
+    const TColor tick = ColorToRGB(clWindowText);
+    for (int position : {0, 5, 10})
+        EXPECT_EQ(PixelAt(bottom, PixelOfPosition(position), 27), tick) << position;
+    EXPECT_NE(PixelAt(bottom, PixelOfPosition(3), 27), tick);
+    EXPECT_NE(PixelAt(bottom, PixelOfPosition(5), 2), tick);
+    EXPECT_NE(PixelAt(none, PixelOfPosition(5), 27), tick);
+
+    bottom->SetTickMarks(tmTopLeft);
+    RunUntilIdle();
+    EXPECT_EQ(PixelAt(bottom, PixelOfPosition(5), 5), tick);
+}
+
 TEST_F(TrackBarTest, EmptySelectionShowsNoRange) {
     TForm* form = NewForm();
     TTrackBar* bar = NewTrackBar(form);
