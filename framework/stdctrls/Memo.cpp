@@ -93,6 +93,7 @@ const TClassInfo& TMemo::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TMemo>("TMemo", &TCustomMemo::StaticClass(), [](TClassBuilder<TMemo>& c) {
             c.Bool("ParentColor", &TMemo::ParentColor, &TMemo::SetParentColor, false);
+            c.Int("Cursor", &TMemo::Cursor, &TMemo::SetCursor, crIBeam);
             c.Enum("BorderStyle", &TMemo::BorderStyle, &TMemo::SetBorderStyle,
                    TBorderStyle::bsSingle, BorderStyleNames);
             c.Bool("HideSelection", &TMemo::HideSelection, &TMemo::SetHideSelection, true);
@@ -109,14 +110,16 @@ const TClassInfo& TMemo::StaticClass() {
 }
 
 const TMessageMap& TCustomMemo::StaticMessageMap() {
-    static const TMessageMap map(&TCustomControl::StaticMessageMap(),
-                                 {
-                                     MessageHandler<WM_HSCROLL, &TCustomMemo::WMHScroll>(),
-                                     MessageHandler<WM_VSCROLL, &TCustomMemo::WMVScroll>(),
-                                     MessageHandler<WM_PAINT, &TCustomMemo::WMPaint>(),
-                                     MessageHandler<WM_SIZE, &TCustomMemo::WMSize>(),
-                                     MessageHandler<CM_FONTCHANGED, &TCustomMemo::CMFontChanged>(),
-                                 });
+    static const TMessageMap map(
+        &TCustomControl::StaticMessageMap(),
+        {
+            MessageHandler<WM_HSCROLL, &TCustomMemo::WMHScroll>(),
+            MessageHandler<WM_VSCROLL, &TCustomMemo::WMVScroll>(),
+            MessageHandler<WM_PAINT, &TCustomMemo::WMPaint>(),
+            MessageHandler<WM_SIZE, &TCustomMemo::WMSize>(),
+            MessageHandler<CM_FONTCHANGED, &TCustomMemo::CMFontChanged>(),
+            MessageHandler<CM_ENABLEDCHANGED, &TCustomMemo::CMEnabledChanged>(),
+        });
     return map;
 }
 
@@ -128,6 +131,7 @@ TCustomMemo::TCustomMemo(TComponent* owner)
     FWidth = 185;
     FHeight = 89;
     SetColor(clWindow);
+    SetCursor(crIBeam);
     SetTabStop(true);
 }
 
@@ -437,7 +441,7 @@ void TCustomMemo::Paint() {
         const int y = area.Top + (i - FTopLine) * height;
         const int x = area.Left - FLeftOffset;
         canvas.Brush()->SetStyle(bsClear);
-        canvas.Font()->SetColor(Font()->Color());
+        canvas.Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
         canvas.TextOut(x, y, line);
         if (!showSelection || i < selFrom.Line || i > selTo.Line)
             continue;
@@ -474,6 +478,11 @@ void TCustomMemo::WMSize(TWMSize& message) {
 void TCustomMemo::CMFontChanged(TMessage& message) {
     DispatchInherited(TCustomControl::StaticMessageMap(), message);
     UpdateScrollBars();
+}
+
+void TCustomMemo::CMEnabledChanged(TMessage& message) {
+    DispatchInherited(TCustomControl::StaticMessageMap(), message);
+    FBars.SetDisabled(!Enabled());
 }
 
 void TCustomMemo::ShowCaret(bool visible) {

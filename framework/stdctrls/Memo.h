@@ -91,6 +91,7 @@ protected:
     void WMPaint(TWMPaint& message);
     void WMSize(TWMSize& message);
     void CMFontChanged(TMessage& message);
+    void CMEnabledChanged(TMessage& message);
 
 private:
     friend class TMemoStrings;

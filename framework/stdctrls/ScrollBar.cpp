@@ -360,6 +360,11 @@ std::uint32_t TWindowScrollBars::Style() const {
     return (FHorzVisible ? WS_HSCROLL : 0u) | (FVertVisible ? WS_VSCROLL : 0u);
 }
 
+void TWindowScrollBars::SetDisabled(bool disabled) {
+    FHorz.SetDisabled(disabled);
+    FVert.SetDisabled(disabled);
+}
+
 void TWindowScrollBars::SetVisible(bool horizontal, bool vertical) {
     if (horizontal == FHorzVisible && vertical == FVertVisible)
         return;

@@ -134,6 +134,8 @@ public:
     void SetVisible(bool horizontal, bool vertical);
     // WS_HSCROLL and WS_VSCROLL for the bars shown.
     std::uint32_t Style() const;
+    // Both bars, as their window is enabled or disabled.
+    void SetDisabled(bool disabled);
 
     // Paints the bars shown, and the corner between them, straight onto the window.
     void Paint();

@@ -152,13 +152,15 @@ const TClassInfo& TScrollBox::StaticClass() {
 }
 
 const TMessageMap& TScrollBox::StaticMessageMap() {
-    static const TMessageMap map(&TWinControl::StaticMessageMap(),
-                                 {
-                                     MessageHandler<WM_HSCROLL, &TScrollBox::WMHScroll>(),
-                                     MessageHandler<WM_VSCROLL, &TScrollBox::WMVScroll>(),
-                                     MessageHandler<WM_PAINT, &TScrollBox::WMPaint>(),
-                                     MessageHandler<WM_SIZE, &TScrollBox::WMSize>(),
-                                 });
+    static const TMessageMap map(
+        &TWinControl::StaticMessageMap(),
+        {
+            MessageHandler<WM_HSCROLL, &TScrollBox::WMHScroll>(),
+            MessageHandler<WM_VSCROLL, &TScrollBox::WMVScroll>(),
+            MessageHandler<WM_PAINT, &TScrollBox::WMPaint>(),
+            MessageHandler<WM_SIZE, &TScrollBox::WMSize>(),
+            MessageHandler<CM_ENABLEDCHANGED, &TScrollBox::CMEnabledChanged>(),
+        });
     return map;
 }
 
@@ -298,6 +300,11 @@ void TScrollBox::WMPaint(TWMPaint& message) {
 void TScrollBox::WMSize(TWMSize& message) {
     DispatchInherited(TWinControl::StaticMessageMap(), message.Message);
     UpdateScrollBars();
+}
+
+void TScrollBox::CMEnabledChanged(TMessage& message) {
+    DispatchInherited(TWinControl::StaticMessageMap(), message);
+    FBars.SetDisabled(!Enabled());
 }
 
 bool TScrollBox::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {

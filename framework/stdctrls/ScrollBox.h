@@ -108,6 +108,7 @@ protected:
     void WMVScroll(TMessage& message);
     void WMPaint(TWMPaint& message);
     void WMSize(TWMSize& message);
+    void CMEnabledChanged(TMessage& message);
 
 private:
     friend class TControlScrollBar;

@@ -183,3 +183,16 @@ TEST_F(MemoTest, ClipboardPasteAndCut) {
     PressKey('V', ssCtrl);
     EXPECT_EQ(memo->Lines()->Strings(0), "acb");
 }
+
+TEST_F(MemoTest, DisabledMemoGreysItsTextAndTheArrowsOfItsBar) {
+    AddLines(30);
+    memo->SetTopLine(0);
+    RunUntilIdle();
+    const TPoint arrow{memo->ClientWidth() + 8, memo->ClientHeight() - 8};
+    EXPECT_EQ(PixelAt(memo, arrow.x, arrow.y), ColorToRGB(clBtnText));
+    memo->SetEnabled(false);
+    RunUntilIdle();
+    EXPECT_EQ(CountColor(memo, {0, 0, 200, LineHeight() + 1}, clWhite), 0);
+    EXPECT_GT(CountColor(memo, {0, 0, 200, LineHeight() + 1}, clGrayText), 0);
+    EXPECT_EQ(PixelAt(memo, arrow.x, arrow.y), ColorToRGB(clBtnShadow));
+}
