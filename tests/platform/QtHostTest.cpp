@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPointingDevice>
 
 namespace platform {
 namespace {
@@ -99,6 +100,20 @@ protected:
         host.reset();
     }
 
+    // The events come from devices of the test's own, and keys skip the application's shortcut
+    // check: either would make Qt's default devices on the fly, and those break the exit of a Qt
+    // application that another test left running until then.
+    void SendMouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButton button,
+                   Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QMouseEvent e(type, at, target->mapToGlobal(at), button, buttons, modifiers, &mouse);
+        QApplication::sendEvent(target, &e);
+    }
+
+    void SendKey(QEvent::Type type, int key, const QString& text, bool autoRepeat = false) {
+        QKeyEvent e(type, key, Qt::NoModifier, 0, 0, 0, text, autoRepeat, 1, &keyboard);
+        static_cast<QObject*>(widget)->event(&e);
+    }
+
     std::vector<HostEvent> Drain() {
         std::vector<HostEvent> events;
         while (auto e = host->PollEvent())
@@ -113,15 +128,22 @@ protected:
         return std::nullopt;
     }
 
+    QPointingDevice mouse{"test mouse",
+                          1,
+                          QInputDevice::DeviceType::Mouse,
+                          QPointingDevice::PointerType::Generic,
+                          QInputDevice::Capability::Position,
+                          1,
+                          3};
+    QInputDevice keyboard{"test keyboard", 2, QInputDevice::DeviceType::Keyboard};
     std::unique_ptr<QtHost> host;
     std::unique_ptr<IHostWindow> window;
     QWidget* widget = nullptr;
 };
 
 TEST_F(QtHostTest, MousePressBecomesAMouseDownInClientCoordinates) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 7), widget->mapToGlobal(QPointF(5, 7)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(widget, &press);
+    SendMouse(widget, QEvent::MouseButtonPress, QPointF(5, 7), Qt::LeftButton, Qt::LeftButton,
+              Qt::ShiftModifier);
 
     const auto e = FirstOf(HostEvent::Kind::MouseDown);
     ASSERT_TRUE(e.has_value());
@@ -133,8 +155,7 @@ TEST_F(QtHostTest, MousePressBecomesAMouseDownInClientCoordinates) {
 }
 
 TEST_F(QtHostTest, TabReachesTheFrameworkInsteadOfMovingQtFocus) {
-    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
-    QApplication::sendEvent(widget, &tab);
+    SendKey(QEvent::KeyPress, Qt::Key_Tab, "\t");
 
     const auto e = FirstOf(HostEvent::Kind::KeyDown);
     ASSERT_TRUE(e.has_value());
@@ -143,10 +164,8 @@ TEST_F(QtHostTest, TabReachesTheFrameworkInsteadOfMovingQtFocus) {
 }
 
 TEST_F(QtHostTest, AutoRepeatSendsOnlyKeyDowns) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(widget, &press);
-    QApplication::sendEvent(widget, &release);
+    SendKey(QEvent::KeyPress, Qt::Key_Right, QString(), true);
+    SendKey(QEvent::KeyRelease, Qt::Key_Right, QString(), true);
 
     const auto events = Drain();
     ASSERT_EQ(events.size(), 1u);
@@ -169,12 +188,8 @@ TEST_F(QtHostTest, ClickOutsideAPopupAsksToCloseItAndSwallowsTheRelease) {
         host->CreateWindow({WindowKind::Popup, "menu", Bounds(10, 10, 30, 30), window.get()});
     QWidget* menu = static_cast<QtWindow*>(popup.get())->Widget();
     const QPointF outside(50, 50);
-    QMouseEvent press(QEvent::MouseButtonPress, outside, menu->mapToGlobal(outside), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, outside, menu->mapToGlobal(outside),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(menu, &press);
-    QApplication::sendEvent(menu, &release);
+    SendMouse(menu, QEvent::MouseButtonPress, outside, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(menu, QEvent::MouseButtonRelease, outside, Qt::LeftButton, Qt::NoButton);
 
     const auto events = Drain();
     ASSERT_EQ(events.size(), 1u);
@@ -228,8 +243,7 @@ TEST_F(QtHostTest, PaintingWithoutPixelsAsksForAnExposeOnce) {
 }
 
 TEST_F(QtHostTest, DestroyedWindowLeavesNoEventsBehind) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
-    QApplication::sendEvent(widget, &press);
+    SendKey(QEvent::KeyPress, Qt::Key_A, "a");
     window.reset();
     for (const HostEvent& e : Drain())
         EXPECT_EQ(e.Window, nullptr);
