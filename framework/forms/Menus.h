@@ -84,8 +84,7 @@ public:
     TMenuItem* Items() const { return FItems.get(); }
     TPopupAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TPopupAlignment value) { FAlignment = value; }
-    // Whether a right click on a control that names the menu shows it.
-    bool AutoPopup() const { return FAutoPopup; }
+    bool AutoPopup() const override { return FAutoPopup; }
     void SetAutoPopup(bool value) { FAutoPopup = value; }
 
     // Raises OnPopup, shows the menu at a screen point (kept on the screen) and returns once it

@@ -487,7 +487,7 @@ void TControl::WMMouseWheel(TWMMouseWheel& message) {
 }
 
 void TControl::WMContextMenu(TWMContextMenu& message) {
-    if (FPopupMenu) {
+    if (FPopupMenu && FPopupMenu->AutoPopup()) {
         FPopupMenu->SetPopupComponent(this);
         FPopupMenu->Popup(message.XPos, message.YPos);
         message.Result = 1;

@@ -91,6 +91,8 @@ public:
     explicit TPopupMenuBase(TComponent* owner) : TComponent(owner) {}
     // Shows the menu at a screen point; returns when it has closed.
     virtual void Popup(int x, int y) = 0;
+    // Whether a right click on a control that names the menu shows it.
+    virtual bool AutoPopup() const { return true; }
     // The control whose right click showed the menu last.
     TComponent* PopupComponent() const { return FPopupComponent; }
     void SetPopupComponent(TComponent* component) { FPopupComponent = component; }

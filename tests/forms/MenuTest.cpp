@@ -171,6 +171,17 @@ TEST_F(MenuTest, RightClickOnAControlShowsItsMenu) {
     EXPECT_EQ(Clicked, std::vector<std::string>{"&Open"});
 }
 
+TEST_F(MenuTest, RightClickShowsNoMenuWithoutAutoPopup) {
+    auto* button = new TButton(Form);
+    button->SetParent(Form);
+    button->SetPopupMenu(Menu);
+    Menu->SetAutoPopup(false);
+    RunUntilIdle();
+    Click(button, 10, 10, mbRight);
+    EXPECT_EQ(Menu->PopupComponent(), nullptr);
+    EXPECT_EQ(VisiblePopups(), 0);
+}
+
 TEST_F(MenuTest, ItemsLeaveTheirParentWhenDestroyed) {
     EXPECT_EQ(Menu->Items()->Count(), 3);
     delete Open;
