@@ -21,7 +21,7 @@ bool Dark(std::uint32_t pixel, TColor threshold) {
 class TSweep {
 public:
     TSweep(const TBitmap& source, TBitmap& display, int seedRow)
-        : FSource(source.Pixels()), FDisplay(*display.Canvas()), FSeedRow(seedRow),
+        : FSource(source.Pixels()), FDisplay(display), FSeedRow(seedRow),
           FRunBottom(std::min(SweepLimit, source.Height())),
           FActive(static_cast<std::size_t>(source.Width())) {
         if (display.Width() != source.Width() || display.Height() != source.Height())
@@ -43,13 +43,11 @@ public:
         const int down = FSeedRow + 1 < FRunBottom
                              ? Run(left, right, FSeedRow + 1, 1, FRunBottom, RowThreshold)
                              : 0;
-        if (right - left == 1 && up + down > 0)
-            MarkPainted(left, FSeedRow - up + 1, FSeedRow + down);
         return up + down;
     }
 
     // Tells the display's observers once that its pixels changed.
-    void Finish() { FDisplay.Changed(); }
+    void Finish() { FDisplay.Canvas()->Changed(); }
 
 private:
     // Rows y, y + step, ... before end, in every column of the block until its run ends.
@@ -75,16 +73,8 @@ private:
         return count;
     }
 
-    // The rows were written past the canvas; painting the ends of the column's span through it
-    // marks the span as the canvas's changed area, so an image showing the display repaints
-    // just that column.
-    void MarkPainted(int x, int top, int bottom) {
-        FDisplay.SetPixel(x, top, RegionColor);
-        FDisplay.SetPixel(x, bottom, RegionColor);
-    }
-
     const platform::PixelBuffer& FSource;
-    TCanvas& FDisplay;
+    TBitmap& FDisplay;
     std::vector<std::uint32_t*> FDisplayRows;
     int FSeedRow;
     int FRunBottom;

@@ -103,7 +103,7 @@ TEST_P(MeasurementTest, LogsShowsAndPaintsTheCount) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Regions, MeasurementTest, ::testing::ValuesIn(RegionCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& test) { return std::string(test.param.Name); });
 
 using MeasurementDetailTest = SaruviTest;
 
