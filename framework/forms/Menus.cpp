@@ -168,6 +168,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override {
         TCustomControl::CreateParams(params);
+        params.WinClassName = "#32768";
         params.Style = WS_POPUP;
         params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
         params.WndParent = FOwnerWindow;

@@ -69,6 +69,22 @@ TEST_F(MenuTest, ClickOnAnItemClosesTheMenuThenRunsItsClick) {
     EXPECT_EQ(PopupsShownAtClick, 0);
 }
 
+TEST_F(MenuTest, ItemUnderThePointerIsHighlighted) {
+    TColor before = clNone;
+    TColor under = clNone;
+    Host().WhenIdle([&] {
+        before = TopPopup()->PixelAt(10, 8);
+        Host().MouseMove(TopPopup(), 10, 8);
+    });
+    Host().WhenIdle([&] {
+        under = TopPopup()->PixelAt(10, 8);
+        Host().KeyPress(&HostWindowOf(Form), VK_ESCAPE);
+    });
+    Menu->Popup(300, 200);
+    EXPECT_EQ(before, ColorToRGB(clMenu));
+    EXPECT_EQ(under, ColorToRGB(clHighlight));
+}
+
 TEST_F(MenuTest, EscapeOrAClickOutsideClosesWithoutAClick) {
     WhenIdlePress(VK_ESCAPE);
     Menu->Popup(300, 200);
