@@ -15,6 +15,11 @@ for preset in debug sanitize; do
   ctest --preset "$preset" -j2
 done
 
+echo "== BMP corpus results =="
+build/debug/tests/saruvi_tests --gtest_brief=1 --gtest_filter='BmpCorpus.ReportsWhatItAcceptsAndRejects' |
+  grep -E '^(corpus:|  )'
+
+
 echo "== fuzz smoke run (${fuzz_seconds}s) =="
 cmake --preset fuzz -DSARUVI_WERROR=ON >/dev/null
 cmake --build --preset fuzz --target fuzz_bmp
