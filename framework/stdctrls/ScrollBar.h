@@ -123,9 +123,6 @@ public:
     TWindowScrollBars& operator=(const TWindowScrollBars&) = delete;
 
     TScrollBarEngine& Bar(TScrollBarKind kind) { return kind == sbHorizontal ? FHorz : FVert; }
-    const TScrollBarEngine& Bar(TScrollBarKind kind) const {
-        return kind == sbHorizontal ? FHorz : FVert;
-    }
     bool Visible(TScrollBarKind kind) const {
         return kind == sbHorizontal ? FHorzVisible : FVertVisible;
     }

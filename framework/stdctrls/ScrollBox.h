@@ -97,9 +97,6 @@ public:
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void Loaded() override;
 
-    // The bars' engines, for what paints and handles them.
-    TWindowScrollBars& ScrollBars() { return FBars; }
-
 protected:
     void CreateParams(TCreateParams& params) override;
     void AlignControls(TControl* control, TRect& rect) override;

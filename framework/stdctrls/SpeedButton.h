@@ -60,7 +60,6 @@ public:
 
     // What Paint shows now.
     TButtonState State() const { return FState; }
-    bool MouseInControl() const { return FMouseInControl; }
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

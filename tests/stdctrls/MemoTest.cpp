@@ -196,3 +196,11 @@ TEST_F(MemoTest, DisabledMemoGreysItsTextAndTheArrowsOfItsBar) {
     EXPECT_GT(CountColor(memo, {0, 0, 200, LineHeight() + 1}, clGrayText), 0);
     EXPECT_EQ(PixelAt(memo, arrow.x, arrow.y), ColorToRGB(clBtnShadow));
 }
+
+TEST_F(MemoTest, DoubleClickSelectsAWord) {
+    memo->Lines()->Add("* Total Pixels = 100");
+    RunUntilIdle();
+    const TPoint p = At(0, TextWidth("* Total Pi"));
+    DoubleClick(memo, p.x, p.y);
+    EXPECT_EQ(memo->SelText(), "Pixels");
+}
