@@ -9,6 +9,7 @@
 #include "framework/windows/Window.h"
 
 #include <algorithm>
+#include <climits>
 
 // Sections: positions in the text; class information; properties; selection and editing;
 // the native window (characters, keys, mouse, edit messages); looks.
@@ -47,6 +48,23 @@ int NextPosition(const std::string& s, int p) {
 
 int PreviousPosition(const std::string& s, int p) {
     return p <= 0 ? 0 : Boundary(s, p - 1);
+}
+
+// The bytes of a UTF-8 character that begins with lead.
+int SequenceLength(char lead) {
+    const auto b = static_cast<unsigned char>(lead);
+    return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+}
+
+// Whether the bytes before p end in a character that still lacks continuation bytes.
+bool OpensCharacter(const std::string& s, int p) {
+    int lead = p;
+    while (lead > 0 && p - lead < 3 && IsContinuation(s[static_cast<std::size_t>(lead - 1)]))
+        --lead;
+    if (lead == 0)
+        return false;
+    const char c = s[static_cast<std::size_t>(lead - 1)];
+    return static_cast<unsigned char>(c) >= 0xC0 && SequenceLength(c) > p - lead + 1;
 }
 
 bool IsWordChar(char c) {
@@ -311,19 +329,29 @@ void TCustomEdit::ReplaceSelection(const std::string& text) {
     SetEditedText(after);
 }
 
-bool TCustomEdit::FitInput(std::string& text) const {
+std::string TCustomEdit::ApplyCharCase(const std::string& text) const {
     if (FCharCase == ecUpperCase)
-        text = UpperCase(text);
-    else if (FCharCase == ecLowerCase)
-        text = LowerCase(text);
-    if (FMaxLength > 0) {
-        const int room = FMaxLength - (Length(Text()) - SelLength());
-        if (room <= 0)
-            return false;
-        if (room < Length(text))
-            text.resize(static_cast<std::size_t>(Boundary(text, room)));
-    }
-    return !text.empty();
+        return UpperCase(text);
+    if (FCharCase == ecLowerCase)
+        return LowerCase(text);
+    return text;
+}
+
+int TCustomEdit::Room() const {
+    if (FMaxLength == 0)
+        return INT_MAX;
+    return FMaxLength - (Length(Text()) - SelLength());
+}
+
+// Characters arrive one byte at a time; the first byte of a character claims the room for all
+// of it, and a continuation byte is taken only where a character is waiting for it.
+void TCustomEdit::TypeByte(char c) {
+    if (FReadOnly)
+        return;
+    const bool fits =
+        IsContinuation(c) ? OpensCharacter(Text(), SelStart()) : Room() >= SequenceLength(c);
+    if (fits)
+        ReplaceSelection(ApplyCharCase(std::string(1, c)));
 }
 
 void TCustomEdit::Backspace() {
@@ -357,8 +385,10 @@ void TCustomEdit::PasteFromClipboard() {
         return;
     std::string text = Clipboard()->AsText();
     // A single-line edit keeps only the first line.
-    text = text.substr(0, text.find_first_of("\r\n"));
-    if (FitInput(text))
+    text = ApplyCharCase(text.substr(0, text.find_first_of("\r\n")));
+    if (Room() < Length(text))
+        text.resize(static_cast<std::size_t>(Boundary(text, std::max(Room(), 0))));
+    if (!text.empty())
         ReplaceSelection(text);
 }
 
@@ -417,11 +447,8 @@ bool TCustomEdit::HandleChar(TMessage& message) {
         Undo();
         break;
     default:
-        if (static_cast<unsigned char>(key) >= ' ' && key != 127 && !FReadOnly) {
-            std::string typed(1, key);
-            if (FitInput(typed))
-                ReplaceSelection(typed);
-        }
+        if (static_cast<unsigned char>(key) >= ' ' && key != 127)
+            TypeByte(key);
         break;
     }
     return true;

@@ -117,8 +117,10 @@ private:
     void ReplaceSelection(const std::string& text);
     // Sets the text as the user's edit: the selection and the undo state stay as prepared.
     void SetEditedText(const std::string& text);
-    // Typed or pasted text after the case rule and the length limit; false when nothing fits.
-    bool FitInput(std::string& text) const;
+    std::string ApplyCharCase(const std::string& text) const;
+    // The bytes typing or pasting may still add in place of the selection.
+    int Room() const;
+    void TypeByte(char c);
     void Backspace();
     void DeleteForward();
     void AdjustHeight();

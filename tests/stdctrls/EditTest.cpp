@@ -150,6 +150,19 @@ TEST_F(EditTest, CaretNeverSplitsACharacter) {
     EXPECT_EQ(edit->SelStart(), 1);
 }
 
+TEST_F(EditTest, TypedCharactersArriveWholeOrNotAtAll) {
+    TEdit* edit = NewFocusedEdit("a");
+    Host().KeyPress(&HostWindowOf(edit), 0, 0, "é");
+    RunUntilIdle();
+    EXPECT_EQ(edit->Text(), "aé");
+
+    edit->SetMaxLength(4);
+    edit->SetSelStart(3);
+    Host().KeyPress(&HostWindowOf(edit), 0, 0, "日");
+    RunUntilIdle();
+    EXPECT_EQ(edit->Text(), "aé");
+}
+
 TEST_F(EditTest, DraggingTheMouseSelects) {
     TEdit* edit = NewFocusedEdit("drag me");
     MouseDown(edit, 1, 8);
