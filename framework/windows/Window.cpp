@@ -85,7 +85,7 @@ TWindow::TWindow(TWinControl* control, const TCreateParams& params, TProcedure p
       FText(params.Caption), FStyle(params.Style), FExStyle(params.ExStyle),
       FBounds(::Bounds(params.X, params.Y, std::max(params.Width, 0), std::max(params.Height, 0))),
       FDC(std::make_unique<TCanvas>()) {
-    WindowManager().Register(this);
+    FId = WindowManager().Register(this);
     const bool visible = Visible();
     if ((FStyle & WS_CHILD) && params.WndParent) {
         FParent = params.WndParent;

@@ -24,8 +24,9 @@ TWindowManager& WindowManager() {
 
 // --- windows
 
-void TWindowManager::Register(HWND window) {
+int TWindowManager::Register(HWND window) {
     FWindows.insert(window);
+    return FNextWindowId++;
 }
 
 void TWindowManager::Unregister(HWND window) {

@@ -18,7 +18,8 @@ class TControl;
 class TWindowManager {
 public:
     // --- windows
-    void Register(HWND window);
+    // Returns the window's id (GWL_ID): unique among the windows of the program.
+    int Register(HWND window);
     void Unregister(HWND window);
     bool IsWindow(HWND window) const { return window && FWindows.count(window) != 0; }
     // Top-level windows in z-order: the most recently activated last.
@@ -121,6 +122,7 @@ private:
     std::vector<Timer> FTimers;
     std::uint64_t FTimerSerial = 0;
     UINT_PTR FNextTimerId = 1;
+    int FNextWindowId = 1;
     std::array<BYTE, 256> FKeys{};
     int FScreenCursor = 0;
 };

@@ -169,4 +169,58 @@ TEST_F(WinControlTest, ScreenCoordinatesPassThroughEveryParent) {
     EXPECT_EQ(graphic->ScreenToClient({114, 125}), (TPoint{1, 1}));
 }
 
+// Records the notifications handed back to it by its parent.
+class TOwnerDrawProbe : public TPaintProbe {
+    DECLARE_MESSAGE_MAP
+public:
+    using TPaintProbe::TPaintProbe;
+    std::vector<UINT> Seen;
+    HDC DrawDC = nullptr;
+
+private:
+    void CNDrawItem(TWMDrawItem& message) {
+        Seen.push_back(message.Msg);
+        DrawDC = message.DrawItemStruct->hDC;
+    }
+    void CNMeasureItem(TWMMeasureItem& message) {
+        Seen.push_back(message.Msg);
+        message.MeasureItemStruct->itemWidth = static_cast<UINT>(Width());
+    }
+    void CNCommand(TMessage& message) {
+        Seen.push_back(message.Msg);
+        message.Result = 5;
+    }
+};
+
+const TMessageMap& TOwnerDrawProbe::StaticMessageMap() {
+    static const TMessageMap map(&TCustomControl::StaticMessageMap(),
+                                 {MessageHandler<CN_DRAWITEM, &TOwnerDrawProbe::CNDrawItem>(),
+                                  MessageHandler<CN_MEASUREITEM, &TOwnerDrawProbe::CNMeasureItem>(),
+                                  MessageHandler<CN_COMMAND, &TOwnerDrawProbe::CNCommand>()});
+    return map;
+}
+
+TEST_F(WinControlTest, AParentHandsNotificationsBackToTheChildTheyConcern) {
+    auto* panel = Place(new TPaintProbe(form), form, 0, 0, 100, 50);
+    Place(new TOwnerDrawProbe(form), panel, 0, 0, 10, 10); // a sibling the notices are not for
+    auto* child = Place(new TOwnerDrawProbe(form), panel, 20, 0, 30, 10);
+    HWND window = child->Handle();
+
+    DRAWITEMSTRUCT draw;
+    draw.CtlType = ODT_BUTTON;
+    draw.hwndItem = window;
+    draw.hDC = GetDC(window);
+    SendMessage(panel->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+    MEASUREITEMSTRUCT measure;
+    measure.CtlID = GetWindowLong(window, GWL_ID);
+    SendMessage(panel->Handle(), WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
+    const LRESULT command =
+        SendMessage(panel->Handle(), WM_COMMAND, 0, reinterpret_cast<LPARAM>(window));
+
+    EXPECT_EQ(child->Seen, (std::vector<UINT>{CN_DRAWITEM, CN_MEASUREITEM, CN_COMMAND}));
+    EXPECT_EQ(child->DrawDC, draw.hDC);
+    EXPECT_EQ(measure.itemWidth, 30u);
+    EXPECT_EQ(command, 5);
+}
+
 } // namespace
