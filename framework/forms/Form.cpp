@@ -347,13 +347,13 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
         return;
     if (control && (control == this || GetParentForm(control) != this))
         return;
-    if (IsLoading() || !control) {
-        FActiveControl = control;
-        return;
-    }
-    if (!control->CanFocus())
+    // A form not on the screen yet remembers the control for when it is shown.
+    const bool shown = HandleAllocated() && Handle()->Visible();
+    if (shown && control && !IsLoading() && !control->CanFocus())
         return;
     FActiveControl = control;
+    if (!control || IsLoading())
+        return;
     if (FActive)
         ::SetFocus(control->Handle());
 }

@@ -222,13 +222,6 @@ bool InvalidateRect(HWND window, const TRect* rect, bool erase) {
     return true;
 }
 
-bool ValidateRect(HWND window, const TRect*) {
-    if (!Alive(window))
-        return false;
-    window->Validate();
-    return true;
-}
-
 bool UpdateWindow(HWND window) {
     if (!Alive(window))
         return false;

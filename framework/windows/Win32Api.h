@@ -69,7 +69,6 @@ bool ScreenToClient(HWND window, TPoint* point);
 bool MoveWindow(HWND window, int x, int y, int width, int height, bool repaint);
 // rect in client coordinates; null for the whole client area.
 bool InvalidateRect(HWND window, const TRect* rect, bool erase);
-bool ValidateRect(HWND window, const TRect* rect);
 // Paints the window's pending update area (and its children's) now.
 bool UpdateWindow(HWND window);
 // The window's device context, pointed at its client area.

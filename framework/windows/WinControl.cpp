@@ -419,10 +419,6 @@ void TWinControl::Repaint() {
     Update();
 }
 
-HDC TWinControl::WindowDC() {
-    return Handle()->DC().Handle();
-}
-
 void TWinControl::PaintControls(HDC dc, TControl* first) {
     if (!FHandle || !dc)
         return;

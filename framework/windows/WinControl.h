@@ -163,8 +163,6 @@ protected:
     void CMExit(TMessage& message);
     void CMRecreateWnd(TMessage& message);
 
-    // The window's device context: the one WM_PAINT hands over, also for drawing outside it.
-    HDC WindowDC();
     // Offers a notification meant for a child window back to it as CN_*; true if it took it.
     bool DoControlMsg(HWND child, TMessage& message);
 

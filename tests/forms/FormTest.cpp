@@ -56,6 +56,15 @@ TEST_F(FormTest, ShowingAFormActivatesItAndFocusesItsFirstTabStop) {
     EXPECT_EQ(form->ActiveControl(), second);
 }
 
+TEST_F(FormTest, AnActiveControlSetBeforeTheFormIsShownGetsTheFocusThen) {
+    auto* form = new TForm(Application);
+    Place(new TPaintProbe(form), form, 0, 0, 5, 5)->SetTabStop(true);
+    auto* chosen = Place(new TPaintProbe(form), form, 10, 0, 5, 5);
+    form->SetActiveControl(chosen);
+    form->Show();
+    EXPECT_TRUE(chosen->Focused());
+}
+
 TEST_F(FormTest, HidingTheActiveFormActivatesTheOneBehind) {
     TForm* back = NewForm();
     TForm* front = NewForm();
