@@ -53,9 +53,11 @@ public:
 
 protected:
     void UpdateEnded() override {
-        if (FPending)
-            FMemo.Changed();
+        if (!FPending)
+            return;
         FPending = false;
+        FMemo.ScrollCaret();
+        FMemo.Changed();
     }
 
 private:

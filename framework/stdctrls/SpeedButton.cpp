@@ -250,9 +250,10 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
             FState = bsExclusive;
         Repaint();
     }
+    UpdateTracking();
+    // Last: the handler may free the button.
     if (click)
         Click();
-    UpdateTracking();
 }
 
 void TSpeedButton::WMLButtonDblClk(TWMMouse& message) {

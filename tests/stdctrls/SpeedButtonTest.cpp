@@ -155,3 +155,14 @@ TEST_F(SpeedButtonTest, GroupedButtonsStayDownOneAtATime) {
     Click(other, 50, 10); // the down button stays down without AllowAllUp
     EXPECT_TRUE(other->Down());
 }
+
+TEST_F(SpeedButtonTest, AHandlerMayFreeItsButton) {
+    button->OnClick = TNotifyEvent::FromFunction([this](TObject*) {
+        TSpeedButton* doomed = button;
+        button = nullptr;
+        delete doomed; // the handler itself goes with it: nothing may follow
+    });
+    Click(panel, 50, 30);
+    EXPECT_EQ(button, nullptr);
+    EXPECT_EQ(panel->ControlCount(), 0);
+}
