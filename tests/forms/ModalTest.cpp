@@ -8,8 +8,10 @@
 
 namespace {
 
-// A button-like control: a click sets its form's modal result.
+// A default-button-like control: a click, or Enter anywhere in its form, sets its form's modal
+// result.
 class TResultProbe : public TPaintProbe {
+    DECLARE_MESSAGE_MAP
 public:
     using TPaintProbe::TPaintProbe;
     TModalResult Result = mrNone;
@@ -18,7 +20,21 @@ public:
             form->SetModalResult(Result);
         TPaintProbe::Click();
     }
+
+private:
+    void CMDialogKey(TWMKey& message) {
+        if (message.CharCode == VK_RETURN) {
+            Click();
+            message.Result = 1;
+        }
+    }
 };
+
+const TMessageMap& TResultProbe::StaticMessageMap() {
+    static const TMessageMap map(&TCustomControl::StaticMessageMap(),
+                                 {MessageHandler<CM_DIALOGKEY, &TResultProbe::CMDialogKey>()});
+    return map;
+}
 
 class ModalTest : public FrameworkTest {
 protected:
@@ -78,6 +94,13 @@ TEST_F(ModalTest, TheOtherFormsTakeNoInputMeanwhileAndGetItBackAfterwards) {
     opener->OnClick = nullptr;
     Click(opener, 5, 5);
     EXPECT_EQ(opener->Log.size(), 3u);
+}
+
+TEST_F(ModalTest, EnterInTheDialogPressesItsDefaultControl) {
+    OpenOnClick();
+    Host().WhenIdle([this] { Host().KeyPress(&HostWindowOf(dialog), VK_RETURN); });
+    Click(opener, 5, 5);
+    EXPECT_EQ(results, (std::vector<TModalResult>{mrOk}));
 }
 
 TEST_F(ModalTest, TheCloseBoxEndsTheModalLoopWithCancel) {
