@@ -43,6 +43,8 @@ public:
         const int down = FSeedRow + 1 < FRunBottom
                              ? Run(left, right, FSeedRow + 1, 1, FRunBottom, RowThreshold)
                              : 0;
+        if (right - left == 1 && up + down > 0)
+            MarkPainted(left, FSeedRow - up + 1, FSeedRow + down + 1);
         return up + down;
     }
 
@@ -71,6 +73,16 @@ private:
                 break;
         }
         return count;
+    }
+
+    // The rows were written past the canvas. Writing one pixel of the column's span again
+    // through the canvas, under a clip of that span, makes the span the canvas's changed area,
+    // so an image showing the display repaints just this column.
+    void MarkPainted(int x, int top, int bottom) {
+        TCanvas& canvas = *FDisplay.Canvas();
+        canvas.SetClipRect(Rect(x, top, x + 1, bottom));
+        canvas.SetPixel(x, top, RegionColor);
+        canvas.ResetClipRect();
     }
 
     const platform::PixelBuffer& FSource;

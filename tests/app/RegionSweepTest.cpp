@@ -60,15 +60,20 @@ TEST(RegionSweepTest, ColumnByColumnAndWholeBlocksCountAndPaintTheSame) {
 
 TEST(RegionSweepTest, ReportsEachColumnRightwardsThenLeftwardsAfterPaintingIt) {
     const auto source = NewBitmap(20, 10, clWhite);
+    // Columns 4..8 of heights 2, 4, 1, 3, 3 through row 5.
+    source->Canvas()->Brush()->SetColor(clBlack);
     for (int x = 4; x <= 8; ++x)
-        source->Canvas()->SetPixel(x, 5, clBlack);
+        source->Canvas()->FillRect(Rect(x, 5 - x % 2, x + 1, 6 + x % 3));
     auto display = CopyOf(*source);
+    display->Canvas()->TakeDirty();
     std::vector<int> columns;
     const int count = SweepRegion(*source, *display, {6, 5}, [&](int x) {
         EXPECT_EQ(display->Canvas()->Pixels(x, 5), RegionColor) << x;
+        // Only the column just painted is left to be shown.
+        EXPECT_EQ(display->Canvas()->TakeDirty(), Rect(x, 5 - x % 2, x + 1, 6 + x % 3)) << x;
         columns.push_back(x);
     });
-    EXPECT_EQ(count, 5);
+    EXPECT_EQ(count, 13);
     EXPECT_EQ(columns, (std::vector<int>{6, 7, 8, 5, 4}));
 }
 
