@@ -98,7 +98,9 @@ void QtSurfaceWidget::Present(const PixelBuffer& surface, const TRect& dirty) {
     for (int y = r.top(); y <= r.bottom(); ++y)
         std::memcpy(FImage.scanLine(y) + r.left() * 4, surface.Row(y) + r.left(), bytes);
     FStale -= r;
-    update(r);
+    // The framework presents when it has painted, and it paints at once when a program asks
+    // it to (Refresh, in a handler that keeps Qt's loop from running): show the pixels now.
+    repaint(r);
 }
 
 bool QtSurfaceWidget::event(QEvent* e) {
