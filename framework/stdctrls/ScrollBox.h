@@ -42,7 +42,7 @@ public:
     // The thumb dragged scrolls at once, not only when it is let go.
     bool Tracking() const { return FTracking; }
     void SetTracking(bool value) { FTracking = value; }
-    // Allowed to show; it shows only when there is something to scroll.
+    // Allowed to show (and to scroll); it shows only when there is something to scroll.
     bool Visible() const { return FVisible; }
     void SetVisible(bool value);
     // Showing now.
@@ -56,7 +56,8 @@ private:
     void ScrollMessage(TScrollCode code, int position);
     // After the visible size changed.
     void Update(int visibleSize);
-    int MaxPosition() const { return std::max(FRange - FVisibleSize, 0); }
+    // A bar that may not show scrolls nothing.
+    int MaxPosition() const { return FVisible ? std::max(FRange - FVisibleSize, 0) : 0; }
 
     TScrollBox& FControl;
     TScrollBarKind FKind;

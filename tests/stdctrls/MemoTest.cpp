@@ -204,3 +204,18 @@ TEST_F(MemoTest, DoubleClickSelectsAWord) {
     DoubleClick(memo, p.x, p.y);
     EXPECT_EQ(memo->SelText(), "Pixels");
 }
+
+TEST_F(MemoTest, ALongLineScrollsSidewaysToKeepTheCaretInView) {
+    memo->SetScrollBars(ssBoth);
+    memo->Lines()->Add(std::string(200, 'x'));
+    memo->SetFocus();
+    memo->SetSelStart(0);
+    EXPECT_EQ(memo->LeftOffset(), 0);
+    PressKey(VK_END);
+    EXPECT_GT(memo->LeftOffset(), 0);
+    EXPECT_EQ(memo->ClientHeight(), 121 - 4 - 16);
+    Click(memo, 8, memo->ClientHeight() + 8); // the horizontal bar's left arrow
+    EXPECT_LT(memo->LeftOffset(), TextWidth(std::string(200, 'x')));
+    PressKey(VK_HOME);
+    EXPECT_EQ(memo->LeftOffset(), 0);
+}

@@ -192,3 +192,12 @@ TEST_F(ScrollBoxTest, StoredBarSettingsApplyToTheBars) {
     EXPECT_EQ(PixelAt(stored_box, 9, y), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(PixelAt(stored_box, 15, y), ColorToRGB(clBtnFace));
 }
+
+TEST_F(ScrollBoxTest, ABarThatMayNotShowLeavesItsDirectionUnscrollable) {
+    box->HorzScrollBar()->SetVisible(false);
+    ShowImage(2000, 400);
+    EXPECT_FALSE(box->HorzScrollBar()->IsScrollBarVisible());
+    EXPECT_FALSE(box->VertScrollBar()->IsScrollBarVisible());
+    box->HorzScrollBar()->SetPosition(100);
+    EXPECT_EQ(image->Left(), 0);
+}
