@@ -462,8 +462,11 @@ bool TWindowScrollBars::HandleMessage(TMessage& message) {
         Layout();
         for (TScrollBarEngine* bar : {&FHorz, &FVert})
             if (Visible(bar->Kind()) && PtInRect(bar->BoundsRect(), p)) {
-                if (bar->MouseDown(p))
+                // Captured first: a capture change reaching a pressed bar would cancel it.
+                if (GetCapture() != FControl.Handle())
                     SetCapture(FControl.Handle());
+                if (!bar->MouseDown(p))
+                    ReleaseCapture();
                 return true;
             }
         break;
