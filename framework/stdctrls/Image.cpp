@@ -105,6 +105,12 @@ const TClassInfo& TImage::StaticClass() {
     return info;
 }
 
+const TMessageMap& TImage::StaticMessageMap() {
+    static const TMessageMap map(&TGraphicControl::StaticMessageMap(),
+                                 {MessageHandler<CM_HITTEST, &TImage::CMHitTest>()});
+    return map;
+}
+
 TImage::TImage(TComponent* owner) : TGraphicControl(owner), FPicture(std::make_unique<TPicture>()) {
     FControlStyle |= csReplicatable;
     FWidth = 105;
@@ -184,6 +190,12 @@ void TImage::UpdateOpaque() {
         FControlStyle |= csOpaque;
     else
         FControlStyle &= ~csOpaque;
+}
+
+void TImage::CMHitTest(TMessage& message) {
+    const TPoint local = LParamToPoint(message.LParam);
+    const TPoint onParent{local.x + Left(), local.y + Top()};
+    message.Result = !Parent() || PtInRect(Parent()->ClientRect(), onParent) ? 1 : 0;
 }
 
 void TImage::SetBounds(int left, int top, int width, int height) {

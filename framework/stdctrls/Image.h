@@ -51,6 +51,7 @@ private:
 
 class TImage : public TGraphicControl {
     FRAMEWORK_CLASS(TImage)
+    DECLARE_MESSAGE_MAP
 public:
     explicit TImage(TComponent* owner);
     ~TImage() override;
@@ -85,6 +86,8 @@ public:
 
 protected:
     void Paint() override;
+    // Only where the parent shows the image: not under a scroll box's bars, for one.
+    void CMHitTest(TMessage& message);
 
 private:
     void PictureChanged(TObject*);

@@ -201,3 +201,14 @@ TEST_F(ScrollBoxTest, ABarThatMayNotShowLeavesItsDirectionUnscrollable) {
     box->HorzScrollBar()->SetPosition(100);
     EXPECT_EQ(image->Left(), 0);
 }
+
+TEST_F(ScrollBoxTest, TheImageIsNotUnderThePointerWhereTheBarsCoverIt) {
+    ShowImage(1280, 1280);
+    MouseMove(box, 100, 100);
+    EXPECT_EQ(HostWindowOf(box).Cursor(), platform::CursorShape::Arrow);
+    image->SetCursor(crCross);
+    MouseMove(box, 101, 100);
+    EXPECT_EQ(HostWindowOf(box).Cursor(), platform::CursorShape::Cross);
+    MouseMove(box, DownArrow().x, DownArrow().y);
+    EXPECT_EQ(HostWindowOf(box).Cursor(), platform::CursorShape::Arrow);
+}
