@@ -102,3 +102,32 @@ TEST_F(LabelTest, AcceleratorFocusesTheFocusControl) {
     delete memo;
     EXPECT_EQ(label->FocusControl(), nullptr);
 }
+
+TEST_F(LabelTest, LayoutPlacesTheTextVertically) {
+    label->SetAutoSize(false);
+    label->SetBounds(20, 30, 200, 60);
+    const int height = TextSize("File Name").cy;
+    const auto rows = [&](int top, int bottom) {
+        return CountColor(label, {0, top, 200, bottom}, clWhite);
+    };
+    RunUntilIdle();
+    EXPECT_GT(rows(0, height), 0);
+    EXPECT_EQ(rows(height, 60), 0);
+    label->SetLayout(tlBottom);
+    RunUntilIdle();
+    EXPECT_EQ(rows(0, 60 - height), 0);
+    EXPECT_GT(rows(60 - height, 60), 0);
+    label->SetLayout(tlCenter);
+    RunUntilIdle();
+    EXPECT_EQ(rows(0, (60 - height) / 2), 0);
+    EXPECT_EQ(rows((60 + height) / 2 + 1, 60), 0);
+}
+
+TEST_F(LabelTest, WordWrapBreaksLongCaptionsIntoLines) {
+    label->SetWordWrap(true);
+    label->SetAutoSize(false);
+    label->SetBounds(20, 30, TextSize("File Name").cx + 2, 100);
+    label->SetAutoSize(true);
+    label->SetCaption("File Name File Name");
+    EXPECT_EQ(label->Height(), 2 * TextSize("File Name").cy);
+}
