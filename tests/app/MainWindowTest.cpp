@@ -33,6 +33,10 @@ TEST_F(MainWindowTest, StartsWithTitlesIconBlankSourceAndStartDisabled) {
     EXPECT_EQ(window.Title(), "これで肝機能がほんとにわかるの？");
     EXPECT_EQ(window.ClientBounds().Width(), 968);
     EXPECT_EQ(window.ClientBounds().Height(), 543);
+    const TRect outer = window.OuterBounds();
+    const TRect screen = Host().ScreenRect();
+    EXPECT_NEAR(outer.Left + outer.Width() / 2, screen.Width() / 2, 1);
+    EXPECT_NEAR(outer.Top + outer.Height() / 2, screen.Height() / 2, 1);
     EXPECT_EQ(window.Icon().Width, 32);
     EXPECT_EQ(window.Icon().Height, 32);
     ASSERT_NE(AboutDlg, nullptr);
