@@ -57,5 +57,6 @@ public:
 // The framework's own message texts.
 namespace msg {
 inline constexpr const char* InvalidBitmap = "ビットマップイメージが不正です";
-inline constexpr const char* NoDesignEnvironment = "コンポーネントを登録できません: 設計環境がありません";
+inline constexpr const char* NoDesignEnvironment =
+    "コンポーネントを登録できません: 設計環境がありません";
 } // namespace msg

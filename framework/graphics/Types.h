@@ -85,9 +85,15 @@ constexpr TColor clInfoBk = SystemColor(COLOR_INFOBK);
 // Resolves a system colour through the host's palette; plain colours pass through.
 TColor ColorToRGB(TColor color);
 
-constexpr std::uint8_t GetRValue(TColor c) { return static_cast<std::uint8_t>(c & 0xFF); }
-constexpr std::uint8_t GetGValue(TColor c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-constexpr std::uint8_t GetBValue(TColor c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
+constexpr std::uint8_t GetRValue(TColor c) {
+    return static_cast<std::uint8_t>(c & 0xFF);
+}
+constexpr std::uint8_t GetGValue(TColor c) {
+    return static_cast<std::uint8_t>((c >> 8) & 0xFF);
+}
+constexpr std::uint8_t GetBValue(TColor c) {
+    return static_cast<std::uint8_t>((c >> 16) & 0xFF);
+}
 constexpr TColor RGB(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
@@ -129,7 +135,9 @@ constexpr TRect Rect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_
 constexpr TRect Bounds(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h) {
     return {l, t, l + w, t + h};
 }
-constexpr TPoint Point(std::int32_t x, std::int32_t y) { return {x, y}; }
+constexpr TPoint Point(std::int32_t x, std::int32_t y) {
+    return {x, y};
+}
 
 constexpr bool PtInRect(const TRect& r, TPoint p) {
     return p.x >= r.Left && p.x < r.Right && p.y >= r.Top && p.y < r.Bottom;

@@ -40,13 +40,13 @@ struct HostEvent {
         MouseLeave, // the pointer left the window
         KeyDown,    // Key is a Win32 virtual-key code; Text the characters it types, if any
         KeyUp,
-        Close,      // the user asked to close (close box, Alt+F4)
-        Expose,     // the host lost the window's pixels: present the whole surface again
-        Activate,   // the window became the active one
+        Close,    // the user asked to close (close box, Alt+F4)
+        Expose,   // the host lost the window's pixels: present the whole surface again
+        Activate, // the window became the active one
         Deactivate,
-        Moved,      // X, Y: the new screen position of the client area
-        Resized,    // X, Y: the new client width and height, after the user resized the window
-        Wake,       // nothing but a wake-up
+        Moved,   // X, Y: the new screen position of the client area
+        Resized, // X, Y: the new client width and height, after the user resized the window
+        Wake,    // nothing but a wake-up
     };
     Kind Type = Kind::Wake;
     IHostWindow* Window = nullptr;
@@ -62,7 +62,7 @@ struct HostEvent {
 struct WindowSpec {
     WindowKind Kind = WindowKind::Sizeable;
     std::string Title;
-    TRect ClientBounds; // screen coordinates of the client area
+    TRect ClientBounds;           // screen coordinates of the client area
     IHostWindow* Owner = nullptr; // dialogs and popups stay above their owner
 };
 

@@ -14,7 +14,8 @@ struct PixelBuffer {
 
     PixelBuffer() = default;
     PixelBuffer(int w, int h, std::uint32_t fill = 0xFFFFFFFFu)
-        : Width(w), Height(h), Pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
+        : Width(w), Height(h),
+          Pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
 
     std::uint32_t* Row(int y) { return Pixels.data() + static_cast<std::size_t>(y) * Width; }
     const std::uint32_t* Row(int y) const {
