@@ -186,7 +186,7 @@ protected:
     }
 
 private:
-    int TextHeight() const { return CurrentFontEngine().Metrics(Font()->Spec()).Height(); }
+    int TextHeight() const { return CurrentFontEngine().Metrics(Font()->Resolved()).Height(); }
 
     void Layout() {
         const int itemHeight = std::max(TextHeight() + 4, 17);

@@ -91,7 +91,7 @@ void TCanvas::ApplyClip() {
 void TCanvas::Require(unsigned state) {
     const unsigned missing = state & ~FState;
     if (missing & kFontValid) {
-        FDC.Font = FFont->Spec();
+        FDC.Font = FFont->Resolved();
         FDC.TextColor = ColorToRGB(FFont->Color());
     }
     if (missing & kPenValid) {

@@ -21,11 +21,11 @@ constexpr int DefaultCharacterHeight = 12;
 constexpr int MaxCharacterHeight = 1024;
 
 // The character height whose cell is as tall as cellHeight, or the nearest below it.
-int CharacterHeightForCell(platform::FontSpec spec, int cellHeight) {
+int CharacterHeightForCell(platform::FontSpec desc, int cellHeight) {
     auto& engine = CurrentFontEngine();
     auto cellOf = [&](int characterHeight) {
-        spec.PixelHeight = characterHeight;
-        return engine.Metrics(spec).Height();
+        desc.PixelHeight = characterHeight;
+        return engine.Metrics(desc).Height();
     };
     const int firstCell = cellOf(cellHeight);
     int height = firstCell > 0 ? MulDiv(cellHeight, cellHeight, firstCell) : cellHeight;
@@ -163,19 +163,19 @@ void TFont::Assign(const TPersistent* source) {
     Changed();
 }
 
-platform::FontSpec TFont::Spec() const {
-    platform::FontSpec spec;
-    spec.Family = SubstituteFontFace(FName);
-    spec.Bold = (FStyle & fsBold) != 0;
-    spec.Italic = (FStyle & fsItalic) != 0;
-    spec.Underline = (FStyle & fsUnderline) != 0;
-    spec.StrikeOut = (FStyle & fsStrikeOut) != 0;
+platform::FontSpec TFont::Resolved() const {
+    platform::FontSpec desc;
+    desc.Family = SubstituteFontFace(FName);
+    desc.Bold = (FStyle & fsBold) != 0;
+    desc.Italic = (FStyle & fsItalic) != 0;
+    desc.Underline = (FStyle & fsUnderline) != 0;
+    desc.StrikeOut = (FStyle & fsStrikeOut) != 0;
     if (FHeight < 0)
-        spec.PixelHeight = FHeight < -MaxCharacterHeight ? MaxCharacterHeight : -FHeight;
+        desc.PixelHeight = FHeight < -MaxCharacterHeight ? MaxCharacterHeight : -FHeight;
     else if (FHeight > 0)
-        spec.PixelHeight = CharacterHeightForCell(
-            spec, FHeight > MaxCharacterHeight ? MaxCharacterHeight : FHeight);
+        desc.PixelHeight = CharacterHeightForCell(
+            desc, FHeight > MaxCharacterHeight ? MaxCharacterHeight : FHeight);
     else
-        spec.PixelHeight = DefaultCharacterHeight;
-    return spec;
+        desc.PixelHeight = DefaultCharacterHeight;
+    return desc;
 }

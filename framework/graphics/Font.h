@@ -51,7 +51,7 @@ public:
     void Assign(const TPersistent* source) override;
 
     // What the font engine needs: the face the system has for Name, the character height.
-    platform::FontSpec Spec() const;
+    platform::FontSpec Resolved() const;
 
 private:
     std::string FName;

@@ -102,7 +102,7 @@ class IHost {
 public:
     virtual ~IHost() = default;
 
-    virtual std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& spec) = 0;
+    virtual std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& desc) = 0;
     virtual TRect ScreenRect() const = 0;
     virtual TPoint CursorPos() const = 0;
 
@@ -120,7 +120,7 @@ public:
     virtual void SetClipboardText(const std::string& utf8) = 0;
 
     // The chosen file's full path, or nothing when the user cancels.
-    virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) = 0;
     virtual void MessageBox(const std::string& title, const std::string& text,
                             MessageBoxKind kind) = 0;
     virtual void Beep(unsigned type) = 0;

@@ -33,16 +33,16 @@ const TClassInfo& TOpenDialog::StaticClass() {
 }
 
 bool TOpenDialog::Execute() {
-    platform::FileDialogSpec spec;
-    spec.Title = FTitle;
-    spec.InitialDir = FInitialDir;
-    spec.FileName = FFileName;
-    spec.Filter = FFilter;
-    spec.FilterIndex = FFilterIndex;
-    spec.DefaultExt = FDefaultExt;
+    platform::FileDialogSpec desc;
+    desc.Title = FTitle;
+    desc.InitialDir = FInitialDir;
+    desc.FileName = FFileName;
+    desc.Filter = FFilter;
+    desc.FilterIndex = FFilterIndex;
+    desc.DefaultExt = FDefaultExt;
     if (OnShow)
         OnShow(this);
-    const auto chosen = platform::Host().OpenFileDialog(spec);
+    const auto chosen = platform::Host().OpenFileDialog(desc);
     if (OnClose)
         OnClose(this);
     if (!chosen)

@@ -597,14 +597,14 @@ std::string TCustomEdit::DisplayText() const {
 }
 
 int TCustomEdit::LineHeight() const {
-    return CurrentFontEngine().Metrics(Font()->Spec()).Height();
+    return CurrentFontEngine().Metrics(Font()->Resolved()).Height();
 }
 
 // The client x of the boundary before text position `position`.
 int TCustomEdit::TextX(int position) const {
     const int shown = FPasswordChar ? CharacterCount(Text(), position) : position;
     const std::string prefix = DisplayText().substr(0, static_cast<std::size_t>(shown));
-    return kMargin - FScrollX + CurrentFontEngine().TextWidth(Font()->Spec(), prefix);
+    return kMargin - FScrollX + CurrentFontEngine().TextWidth(Font()->Resolved(), prefix);
 }
 
 // The text position whose boundary lies nearest to client x.

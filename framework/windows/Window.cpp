@@ -131,13 +131,13 @@ TWindow::~TWindow() {
 }
 
 void TWindow::CreateHostWindow() {
-    platform::WindowSpec spec;
-    spec.Kind = KindOf(FStyle);
-    spec.Title = FText;
-    spec.ClientBounds = FBounds;
+    platform::WindowSpec desc;
+    desc.Kind = KindOf(FStyle);
+    desc.Title = FText;
+    desc.ClientBounds = FBounds;
     if (FOwner)
-        spec.Owner = FOwner->HostWindow();
-    FSurface = std::make_unique<TSurface>(platform::Host().CreateWindow(spec));
+        desc.Owner = FOwner->HostWindow();
+    FSurface = std::make_unique<TSurface>(platform::Host().CreateWindow(desc));
     // The host knows its frame only once the window exists; the outer bounds stay as asked.
     const TRect client = Deflate(FBounds, FSurface->Host().FrameExtents());
     FSurface->Host().SetClientBounds(client);

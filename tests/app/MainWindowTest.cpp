@@ -99,10 +99,10 @@ TEST_F(MainWindowTest, CancellingTheFileDialogChangesNothing) {
 TEST_F(MainWindowTest, TheFileDialogOffersBitmapsFirst) {
     CancelLoad();
     ASSERT_EQ(Host().FileDialogs().size(), 1u);
-    const platform::FileDialogSpec& spec = Host().FileDialogs()[0];
-    EXPECT_EQ(spec.Filter, "Bitmap image (*.bmp)|*.bmp|All Files (*.*)|*.*");
-    EXPECT_EQ(spec.DefaultExt, "fdf");
-    EXPECT_EQ(spec.FilterIndex, 0);
+    const platform::FileDialogSpec& desc = Host().FileDialogs()[0];
+    EXPECT_EQ(desc.Filter, "Bitmap image (*.bmp)|*.bmp|All Files (*.*)|*.*");
+    EXPECT_EQ(desc.DefaultExt, "fdf");
+    EXPECT_EQ(desc.FilterIndex, 0);
 }
 
 TEST_F(MainWindowTest, AnInvalidFileShowsTheErrorBoxAndChangesNothing) {

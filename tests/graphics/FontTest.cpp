@@ -91,24 +91,24 @@ TEST(FontTest, WindowsFacesAreSubstitutedAndOthersPassThrough) {
 TEST(FontTest, SpecCarriesTheFaceStyleAndCharacterHeight) {
     TFont font;
     font.SetStyle(fsBold | fsUnderline);
-    const auto spec = font.Spec();
-    EXPECT_EQ(spec.Family, "IPAPGothic");
-    EXPECT_EQ(spec.PixelHeight, 12);
-    EXPECT_TRUE(spec.Bold);
-    EXPECT_FALSE(spec.Italic);
-    EXPECT_TRUE(spec.Underline);
-    EXPECT_FALSE(spec.StrikeOut);
+    const auto desc = font.Resolved();
+    EXPECT_EQ(desc.Family, "IPAPGothic");
+    EXPECT_EQ(desc.PixelHeight, 12);
+    EXPECT_TRUE(desc.Bold);
+    EXPECT_FALSE(desc.Italic);
+    EXPECT_TRUE(desc.Underline);
+    EXPECT_FALSE(desc.StrikeOut);
 }
 
 TEST(FontTest, PositiveHeightPicksTheLargestCharacterWhoseCellFits) {
     TFont font;
     font.SetHeight(14);
-    auto spec = font.Spec();
+    auto desc = font.Resolved();
     auto& engine = CurrentFontEngine();
-    EXPECT_LE(engine.Metrics(spec).Height(), 14);
-    EXPECT_LT(spec.PixelHeight, 14);
-    spec.PixelHeight += 1;
-    EXPECT_GT(engine.Metrics(spec).Height(), 14);
+    EXPECT_LE(engine.Metrics(desc).Height(), 14);
+    EXPECT_LT(desc.PixelHeight, 14);
+    desc.PixelHeight += 1;
+    EXPECT_GT(engine.Metrics(desc).Height(), 14);
 }
 
 TEST(FontTest, PublishedPropertiesComeInDeclarationOrder) {

@@ -269,7 +269,7 @@ TEST(DrawTextTest, AmpersandUnderlinesTheNextCharacterUnderItsBaseline) {
     TRect r2{2, 2, 80, 30};
     DrawText(*plain, "Open", r2, 0);
     auto& c = *plain->Canvas();
-    const auto metrics = CurrentFontEngine().Metrics(c.Font()->Spec());
+    const auto metrics = CurrentFontEngine().Metrics(c.Font()->Resolved());
     const int row = 2 + std::min(metrics.Ascent + 1, metrics.Height() - 1);
     const int width = c.TextWidth("O");
     for (int x = 2; x < 2 + width; ++x)

@@ -424,14 +424,14 @@ TEST_F(HeadlessHostTest, SavePngWritesWhatTheWindowShows) {
 TEST_F(HeadlessHostTest, FileDialogsTakeQueuedAnswersAndCancelWithoutOne) {
     host.QueueFileDialogAnswer("/tmp/a.bmp");
     host.QueueFileDialogAnswer(std::nullopt);
-    FileDialogSpec spec;
-    spec.Title = "Open image";
-    spec.Filter = "Bitmap (*.bmp)|*.bmp";
-    spec.FilterIndex = 1;
+    FileDialogSpec desc;
+    desc.Title = "Open image";
+    desc.Filter = "Bitmap (*.bmp)|*.bmp";
+    desc.FilterIndex = 1;
 
-    EXPECT_EQ(host.OpenFileDialog(spec), std::optional<std::string>("/tmp/a.bmp"));
-    EXPECT_EQ(host.OpenFileDialog(spec), std::nullopt);
-    EXPECT_EQ(host.OpenFileDialog(spec), std::nullopt);
+    EXPECT_EQ(host.OpenFileDialog(desc), std::optional<std::string>("/tmp/a.bmp"));
+    EXPECT_EQ(host.OpenFileDialog(desc), std::nullopt);
+    EXPECT_EQ(host.OpenFileDialog(desc), std::nullopt);
 
     ASSERT_EQ(host.FileDialogs().size(), 3u);
     EXPECT_EQ(host.FileDialogs()[2].Title, "Open image");

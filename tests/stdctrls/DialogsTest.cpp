@@ -23,12 +23,12 @@ TEST_F(OpenDialogTest, HandsItsSettingsToTheDesktopDialog) {
     Host().QueueFileDialogAnswer(std::nullopt);
     dialog.Execute();
     ASSERT_EQ(Host().FileDialogs().size(), 1u);
-    const platform::FileDialogSpec& spec = Host().FileDialogs()[0];
-    EXPECT_EQ(spec.Filter, "Bitmap image (*.bmp)|*.bmp|All Files (*.*)|*.*");
-    EXPECT_EQ(spec.DefaultExt, "fdf");
-    EXPECT_EQ(spec.FilterIndex, 0);
-    EXPECT_EQ(spec.Title, "Open");
-    EXPECT_EQ(spec.InitialDir, "/images");
+    const platform::FileDialogSpec& desc = Host().FileDialogs()[0];
+    EXPECT_EQ(desc.Filter, "Bitmap image (*.bmp)|*.bmp|All Files (*.*)|*.*");
+    EXPECT_EQ(desc.DefaultExt, "fdf");
+    EXPECT_EQ(desc.FilterIndex, 0);
+    EXPECT_EQ(desc.Title, "Open");
+    EXPECT_EQ(desc.InitialDir, "/images");
 }
 
 TEST_F(OpenDialogTest, AChosenFileBecomesTheFileName) {

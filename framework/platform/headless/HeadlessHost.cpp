@@ -107,9 +107,9 @@ std::size_t Utf8Length(unsigned char lead) {
 // ----------------------------------------------------------------------------------
 // windows
 
-HeadlessWindow::HeadlessWindow(HeadlessHost& host, const WindowSpec& spec)
-    : FHost(&host), FKind(spec.Kind), FOwner(spec.Owner), FTitle(spec.Title),
-      FClientBounds(spec.ClientBounds), FScreen(BlankScreen(spec.ClientBounds)) {}
+HeadlessWindow::HeadlessWindow(HeadlessHost& host, const WindowSpec& desc)
+    : FHost(&host), FKind(desc.Kind), FOwner(desc.Owner), FTitle(desc.Title),
+      FClientBounds(desc.ClientBounds), FScreen(BlankScreen(desc.ClientBounds)) {}
 
 HeadlessWindow::~HeadlessWindow() {
     if (FHost)
@@ -193,8 +193,8 @@ HeadlessHost::~HeadlessHost() {
         w->FHost = nullptr;
 }
 
-std::unique_ptr<IHostWindow> HeadlessHost::CreateWindow(const WindowSpec& spec) {
-    auto window = std::make_unique<HeadlessWindow>(*this, spec);
+std::unique_ptr<IHostWindow> HeadlessHost::CreateWindow(const WindowSpec& desc) {
+    auto window = std::make_unique<HeadlessWindow>(*this, desc);
     FWindows.push_back(window.get());
     return window;
 }
@@ -224,8 +224,8 @@ void HeadlessHost::WaitForEvent(std::int64_t timeoutMs) {
     FNow += timeoutMs;
 }
 
-std::optional<std::string> HeadlessHost::OpenFileDialog(const FileDialogSpec& spec) {
-    FFileDialogs.push_back(spec);
+std::optional<std::string> HeadlessHost::OpenFileDialog(const FileDialogSpec& desc) {
+    FFileDialogs.push_back(desc);
     if (FFileDialogAnswers.empty())
         return std::nullopt;
     auto answer = std::move(FFileDialogAnswers.front());

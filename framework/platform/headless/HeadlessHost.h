@@ -23,7 +23,7 @@ public:
     static constexpr int kBorder = 4;
     static constexpr int kCaption = 23;
 
-    HeadlessWindow(HeadlessHost& host, const WindowSpec& spec);
+    HeadlessWindow(HeadlessHost& host, const WindowSpec& desc);
     ~HeadlessWindow() override;
     HeadlessWindow(const HeadlessWindow&) = delete;
     HeadlessWindow& operator=(const HeadlessWindow&) = delete;
@@ -86,7 +86,7 @@ public:
     HeadlessHost(const HeadlessHost&) = delete;
     HeadlessHost& operator=(const HeadlessHost&) = delete;
 
-    std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& spec) override;
+    std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& desc) override;
     TRect ScreenRect() const override { return FScreenRect; }
     TPoint CursorPos() const override { return FCursorPos; }
 
@@ -103,7 +103,7 @@ public:
     void SetClipboardText(const std::string& utf8) override { FClipboard = utf8; }
 
     // Records the request and gives the next queued answer; with none queued, cancels.
-    std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) override;
+    std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) override;
     // Records the box and returns at once, as if the user pressed OK.
     void MessageBox(const std::string& title, const std::string& text,
                     MessageBoxKind kind) override;

@@ -45,27 +45,27 @@ QStringList QtNameFilters(std::string_view filter) {
     return filters;
 }
 
-std::optional<std::string> RunOpenFileDialog(const FileDialogSpec& spec) {
+std::optional<std::string> RunOpenFileDialog(const FileDialogSpec& desc) {
     QFileDialog dialog(QApplication::activeWindow(),
-                       spec.Title.empty() ? QStringLiteral("Open") : FromUtf8(spec.Title),
-                       FromUtf8(spec.InitialDir));
+                       desc.Title.empty() ? QStringLiteral("Open") : FromUtf8(desc.Title),
+                       FromUtf8(desc.InitialDir));
     // Qt's own dialog behaves the same on every desktop and under a virtual display.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // Like the Win32 dialog without "file must exist": the caller finds out when it opens it.
     dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters = QtNameFilters(spec.Filter);
+    const QStringList filters = QtNameFilters(desc.Filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
-        const auto index = std::clamp<qsizetype>(spec.FilterIndex - 1, 0, filters.size() - 1);
+        const auto index = std::clamp<qsizetype>(desc.FilterIndex - 1, 0, filters.size() - 1);
         dialog.selectNameFilter(filters[index]);
     }
-    std::string_view ext = spec.DefaultExt;
+    std::string_view ext = desc.DefaultExt;
     if (ext.starts_with('.'))
         ext.remove_prefix(1);
     dialog.setDefaultSuffix(FromUtf8(ext));
-    if (!spec.FileName.empty())
-        dialog.selectFile(FromUtf8(spec.FileName));
+    if (!desc.FileName.empty())
+        dialog.selectFile(FromUtf8(desc.FileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();

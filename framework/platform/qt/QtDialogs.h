@@ -14,7 +14,7 @@ namespace platform {
 // with its patterns in parentheses gets them appended, since Qt reads the patterns from there.
 QStringList QtNameFilters(std::string_view filter);
 
-std::optional<std::string> RunOpenFileDialog(const FileDialogSpec& spec);
+std::optional<std::string> RunOpenFileDialog(const FileDialogSpec& desc);
 void RunMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind);
 
 } // namespace platform

@@ -35,22 +35,22 @@ void EnsureGuiApplication() {
     static const std::unique_ptr<QApplication> application(new QApplication(argc, argv));
 }
 
-std::string KeyOf(const FontSpec& spec) {
-    std::string key = spec.Family;
+std::string KeyOf(const FontSpec& desc) {
+    std::string key = desc.Family;
     key += '\0';
-    key += std::to_string(spec.PixelHeight);
-    key += static_cast<char>('0' + (spec.Bold ? 1 : 0) + (spec.Italic ? 2 : 0) +
-                             (spec.Underline ? 4 : 0) + (spec.StrikeOut ? 8 : 0));
+    key += std::to_string(desc.PixelHeight);
+    key += static_cast<char>('0' + (desc.Bold ? 1 : 0) + (desc.Italic ? 2 : 0) +
+                             (desc.Underline ? 4 : 0) + (desc.StrikeOut ? 8 : 0));
     return key;
 }
 
-QFont MakeFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.Family));
-    font.setPixelSize(spec.PixelHeight > 0 ? spec.PixelHeight : 1);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
+QFont MakeFont(const FontSpec& desc) {
+    QFont font(QString::fromStdString(desc.Family));
+    font.setPixelSize(desc.PixelHeight > 0 ? desc.PixelHeight : 1);
+    font.setBold(desc.Bold);
+    font.setItalic(desc.Italic);
+    font.setUnderline(desc.Underline);
+    font.setStrikeOut(desc.StrikeOut);
     font.setKerning(false);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setStyleStrategy(
@@ -62,10 +62,10 @@ class QtFontEngine final : public IFontEngine {
 public:
     QtFontEngine() { EnsureGuiApplication(); }
 
-    FontMetrics Metrics(const FontSpec& spec) override { return Find(spec).Metrics; }
+    FontMetrics Metrics(const FontSpec& desc) override { return Find(desc).Metrics; }
 
-    int TextWidth(const FontSpec& spec, std::string_view utf8) override {
-        auto& entry = Find(spec);
+    int TextWidth(const FontSpec& desc, std::string_view utf8) override {
+        auto& entry = Find(desc);
         const std::string key(utf8);
         if (auto it = entry.Widths.find(key); it != entry.Widths.end())
             return it->second;
@@ -76,12 +76,12 @@ public:
         return width;
     }
 
-    void DrawText(PixelBuffer& target, const TRect& clip, int x, int y, const FontSpec& spec,
+    void DrawText(PixelBuffer& target, const TRect& clip, int x, int y, const FontSpec& desc,
                   std::string_view utf8, std::uint32_t rgb) override {
         const TRect area = IntersectRect(clip, TRect{0, 0, target.Width, target.Height});
         if (area.IsEmpty() || utf8.empty())
             return;
-        auto& entry = Find(spec);
+        auto& entry = Find(desc);
         QImage image(reinterpret_cast<uchar*>(target.Pixels.data()), target.Width, target.Height,
                      static_cast<qsizetype>(target.Width) * 4, QImage::Format_RGB32);
         QPainter painter(&image);
@@ -97,10 +97,10 @@ private:
     static constexpr std::size_t MaxCachedWidths = 4096;
 
     struct TEntry {
-        explicit TEntry(const FontSpec& spec) : Font(MakeFont(spec)), FontMetrics(Font) {
+        explicit TEntry(const FontSpec& desc) : Font(MakeFont(desc)), FontMetrics(Font) {
             Metrics.Ascent = FontMetrics.ascent();
             Metrics.Descent = FontMetrics.descent();
-            const int leading = Metrics.Height() - spec.PixelHeight;
+            const int leading = Metrics.Height() - desc.PixelHeight;
             Metrics.InternalLeading = leading > 0 ? leading : 0;
         }
         QFont Font;
@@ -113,13 +113,13 @@ private:
         return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
     }
 
-    TEntry& Find(const FontSpec& spec) {
-        const std::string key = KeyOf(spec);
+    TEntry& Find(const FontSpec& desc) {
+        const std::string key = KeyOf(desc);
         if (auto it = FEntries.find(key); it != FEntries.end())
             return *it->second;
         if (FEntries.size() >= MaxCachedFonts)
             FEntries.clear();
-        return *FEntries.emplace(key, std::make_unique<TEntry>(spec)).first->second;
+        return *FEntries.emplace(key, std::make_unique<TEntry>(desc)).first->second;
     }
 
     std::unordered_map<std::string, std::unique_ptr<TEntry>> FEntries;

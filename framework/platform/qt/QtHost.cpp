@@ -83,8 +83,8 @@ QtHost::~QtHost() {
         w->Detach();
 }
 
-std::unique_ptr<IHostWindow> QtHost::CreateWindow(const WindowSpec& spec) {
-    auto window = std::make_unique<QtWindow>(*this, spec);
+std::unique_ptr<IHostWindow> QtHost::CreateWindow(const WindowSpec& desc) {
+    auto window = std::make_unique<QtWindow>(*this, desc);
     FWindows.push_back(window.get());
     return window;
 }
@@ -167,8 +167,8 @@ void QtHost::SetClipboardText(const std::string& utf8) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(utf8));
 }
 
-std::optional<std::string> QtHost::OpenFileDialog(const FileDialogSpec& spec) {
-    return RunOpenFileDialog(spec);
+std::optional<std::string> QtHost::OpenFileDialog(const FileDialogSpec& desc) {
+    return RunOpenFileDialog(desc);
 }
 
 void QtHost::MessageBox(const std::string& title, const std::string& text, MessageBoxKind kind) {

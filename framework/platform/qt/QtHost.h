@@ -22,7 +22,7 @@ public:
     QtHost(const QtHost&) = delete;
     QtHost& operator=(const QtHost&) = delete;
 
-    std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& spec) override;
+    std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& desc) override;
     TRect ScreenRect() const override;
     TPoint CursorPos() const override;
 
@@ -35,7 +35,7 @@ public:
     bool ClipboardHasText() const override;
     void SetClipboardText(const std::string& utf8) override;
 
-    std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) override;
+    std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) override;
     void MessageBox(const std::string& title, const std::string& text,
                     MessageBoxKind kind) override;
     void Beep(unsigned type) override;

@@ -227,12 +227,12 @@ void QtSurfaceWidget::SendMouse(HostEvent::Kind kind, QMouseEvent* e) {
 
 // --------------------------------------------------------------------------------- window
 
-QtWindow::QtWindow(QtHost& host, const WindowSpec& spec)
-    : FHost(&host), FKind(spec.Kind),
-      FWidget(std::make_unique<QtSurfaceWidget>(host, *this, spec.Kind)) {
-    FWidget->setWindowTitle(QString::fromStdString(spec.Title));
-    FWidget->SetClientBounds(ToQRect(spec.ClientBounds));
-    if (const auto* owner = dynamic_cast<const QtWindow*>(spec.Owner); owner && owner->Widget()) {
+QtWindow::QtWindow(QtHost& host, const WindowSpec& desc)
+    : FHost(&host), FKind(desc.Kind),
+      FWidget(std::make_unique<QtSurfaceWidget>(host, *this, desc.Kind)) {
+    FWidget->setWindowTitle(QString::fromStdString(desc.Title));
+    FWidget->SetClientBounds(ToQRect(desc.ClientBounds));
+    if (const auto* owner = dynamic_cast<const QtWindow*>(desc.Owner); owner && owner->Widget()) {
         FWidget->winId();
         owner->Widget()->winId();
         FWidget->windowHandle()->setTransientParent(owner->Widget()->windowHandle());

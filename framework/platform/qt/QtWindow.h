@@ -55,7 +55,7 @@ private:
 
 class QtWindow final : public IHostWindow {
 public:
-    QtWindow(QtHost& host, const WindowSpec& spec);
+    QtWindow(QtHost& host, const WindowSpec& desc);
     ~QtWindow() override;
     QtWindow(const QtWindow&) = delete;
     QtWindow& operator=(const QtWindow&) = delete;
