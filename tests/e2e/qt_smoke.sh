@@ -9,37 +9,9 @@ set -euo pipefail
 exe="$1/../tools/qt_smoke"
 [ -x "$exe" ] || { echo "no executable at $exe" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/lib/display.bash"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-display=""
-for n in $(seq 90 99) $(seq 141 160); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+start_display 1024x768
 
 QT_QPA_PLATFORM=xcb "$exe" >"$work/out.txt" 2>"$work/err.txt" &
 app_pid=$!

@@ -10,15 +10,7 @@ set -euo pipefail
 exe="$1/saruvi"
 [ -x "$exe" ] || { echo "no executable at $exe" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/lib/display.bash"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -28,23 +20,7 @@ fail() {
     exit 1
 }
 
-# --- a display of our own
-display=""
-for n in $(seq 97 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        display=":$n"
-        break
-    fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+start_display 1280x1024
 
 # --- the image: 200 x 150, white, with a black 80 x 60 rectangle at columns 40..119, rows 30..89
 bmp="$work/region.bmp"
