@@ -186,10 +186,7 @@ void TImage::UpdateOpaque() {
     const bool covers = FPicture->Graphic() && !FTransparent && dest.Left <= client.Left &&
                         dest.Top <= client.Top && dest.Right >= client.Right &&
                         dest.Bottom >= client.Bottom;
-    if (covers)
-        FControlStyle |= csOpaque;
-    else
-        FControlStyle &= ~csOpaque;
+    SetOpaque(covers);
 }
 
 void TImage::CMHitTest(TMessage& message) {

@@ -83,10 +83,7 @@ void TCustomLabel::SetTransparent(bool value) {
     if (value == FTransparent)
         return;
     FTransparent = value;
-    if (value)
-        FControlStyle &= ~csOpaque;
-    else
-        FControlStyle |= csOpaque;
+    SetOpaque(!value);
     Invalidate();
 }
 

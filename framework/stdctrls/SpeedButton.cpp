@@ -108,10 +108,7 @@ void TSpeedButton::SetTransparent(bool value) {
     if (value == FTransparent)
         return;
     FTransparent = value;
-    if (value)
-        FControlStyle &= ~csOpaque;
-    else
-        FControlStyle |= csOpaque;
+    SetOpaque(!value);
     Invalidate();
 }
 

@@ -179,6 +179,10 @@ public:
 
     unsigned ControlStyle() const { return FControlStyle; }
     void SetControlStyle(unsigned style) { FControlStyle = style; }
+    // Turns the csOpaque bit on or off: an opaque control paints every pixel it covers.
+    void SetOpaque(bool opaque) {
+        FControlStyle = opaque ? FControlStyle | csOpaque : FControlStyle & ~csOpaque;
+    }
     unsigned ControlState() const { return FControlState; }
     void SetControlState(unsigned state) { FControlState = state; }
 
