@@ -7,7 +7,7 @@
 #include "framework/core/Events.h"
 #include "framework/core/Strings.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/stdctrls/MemoDocument.h"
+#include "framework/stdctrls/TextDocument.h"
 #include "framework/stdctrls/ScrollBar.h"
 #include "framework/stdctrls/StdCtrlTypes.h"
 #include "framework/windows/CustomControl.h"
@@ -112,7 +112,7 @@ private:
     void TypeChar(char c);
     void ShowCaret(bool visible);
 
-    TMemoDocument FDocument;
+    TTextDocument FDocument;
     std::unique_ptr<TStrings> FLines;
     TWindowScrollBars FBars{*this};
     mutable TCanvas FMeasure; // measures text in the memo's font
