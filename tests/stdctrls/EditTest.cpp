@@ -219,6 +219,45 @@ TEST_F(EditTest, FocusFromTheKeyboardSelectsAll) {
     EXPECT_EQ(second->SelText(), "all of it");
 }
 
+// A derived edit that swallows every WM_PASTE, as one that screens pastes would.
+class TPasteScreeningEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+    void WndProc(TMessage& message) override {
+        if (message.Msg == WM_PASTE) {
+            ++Pastes;
+            return;
+        }
+        TEdit::WndProc(message);
+    }
+    int Pastes = 0;
+};
+
+TEST_F(EditTest, EveryPasteReachesADerivedEditAsWmPaste) {
+    TForm* form = NewForm();
+    auto* edit = new TPasteScreeningEdit(form);
+    edit->SetParent(form);
+    RunUntilIdle();
+    edit->SetFocus();
+    RunUntilIdle();
+    Host().SetClipboardText("pasted");
+    PressKey('V', ssCtrl);
+    PressKey(VK_INSERT, ssShift);
+    edit->PasteFromClipboard();
+    EXPECT_EQ(edit->Pastes, 3);
+    EXPECT_EQ(edit->Text(), "");
+}
+
+TEST_F(EditTest, ReadOnlyStopsClearSelectionButNotTheProgramsSelText) {
+    TEdit* edit = NewFocusedEdit("fixed");
+    edit->SetReadOnly(true);
+    edit->SelectAll();
+    edit->ClearSelection();
+    EXPECT_EQ(edit->Text(), "fixed");
+    edit->SetSelText("set");
+    EXPECT_EQ(edit->Text(), "set");
+}
+
 TEST_F(EditTest, SunkenEdgeAndWindowBackground) {
     TEdit* edit = NewFocusedEdit();
     EXPECT_EQ(edit->Handle()->ClassName(), "EDIT");
