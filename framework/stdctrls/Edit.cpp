@@ -198,11 +198,6 @@ void TCustomEdit::CMEnabledChanged(TMessage& message) {
 
 // ---- the editor's changes
 
-void TCustomEdit::SetSelLength(int value) {
-    const int start = SelStart();
-    FEditor.SelectOffsets(start, start + std::max(value, 0));
-}
-
 void TCustomEdit::TextEdited() {
     SetText(FEditor.Document().Line(0));
     ScrollToCaret();

@@ -32,7 +32,7 @@ public:
     void SetSelStart(int value) { FEditor.SelectOffsets(value, value); }
     int SelLength() const { return FEditor.SelLength(); }
     // Selects value bytes from SelStart (fewer at the end of the text).
-    void SetSelLength(int value);
+    void SetSelLength(int value) { FEditor.SetSelLength(value); }
     std::string SelText() const { return FEditor.SelText(); }
     // Replaces the selection, as typing would (but without the length limit, case rule and
     // read-only check).

@@ -4,7 +4,6 @@
 #include "framework/stdctrls/Memo.h"
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/stdctrls/Clipboard.h"
 #include "framework/windows/Win32Api.h"
 
 #include <algorithm>
@@ -184,11 +183,6 @@ void TCustomMemo::Changed() {
 }
 
 // --- the editor's changes
-
-void TCustomMemo::SetSelLength(int value) {
-    const int start = SelStart();
-    FEditor.SelectOffsets(start, start + std::max(value, 0));
-}
 
 void TCustomMemo::TextEdited() {
     FDesiredX = -1;

@@ -51,7 +51,7 @@ public:
     int SelStart() const { return FEditor.SelStart(); }
     void SetSelStart(int value) { FEditor.SelectOffsets(value, value); }
     int SelLength() const { return FEditor.SelLength(); }
-    void SetSelLength(int value);
+    void SetSelLength(int value) { FEditor.SetSelLength(value); }
     std::string SelText() const { return FEditor.SelText(); }
     // Replaces the selection, also in a read-only memo (read-only stops the user only).
     void SetSelText(const std::string& text) { FEditor.ReplaceSelection(text); }

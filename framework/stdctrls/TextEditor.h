@@ -10,6 +10,7 @@
 #include "framework/stdctrls/TextDocument.h"
 #include "framework/windows/Messages.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,8 @@ public:
     std::string SelText() const { return FDocument.TextRange(FAnchor, FCaret); }
     void Select(TTextPos anchor, TTextPos caret);
     void SelectOffsets(int anchor, int caret);
+    // Selects length bytes from SelStart (fewer at the end of the text).
+    void SetSelLength(int length) { SelectOffsets(SelStart(), SelStart() + std::max(length, 0)); }
     void MoveCaret(TTextPos pos, bool extend);
     void SelectAll() { Select({}, FDocument.End()); }
     int OffsetOf(TTextPos pos) const;

@@ -185,6 +185,19 @@ TEST_F(EditTest, AssigningTextFiresOnChangeAndResetsTheCaret) {
     EXPECT_EQ(Changes, 2);
 }
 
+TEST_F(EditTest, TextAnOnChangeHandlerAssignsIsWhatTheUserGoesOnEditing) {
+    TEdit* edit = NewFocusedEdit();
+    edit->OnChange = TNotifyEvent::FromFunction([edit](TObject*) {
+        if (edit->Text() == "x")
+            edit->SetText("y");
+    });
+    Type("x");
+    EXPECT_EQ(edit->Text(), "y");
+    PressKey(VK_END);
+    Type("z");
+    EXPECT_EQ(edit->Text(), "yz");
+}
+
 TEST_F(EditTest, ReadOnlyEditRefusesEditing) {
     TEdit* edit = NewFocusedEdit("fixed");
     edit->SetReadOnly(true);
