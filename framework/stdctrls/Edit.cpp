@@ -1,18 +1,15 @@
 #include "framework/stdctrls/Edit.h"
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/core/SysUtils.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
-#include "framework/stdctrls/Clipboard.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 
 #include <algorithm>
-#include <climits>
 
-// Sections: positions in the text; class information; properties; selection and editing;
-// the native window (characters, keys, mouse, edit messages); looks.
+// Sections: class information; properties; the editor's changes; the native window (the
+// editor's messages, mouse, focus and paint); looks.
 
 namespace {
 
@@ -25,75 +22,9 @@ bool IsContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-int Length(const std::string& s) {
-    return static_cast<int>(s.size());
-}
-
-// The nearest character boundary at or before p, within the text.
-int Boundary(const std::string& s, int p) {
-    p = std::clamp(p, 0, Length(s));
-    while (p > 0 && p < Length(s) && IsContinuation(s[static_cast<std::size_t>(p)]))
-        --p;
-    return p;
-}
-
-int NextPosition(const std::string& s, int p) {
-    if (p >= Length(s))
-        return Length(s);
-    ++p;
-    while (p < Length(s) && IsContinuation(s[static_cast<std::size_t>(p)]))
-        ++p;
-    return p;
-}
-
-int PreviousPosition(const std::string& s, int p) {
-    return p <= 0 ? 0 : Boundary(s, p - 1);
-}
-
-// The bytes of a UTF-8 character that begins with lead.
-int SequenceLength(char lead) {
-    const auto b = static_cast<unsigned char>(lead);
-    return b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-}
-
-// Whether the bytes before p end in a character that still lacks continuation bytes.
-bool OpensCharacter(const std::string& s, int p) {
-    int lead = p;
-    while (lead > 0 && p - lead < 3 && IsContinuation(s[static_cast<std::size_t>(lead - 1)]))
-        --lead;
-    if (lead == 0)
-        return false;
-    const char c = s[static_cast<std::size_t>(lead - 1)];
-    return static_cast<unsigned char>(c) >= 0xC0 && SequenceLength(c) > p - lead + 1;
-}
-
-bool IsWordChar(char c) {
-    return c != ' ' && c != '\t';
-}
-
-int WordStart(const std::string& s, int p) {
-    while (p > 0 && !IsWordChar(s[static_cast<std::size_t>(p - 1)]))
-        --p;
-    while (p > 0 && IsWordChar(s[static_cast<std::size_t>(p - 1)]))
-        --p;
-    return p;
-}
-
-int WordEnd(const std::string& s, int p) {
-    while (p < Length(s) && IsWordChar(s[static_cast<std::size_t>(p)]))
-        ++p;
-    while (p < Length(s) && !IsWordChar(s[static_cast<std::size_t>(p)]))
-        ++p;
-    return p;
-}
-
 int CharacterCount(const std::string& s, int end) {
     return static_cast<int>(
         std::count_if(s.begin(), s.begin() + end, [](char c) { return !IsContinuation(c); }));
-}
-
-bool IsKeyDown(int vk) {
-    return GetKeyState(vk) < 0;
 }
 
 } // namespace
@@ -159,14 +90,10 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
 
 // ---- properties
 
-void TCustomEdit::SetMaxLength(int value) {
-    FMaxLength = std::max(value, 0);
-}
-
 void TCustomEdit::SetReadOnly(bool value) {
-    if (value == FReadOnly)
+    if (value == ReadOnly())
         return;
-    FReadOnly = value;
+    FEditor.SetReadOnly(value);
     Invalidate();
 }
 
@@ -188,15 +115,16 @@ void TCustomEdit::SetPasswordChar(char value) {
     if (value == FPasswordChar)
         return;
     FPasswordChar = value;
+    FEditor.SetConcealed(value != 0);
     FScrollX = 0;
     ScrollToCaret();
     Invalidate();
 }
 
 void TCustomEdit::SetCharCase(TEditCharCase value) {
-    if (value == FCharCase)
+    if (value == CharCase())
         return;
-    FCharCase = value;
+    FEditor.SetCharCase(value);
     RecreateWnd();
 }
 
@@ -214,15 +142,15 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     params.Style |= ES_AUTOHSCROLL;
     if (FBorderStyle == TBorderStyle::bsSingle)
         params.ExStyle |= WS_EX_CLIENTEDGE;
-    if (FReadOnly)
+    if (ReadOnly())
         params.Style |= ES_READONLY;
     if (FPasswordChar)
         params.Style |= ES_PASSWORD;
     if (!FHideSelection)
         params.Style |= ES_NOHIDESEL;
-    if (FCharCase == ecUpperCase)
+    if (CharCase() == ecUpperCase)
         params.Style |= ES_UPPERCASE;
-    else if (FCharCase == ecLowerCase)
+    else if (CharCase() == ecLowerCase)
         params.Style |= ES_LOWERCASE;
 }
 
@@ -250,12 +178,10 @@ void TCustomEdit::DoEnter() {
 
 void TCustomEdit::CMTextChanged(TMessage& message) {
     DispatchInherited(TWinControl::StaticMessageMap(), message);
-    if (!FEditing) {
-        // Text from the program: the caret goes to the start and nothing can be undone.
-        FSelection = {};
-        FCanUndo = false;
+    // Text that does not come from the editor comes from the program.
+    if (Text() != FEditor.Document().Line(0)) {
+        FEditor.SetText(Text());
         FScrollX = 0;
-        FModified = false;
     }
     Change();
 }
@@ -270,148 +196,15 @@ void TCustomEdit::CMEnabledChanged(TMessage& message) {
     Invalidate();
 }
 
-// ---- selection and editing
+// ---- the editor's changes
 
-int TCustomEdit::SelStart() const {
-    return std::min(FSelection.Anchor, FSelection.Caret);
-}
-
-int TCustomEdit::SelLength() const {
-    return std::abs(FSelection.Caret - FSelection.Anchor);
-}
-
-void TCustomEdit::SetSelStart(int value) {
-    SetSelection(value, value);
-}
-
-void TCustomEdit::SetSelLength(int value) {
-    const int start = SelStart();
-    SetSelection(start, start + std::max(value, 0));
-}
-
-std::string TCustomEdit::SelText() const {
-    return Text().substr(static_cast<std::size_t>(SelStart()),
-                         static_cast<std::size_t>(SelLength()));
-}
-
-void TCustomEdit::SetSelText(const std::string& value) {
-    ReplaceSelection(value);
-}
-
-void TCustomEdit::SelectAll() {
-    SetSelection(0, Length(Text()));
-}
-
-void TCustomEdit::SetSelection(int anchor, int caret) {
-    const TSelection selection{Boundary(Text(), anchor), Boundary(Text(), caret)};
-    if (selection.Anchor == FSelection.Anchor && selection.Caret == FSelection.Caret)
-        return;
-    FSelection = selection;
+void TCustomEdit::TextEdited() {
+    SetText(FEditor.Document().Line(0));
     ScrollToCaret();
     Invalidate();
 }
 
-void TCustomEdit::MoveCaret(int position, bool extend) {
-    SetSelection(extend ? FSelection.Anchor : position, position);
-}
-
-void TCustomEdit::ReplaceSelection(const std::string& text) {
-    const std::string before = Text();
-    const auto start = static_cast<std::size_t>(SelStart());
-    std::string after = before;
-    after.replace(start, static_cast<std::size_t>(SelLength()), text);
-    FUndoText = before;
-    FUndoSelection = FSelection;
-    FCanUndo = true;
-    FModified = true;
-    const int caret = static_cast<int>(start + text.size());
-    FSelection = {caret, caret};
-    SetEditedText(after);
-}
-
-std::string TCustomEdit::ApplyCharCase(const std::string& text) const {
-    if (FCharCase == ecUpperCase)
-        return UpperCase(text);
-    if (FCharCase == ecLowerCase)
-        return LowerCase(text);
-    return text;
-}
-
-int TCustomEdit::Room() const {
-    if (FMaxLength == 0)
-        return INT_MAX;
-    return FMaxLength - (Length(Text()) - SelLength());
-}
-
-// Characters arrive one byte at a time; the first byte of a character claims the room for all
-// of it, and a continuation byte is taken only where a character is waiting for it.
-void TCustomEdit::TypeByte(char c) {
-    if (FReadOnly)
-        return;
-    const bool fits =
-        IsContinuation(c) ? OpensCharacter(Text(), SelStart()) : Room() >= SequenceLength(c);
-    if (fits)
-        ReplaceSelection(ApplyCharCase(std::string(1, c)));
-}
-
-void TCustomEdit::Backspace() {
-    if (SelLength() == 0)
-        FSelection.Anchor = PreviousPosition(Text(), FSelection.Caret);
-    if (SelLength() > 0)
-        ReplaceSelection({});
-}
-
-void TCustomEdit::DeleteForward() {
-    if (SelLength() == 0)
-        FSelection.Anchor = NextPosition(Text(), FSelection.Caret);
-    if (SelLength() > 0)
-        ReplaceSelection({});
-}
-
-void TCustomEdit::CopyToClipboard() {
-    if (FPasswordChar == 0 && SelLength() > 0)
-        Clipboard()->SetAsText(SelText());
-}
-
-void TCustomEdit::CutToClipboard() {
-    if (FReadOnly || FPasswordChar != 0 || SelLength() == 0)
-        return;
-    CopyToClipboard();
-    ReplaceSelection({});
-}
-
-void TCustomEdit::PasteFromClipboard() {
-    if (FReadOnly || !Clipboard()->HasFormat(CF_TEXT))
-        return;
-    std::string text = Clipboard()->AsText();
-    // A single-line edit keeps only the first line.
-    text = ApplyCharCase(text.substr(0, text.find_first_of("\r\n")));
-    if (Room() < Length(text))
-        text.resize(static_cast<std::size_t>(Boundary(text, std::max(Room(), 0))));
-    if (!text.empty())
-        ReplaceSelection(text);
-}
-
-void TCustomEdit::Undo() {
-    if (!FCanUndo || FReadOnly)
-        return;
-    std::string text = std::move(FUndoText);
-    const TSelection selection = FUndoSelection;
-    FUndoText = Text();
-    FUndoSelection = FSelection;
-    FSelection = selection;
-    SetEditedText(text);
-}
-
-void TCustomEdit::SetEditedText(const std::string& text) {
-    FEditing = true;
-    try {
-        SetText(text);
-    } catch (...) {
-        FEditing = false;
-        throw;
-    }
-    FEditing = false;
+void TCustomEdit::SelectionMoved() {
     ScrollToCaret();
     Invalidate();
 }
@@ -419,164 +212,44 @@ void TCustomEdit::SetEditedText(const std::string& text) {
 // ---- the native window
 
 void TCustomEdit::DefaultHandler(TMessage& message) {
-    if (HandleChar(message) || HandleKeyDown(message) || HandleMouse(message) ||
-        HandleEditMessage(message))
+    if (FEditor.HandleMessage(message) || HandleMouse(message) || HandleWindowMessage(message))
         return;
     TWinControl::DefaultHandler(message);
 }
 
-bool TCustomEdit::HandleChar(TMessage& message) {
-    if (message.Msg != WM_CHAR)
-        return false;
-    const char key = static_cast<char>(message.WParam);
-    switch (key) {
-    case 3: // Ctrl+C
-        CopyToClipboard();
-        break;
-    case 8:
-        if (!FReadOnly)
-            Backspace();
-        break;
-    case 22: // Ctrl+V
-        PasteFromClipboard();
-        break;
-    case 24: // Ctrl+X
-        CutToClipboard();
-        break;
-    case 26: // Ctrl+Z
-        Undo();
-        break;
-    default:
-        if (static_cast<unsigned char>(key) >= ' ' && key != 127)
-            TypeByte(key);
-        break;
-    }
-    return true;
-}
-
-bool TCustomEdit::HandleKeyDown(TMessage& message) {
-    if (message.Msg != WM_KEYDOWN)
-        return false;
-    const std::string& text = Text();
-    const bool shift = IsKeyDown(VK_SHIFT);
-    const bool ctrl = IsKeyDown(VK_CONTROL);
-    const int caret = FSelection.Caret;
-    switch (message.WParam) {
-    case VK_LEFT:
-    case VK_UP:
-        if (!shift && SelLength() > 0 && !ctrl)
-            MoveCaret(SelStart(), false);
-        else
-            MoveCaret(ctrl ? WordStart(text, caret) : PreviousPosition(text, caret), shift);
-        break;
-    case VK_RIGHT:
-    case VK_DOWN:
-        if (!shift && SelLength() > 0 && !ctrl)
-            MoveCaret(SelStart() + SelLength(), false);
-        else
-            MoveCaret(ctrl ? WordEnd(text, caret) : NextPosition(text, caret), shift);
-        break;
-    case VK_HOME:
-        MoveCaret(0, shift);
-        break;
-    case VK_END:
-        MoveCaret(Length(text), shift);
-        break;
-    case VK_DELETE:
-        if (shift)
-            CutToClipboard();
-        else if (!FReadOnly)
-            DeleteForward();
-        break;
-    case VK_INSERT:
-        if (ctrl)
-            CopyToClipboard();
-        else if (shift)
-            PasteFromClipboard();
-        break;
-    default:
-        return false;
-    }
-    return true;
-}
-
 bool TCustomEdit::HandleMouse(TMessage& message) {
-    const int x = GET_X_LPARAM(message.LParam);
+    const TWMMouse mouse(message);
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
         if (!Focused())
             ::SetFocus(Handle());
-        MoveCaret(PositionAt(x), (message.WParam & MK_SHIFT) != 0);
+        FEditor.MouseDown({0, PositionAt(mouse.XPos)}, (mouse.Keys & MK_SHIFT) != 0);
         SetCapture(Handle());
-        FMouseSelecting = true;
         return true;
-    case WM_LBUTTONDBLCLK: {
-        const int at = PositionAt(x);
-        SetSelection(WordStart(Text(), NextPosition(Text(), at)), WordEnd(Text(), at));
+    case WM_LBUTTONDBLCLK:
+        FEditor.SelectWordAt({0, PositionAt(mouse.XPos)});
         return true;
-    }
     case WM_MOUSEMOVE:
-        if (FMouseSelecting)
-            MoveCaret(PositionAt(x), true);
+        FEditor.MouseDrag({0, PositionAt(mouse.XPos)});
         return true;
     case WM_LBUTTONUP:
-        if (FMouseSelecting) {
-            FMouseSelecting = false;
-            if (GetCapture() == Handle())
-                ReleaseCapture();
-        }
+        if (FEditor.MouseSelecting() && GetCapture() == Handle())
+            ReleaseCapture();
+        FEditor.MouseUp();
         return true;
     case WM_CAPTURECHANGED:
-        FMouseSelecting = false;
+        FEditor.MouseUp();
         return true;
     default:
         return false;
     }
 }
 
-bool TCustomEdit::HandleEditMessage(TMessage& message) {
+bool TCustomEdit::HandleWindowMessage(TMessage& message) {
     switch (message.Msg) {
-    case EM_GETSEL:
-        message.Result = MAKELPARAM(SelStart(), SelStart() + SelLength());
-        return true;
-    case EM_SETSEL:
-        SetSelection(static_cast<int>(message.WParam), static_cast<int>(message.LParam));
-        return true;
-    case EM_REPLACESEL:
-        ReplaceSelection(reinterpret_cast<const char*>(message.LParam));
-        return true;
-    case EM_CANUNDO:
-        message.Result = FCanUndo ? 1 : 0;
-        return true;
-    case EM_UNDO:
-        Undo();
-        message.Result = 1;
-        return true;
-    case EM_EMPTYUNDOBUFFER:
-        ClearUndo();
-        return true;
-    case WM_CUT:
-        CutToClipboard();
-        return true;
-    case WM_COPY:
-        CopyToClipboard();
-        return true;
-    case WM_PASTE:
-        PasteFromClipboard();
-        return true;
-    case WM_UNDO:
-        Undo();
-        return true;
-    case WM_CLEAR:
-        if (!FReadOnly)
-            ClearSelection();
-        return true;
-    case WM_GETDLGCODE:
-        message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
-        return true;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        FMouseSelecting = false;
+        FEditor.MouseUp();
         Invalidate();
         return true;
     case WM_PAINT:
@@ -592,8 +265,9 @@ bool TCustomEdit::HandleEditMessage(TMessage& message) {
 std::string TCustomEdit::DisplayText() const {
     if (FPasswordChar == 0)
         return Text();
-    return std::string(static_cast<std::size_t>(CharacterCount(Text(), Length(Text()))),
-                       FPasswordChar);
+    return std::string(
+        static_cast<std::size_t>(CharacterCount(Text(), static_cast<int>(Text().size()))),
+        FPasswordChar);
 }
 
 int TCustomEdit::LineHeight() const {
@@ -609,14 +283,14 @@ int TCustomEdit::TextX(int position) const {
 
 // The text position whose boundary lies nearest to client x.
 int TCustomEdit::PositionAt(int x) const {
-    const std::string& text = Text();
+    const TTextDocument& text = FEditor.Document();
     int best = 0;
     int bestDistance = std::abs(TextX(0) - x);
-    for (int p = 0; p < Length(text);) {
-        p = NextPosition(text, p);
-        const int distance = std::abs(TextX(p) - x);
+    for (TTextPos p; p != text.End();) {
+        p = text.Next(p);
+        const int distance = std::abs(TextX(p.Col) - x);
         if (distance < bestDistance) {
-            best = p;
+            best = p.Col;
             bestDistance = distance;
         }
     }
@@ -627,7 +301,7 @@ void TCustomEdit::ScrollToCaret() {
     const int width = ClientWidth() - 2 * kMargin;
     if (width <= 0)
         return;
-    const int x = TextX(FSelection.Caret) + FScrollX - kMargin;
+    const int x = TextX(FEditor.Caret().Col) + FScrollX - kMargin;
     if (x < FScrollX)
         FScrollX = x;
     else if (x >= FScrollX + width)
@@ -663,7 +337,7 @@ void TCustomEdit::PaintEdit() {
         canvas.TextRect(selected, x, y, shown);
     }
     if (focused) {
-        const int caretX = TextX(FSelection.Caret);
+        const int caretX = TextX(FEditor.Caret().Col);
         canvas.Brush()->SetColor(clWindowText);
         canvas.FillRect(IntersectRect(client, {caretX, y, caretX + 1, y + height}));
     }

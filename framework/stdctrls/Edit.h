@@ -1,15 +1,14 @@
 #pragma once
-// Single-line edit boxes. TCustomEdit is the native edit window: the text with a caret and a
-// selection, editing from the keyboard and the mouse, the clipboard commands and one level of
-// undo, its length limit and its look (a sunken 3-D edge by default). TEdit publishes Text.
+// Single-line edit boxes. TCustomEdit is the native edit window: a single-line text editor
+// (text, caret and selection, keys and mouse, clipboard commands, one level of undo, length
+// limit) and its look (a sunken 3-D edge by default). TEdit publishes Text.
 
 #include "framework/stdctrls/StdCtrlTypes.h"
+#include "framework/stdctrls/TextEditor.h"
 #include "framework/windows/WinControl.h"
 
 #include <cstdint>
 #include <string>
-
-enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 // Edit window styles.
 enum : std::uint32_t {
@@ -21,48 +20,39 @@ enum : std::uint32_t {
     ES_READONLY = 0x0800,
 };
 
-// Edit messages.
-enum : UINT {
-    EM_GETSEL = 0x00B0,
-    EM_SETSEL = 0x00B1,
-    EM_REPLACESEL = 0x00C2,
-    EM_CANUNDO = 0x00C6,
-    EM_UNDO = 0x00C7,
-    EM_EMPTYUNDOBUFFER = 0x00CD,
-};
-
-class TCustomEdit : public TWinControl {
+class TCustomEdit : public TWinControl, private TTextEditorClient {
     FRAMEWORK_CLASS(TCustomEdit)
     DECLARE_MESSAGE_MAP
 public:
     explicit TCustomEdit(TComponent* owner);
 
     // Positions count bytes of the text from 0; a selection never splits a character.
-    int SelStart() const;
+    int SelStart() const { return FEditor.SelStart(); }
     // Puts the caret there, selecting nothing.
-    void SetSelStart(int value);
-    int SelLength() const;
+    void SetSelStart(int value) { FEditor.SelectOffsets(value, value); }
+    int SelLength() const { return FEditor.SelLength(); }
     // Selects value bytes from SelStart (fewer at the end of the text).
-    void SetSelLength(int value);
-    std::string SelText() const;
-    // Replaces the selection, as typing would (but without the length limit and case rule).
-    void SetSelText(const std::string& value);
-    void SelectAll();
-    void ClearSelection() { SetSelText({}); }
-
-    void CopyToClipboard();
-    void CutToClipboard();
-    void PasteFromClipboard();
-    bool CanUndo() const { return FCanUndo; }
+    void SetSelLength(int value) { FEditor.SetSelLength(value); }
+    std::string SelText() const { return FEditor.SelText(); }
+    // Replaces the selection, as typing would (but without the length limit, case rule and
+    // read-only check).
+    void SetSelText(const std::string& value) { FEditor.ReplaceSelection(value); }
+    void SelectAll() { FEditor.SelectAll(); }
+    // These send WM_CLEAR, WM_COPY, WM_CUT and WM_PASTE, as the keyboard's commands do.
+    void ClearSelection() { Perform(WM_CLEAR); }
+    void CopyToClipboard() { Perform(WM_COPY); }
+    void CutToClipboard() { Perform(WM_CUT); }
+    void PasteFromClipboard() { Perform(WM_PASTE); }
+    bool CanUndo() const { return FEditor.CanUndo(); }
     // Swaps the text with the one before the last edit (so a second Undo redoes).
-    void Undo();
-    void ClearUndo() { FCanUndo = false; }
+    void Undo() { Perform(WM_UNDO); }
+    void ClearUndo() { FEditor.ClearUndo(); }
 
     // The most bytes typing and pasting may bring the text to; 0: no limit. Text assigned by
     // the program is not cut.
-    int MaxLength() const { return FMaxLength; }
-    void SetMaxLength(int value);
-    bool ReadOnly() const { return FReadOnly; }
+    int MaxLength() const { return FEditor.MaxLength(); }
+    void SetMaxLength(int value) { FEditor.SetMaxLength(value); }
+    bool ReadOnly() const { return FEditor.ReadOnly(); }
     void SetReadOnly(bool value);
     // Select the whole text when the focus arrives from the keyboard.
     bool AutoSelect() const { return FAutoSelect; }
@@ -77,13 +67,13 @@ public:
     char PasswordChar() const { return FPasswordChar; }
     void SetPasswordChar(char value);
     // Typed and pasted letters are turned to this case.
-    TEditCharCase CharCase() const { return FCharCase; }
+    TEditCharCase CharCase() const { return FEditor.CharCase(); }
     void SetCharCase(TEditCharCase value);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
     // Set by every change the user makes, cleared when the program assigns the text.
-    bool Modified() const { return FModified; }
-    void SetModified(bool value) { FModified = value; }
+    bool Modified() const { return FEditor.Modified(); }
+    void SetModified(bool value) { FEditor.SetModified(value); }
 
     // Raised after every change of the text, by the user or by the program.
     TNotifyEvent OnChange;
@@ -101,28 +91,13 @@ protected:
     void CMEnabledChanged(TMessage& message);
 
 private:
-    struct TSelection {
-        int Anchor = 0; // where the selection started
-        int Caret = 0;  // where it ends; the caret stands here
-    };
+    // TTextEditorClient
+    void TextEdited() override;
+    void SelectionMoved() override;
+    void SendCommand(UINT message) override { Perform(message); }
 
-    bool HandleChar(TMessage& message);
-    bool HandleKeyDown(TMessage& message);
     bool HandleMouse(TMessage& message);
-    bool HandleEditMessage(TMessage& message);
-
-    void MoveCaret(int position, bool extend);
-    void SetSelection(int anchor, int caret);
-    // Replaces the selection with text and leaves the caret after it, keeping the undo state.
-    void ReplaceSelection(const std::string& text);
-    // Sets the text as the user's edit: the selection and the undo state stay as prepared.
-    void SetEditedText(const std::string& text);
-    std::string ApplyCharCase(const std::string& text) const;
-    // The bytes typing or pasting may still add in place of the selection.
-    int Room() const;
-    void TypeByte(char c);
-    void Backspace();
-    void DeleteForward();
+    bool HandleWindowMessage(TMessage& message);
     void AdjustHeight();
 
     // --- looks
@@ -133,22 +108,13 @@ private:
     void ScrollToCaret();
     void PaintEdit();
 
-    TSelection FSelection;
+    TTextEditor FEditor{*this, false};
     int FScrollX = 0; // pixels of text scrolled out at the left
-    int FMaxLength = 0;
-    bool FReadOnly = false;
     bool FAutoSelect = true;
     bool FAutoSize = true;
     bool FHideSelection = true;
     char FPasswordChar = 0;
-    TEditCharCase FCharCase = ecNormal;
     TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
-    bool FModified = false;
-    bool FEditing = false; // the text is being changed by the edit itself
-    bool FMouseSelecting = false;
-    bool FCanUndo = false;
-    std::string FUndoText;
-    TSelection FUndoSelection;
 };
 
 class TEdit : public TCustomEdit {

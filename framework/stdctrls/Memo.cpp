@@ -1,10 +1,9 @@
-// TCustomMemo, in sections: the string list over the document; properties; selection and
-// clipboard; scrolling; painting; mouse; keyboard and characters; messages.
+// TCustomMemo, in sections: the string list over the document; properties; the editor's
+// changes; scrolling; painting; mouse; keys and messages.
 
 #include "framework/stdctrls/Memo.h"
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/stdctrls/Clipboard.h"
 #include "framework/windows/Win32Api.h"
 
 #include <algorithm>
@@ -25,27 +24,27 @@ class TMemoStrings final : public TStrings {
 public:
     explicit TMemoStrings(TCustomMemo& memo) : FMemo(memo) {}
 
-    int Count() const override { return FMemo.FDocument.StringCount(); }
+    int Count() const override { return FMemo.Document().StringCount(); }
     std::string Get(int index) const override {
         CheckIndex(index, Count());
-        return FMemo.FDocument.Line(index);
+        return FMemo.Document().Line(index);
     }
     void Put(int index, const std::string& text) override {
         CheckIndex(index, Count());
-        FMemo.FDocument.ReplaceString(index, text);
-        Changed(FMemo.FDocument.Clamp(FMemo.FCaret));
+        FMemo.FEditor.ProgramDocument().ReplaceString(index, text);
+        Changed(FMemo.CaretPos());
     }
     void Insert(int index, const std::string& text) override {
         CheckIndex(index, Count() + 1);
-        Changed(FMemo.FDocument.InsertString(index, text));
+        Changed(FMemo.FEditor.ProgramDocument().InsertString(index, text));
     }
     void Delete(int index) override {
         CheckIndex(index, Count());
-        FMemo.FDocument.DeleteString(index);
+        FMemo.FEditor.ProgramDocument().DeleteString(index);
         Changed({index, 0});
     }
     void Clear() override {
-        FMemo.FDocument.SetText({});
+        FMemo.FEditor.ProgramDocument().SetText({});
         FMemo.FTopLine = 0;
         FMemo.FLeftOffset = 0;
         Changed({});
@@ -63,7 +62,7 @@ protected:
 private:
     // The caret goes where the change ended and is scrolled into view.
     void Changed(TTextPos caret) {
-        FMemo.FCaret = FMemo.FAnchor = FMemo.FDocument.Clamp(caret);
+        FMemo.FEditor.ProgramEdited(caret);
         FMemo.FDesiredX = -1;
         if (IsUpdating()) {
             FPending = true;
@@ -140,8 +139,7 @@ TCustomMemo::TCustomMemo(TComponent* owner)
 TCustomMemo::~TCustomMemo() = default;
 
 void TCustomMemo::SetMemoText(const std::string& text) {
-    FDocument.SetText(text);
-    FCaret = FAnchor = {};
+    FEditor.SetText(text);
     FTopLine = 0;
     FLeftOffset = 0;
     Changed();
@@ -184,96 +182,19 @@ void TCustomMemo::Changed() {
         OnChange(this);
 }
 
-// --- selection and clipboard
+// --- the editor's changes
 
-int TCustomMemo::OffsetOf(TTextPos pos) const {
-    int offset = 0;
-    for (int i = 0; i < pos.Line; ++i)
-        offset += static_cast<int>(FDocument.Line(i).size()) + 2;
-    return offset + pos.Col;
-}
-
-TTextPos TCustomMemo::PosOf(int offset) const {
-    offset = std::max(offset, 0);
-    for (int i = 0; i < FDocument.LineCount(); ++i) {
-        const int length = static_cast<int>(FDocument.Line(i).size());
-        if (offset <= length)
-            return FDocument.Clamp({i, offset});
-        offset -= length + 2;
-        if (offset < 0) // between the CR and the LF
-            return {i, length};
-    }
-    return FDocument.End();
-}
-
-int TCustomMemo::SelStart() const {
-    return OffsetOf(std::min(FCaret, FAnchor));
-}
-
-void TCustomMemo::SetSelStart(int value) {
-    MoveCaret(PosOf(value), false);
-}
-
-int TCustomMemo::SelLength() const {
-    return OffsetOf(std::max(FCaret, FAnchor)) - OffsetOf(std::min(FCaret, FAnchor));
-}
-
-void TCustomMemo::SetSelLength(int value) {
-    const int start = SelStart();
-    FAnchor = PosOf(start);
-    MoveCaret(PosOf(start + std::max(value, 0)), true);
-}
-
-std::string TCustomMemo::SelText() const {
-    return FDocument.TextRange(FAnchor, FCaret);
-}
-
-void TCustomMemo::SetSelText(const std::string& text) {
-    if (!FReadOnly && ReplaceSelection(text))
-        Changed();
-}
-
-void TCustomMemo::SelectAll() {
-    FAnchor = {};
-    MoveCaret(FDocument.End(), true);
-}
-
-void TCustomMemo::ClearSelection() {
-    SetSelText({});
-}
-
-void TCustomMemo::CopyToClipboard() const {
-    if (FCaret != FAnchor)
-        Clipboard()->SetAsText(SelText());
-}
-
-void TCustomMemo::CutToClipboard() {
-    if (FReadOnly)
-        return;
-    CopyToClipboard();
-    ClearSelection();
-}
-
-void TCustomMemo::PasteFromClipboard() {
-    if (!FReadOnly && Clipboard()->HasFormat(CF_TEXT))
-        SetSelText(Clipboard()->AsText());
-}
-
-bool TCustomMemo::ReplaceSelection(std::string_view text) {
-    const TTextPos from = std::min(FCaret, FAnchor);
-    const TTextPos to = std::max(FCaret, FAnchor);
-    if (from == to && text.empty())
-        return false;
-    if (FMaxLength > 0) {
-        const auto length = static_cast<std::int64_t>(FDocument.Text().size()) - SelLength();
-        if (length + static_cast<std::int64_t>(text.size()) > FMaxLength)
-            return false;
-    }
-    FDocument.Erase(from, to);
-    FCaret = FAnchor = FDocument.Insert(from, text);
+void TCustomMemo::TextEdited() {
     FDesiredX = -1;
     ScrollCaret();
-    return true;
+    ShowCaret(true);
+    Changed();
+}
+
+void TCustomMemo::SelectionMoved() {
+    FDesiredX = -1;
+    ScrollCaret();
+    ShowCaret(true);
 }
 
 // --- scrolling
@@ -299,11 +220,11 @@ int TCustomMemo::VisibleLines() const {
 int TCustomMemo::TextX(int line, int col) const {
     FMeasure.SetFont(Font());
     return TextArea().Left - FLeftOffset +
-           FMeasure.TextWidth(FDocument.Line(line).substr(0, static_cast<std::size_t>(col)));
+           FMeasure.TextWidth(Document().Line(line).substr(0, static_cast<std::size_t>(col)));
 }
 
 void TCustomMemo::SetTopLine(int value) {
-    value = std::clamp(value, 0, std::max(FDocument.LineCount() - VisibleLines(), 0));
+    value = std::clamp(value, 0, std::max(Document().LineCount() - VisibleLines(), 0));
     if (value == FTopLine)
         return;
     FTopLine = value;
@@ -313,12 +234,12 @@ void TCustomMemo::SetTopLine(int value) {
 
 void TCustomMemo::ScrollCaret() {
     const int visible = VisibleLines();
-    if (FCaret.Line < FTopLine)
-        FTopLine = FCaret.Line;
-    else if (FCaret.Line >= FTopLine + visible)
-        FTopLine = FCaret.Line - visible + 1;
+    if (CaretPos().Line < FTopLine)
+        FTopLine = CaretPos().Line;
+    else if (CaretPos().Line >= FTopLine + visible)
+        FTopLine = CaretPos().Line - visible + 1;
     const TRect area = TextArea();
-    const int x = TextX(FCaret.Line, FCaret.Col) + FLeftOffset - area.Left;
+    const int x = TextX(CaretPos().Line, CaretPos().Col) + FLeftOffset - area.Left;
     const int width = std::max(area.Width(), 1);
     if (x < FLeftOffset)
         FLeftOffset = std::max(x - width / 4, 0);
@@ -330,12 +251,12 @@ void TCustomMemo::ScrollCaret() {
 
 void TCustomMemo::UpdateScrollBars() {
     if (FBars.Visible(sbVertical))
-        FBars.Bar(sbVertical).SetParams(FDocument.LineCount(), VisibleLines(), FTopLine);
+        FBars.Bar(sbVertical).SetParams(Document().LineCount(), VisibleLines(), FTopLine);
     if (FBars.Visible(sbHorizontal)) {
         FMeasure.SetFont(Font());
         int widest = 0;
-        for (int i = 0; i < FDocument.LineCount(); ++i)
-            widest = std::max(widest, FMeasure.TextWidth(FDocument.Line(i)));
+        for (int i = 0; i < Document().LineCount(); ++i)
+            widest = std::max(widest, FMeasure.TextWidth(Document().Line(i)));
         const TRect area = TextArea();
         FBars.Bar(sbHorizontal).SetParams(widest + 1, area.Width(), FLeftOffset);
     }
@@ -364,7 +285,7 @@ void TCustomMemo::WMVScroll(TMessage& message) {
         SetTopLine(0);
         break;
     case scBottom:
-        SetTopLine(FDocument.LineCount());
+        SetTopLine(Document().LineCount());
         break;
     case scEndScroll:
         break;
@@ -422,8 +343,8 @@ bool TCustomMemo::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePo
 // --- painting
 
 TRect TCustomMemo::CaretRect() const {
-    const int x = TextX(FCaret.Line, FCaret.Col);
-    const int y = TextArea().Top + (FCaret.Line - FTopLine) * LineHeight();
+    const int x = TextX(CaretPos().Line, CaretPos().Col);
+    const int y = TextArea().Top + (CaretPos().Line - FTopLine) * LineHeight();
     return {x, y, x + 1, y + LineHeight()};
 }
 
@@ -434,12 +355,12 @@ void TCustomMemo::Paint() {
     canvas.SetFont(Font());
     const TRect area = TextArea();
     const int height = LineHeight();
-    const TTextPos selFrom = std::min(FCaret, FAnchor);
-    const TTextPos selTo = std::max(FCaret, FAnchor);
+    const TTextPos selFrom = std::min(CaretPos(), AnchorPos());
+    const TTextPos selTo = std::max(CaretPos(), AnchorPos());
     const bool showSelection = selFrom != selTo && (Focused() || !FHideSelection);
-    const int last = std::min(FDocument.LineCount(), FTopLine + area.Height() / height + 2);
+    const int last = std::min(Document().LineCount(), FTopLine + area.Height() / height + 2);
     for (int i = FTopLine; i < last; ++i) {
-        const std::string& line = FDocument.Line(i);
+        const std::string& line = Document().Line(i);
         const int y = area.Top + (i - FTopLine) * height;
         const int x = area.Left - FLeftOffset;
         canvas.Brush()->SetStyle(bsClear);
@@ -503,13 +424,13 @@ TTextPos TCustomMemo::PosAt(int x, int y) const {
     const TRect area = TextArea();
     const int height = LineHeight();
     const int row = y >= area.Top ? (y - area.Top) / height : -1 - (area.Top - y - 1) / height;
-    const int line = std::clamp(FTopLine + row, 0, FDocument.LineCount() - 1);
-    const std::string& text = FDocument.Line(line);
+    const int line = std::clamp(FTopLine + row, 0, Document().LineCount() - 1);
+    const std::string& text = Document().Line(line);
     FMeasure.SetFont(Font());
     int left = area.Left - FLeftOffset;
     TTextPos pos{line, 0};
     while (pos.Col < static_cast<int>(text.size())) {
-        const TTextPos next = FDocument.Next(pos);
+        const TTextPos next = Document().Next(pos);
         const int right = area.Left - FLeftOffset +
                           FMeasure.TextWidth(text.substr(0, static_cast<std::size_t>(next.Col)));
         if (x < (left + right) / 2)
@@ -520,185 +441,65 @@ TTextPos TCustomMemo::PosAt(int x, int y) const {
     return pos;
 }
 
-void TCustomMemo::MoveCaret(TTextPos pos, bool extend) {
-    FCaret = FDocument.Clamp(pos);
-    if (!extend)
-        FAnchor = FCaret;
-    ScrollCaret();
-    ShowCaret(true);
-    Invalidate();
-}
-
 void TCustomMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (!Focused() && CanFocus())
         SetFocus();
     if (button == mbLeft) {
-        if (shift.Contains(ssDouble)) {
-            const auto [first, second] = FDocument.WordAt(PosAt(x, y));
-            FAnchor = first;
-            MoveCaret(second, true);
-        } else {
-            MoveCaret(PosAt(x, y), shift.Contains(ssShift));
-            FSelecting = true;
-        }
-        FDesiredX = -1;
+        if (shift.Contains(ssDouble))
+            FEditor.SelectWordAt(PosAt(x, y));
+        else
+            FEditor.MouseDown(PosAt(x, y), shift.Contains(ssShift));
     }
     TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TCustomMemo::MouseMove(TShiftState shift, int x, int y) {
-    if (FSelecting) {
+    if (FEditor.MouseSelecting()) {
         // Dragging above or below the text scrolls it a line at a time.
         const TRect area = TextArea();
         if (y < area.Top)
             SetTopLine(FTopLine - 1);
         else if (y >= area.Bottom)
             SetTopLine(FTopLine + 1);
-        MoveCaret(PosAt(x, y), true);
+        FEditor.MouseDrag(PosAt(x, y));
     }
     TCustomControl::MouseMove(shift, x, y);
 }
 
 void TCustomMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft)
-        FSelecting = false;
+        FEditor.MouseUp();
     TCustomControl::MouseUp(button, shift, x, y);
 }
 
-// --- keyboard and characters
+// --- keys and messages
 
-void TCustomMemo::KeyNavigate(unsigned short key, TShiftState shift) {
-    const bool extend = shift.Contains(ssShift);
-    const bool ctrl = shift.Contains(ssCtrl);
-    const bool collapse = !extend && FCaret != FAnchor;
-    TTextPos pos = FCaret;
-    const bool vertical = key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT;
-    if (vertical && FDesiredX < 0)
-        FDesiredX = TextX(FCaret.Line, FCaret.Col) + FLeftOffset;
-    if (!vertical)
-        FDesiredX = -1;
-    switch (key) {
-    case VK_LEFT:
-        pos = collapse ? std::min(FCaret, FAnchor)
-                       : (ctrl ? FDocument.PrevWord(FCaret) : FDocument.Prev(FCaret));
-        break;
-    case VK_RIGHT:
-        pos = collapse ? std::max(FCaret, FAnchor)
-                       : (ctrl ? FDocument.NextWord(FCaret) : FDocument.Next(FCaret));
-        break;
-    case VK_HOME:
-        pos = ctrl ? TTextPos{} : TTextPos{FCaret.Line, 0};
-        break;
-    case VK_END:
-        pos = ctrl ? FDocument.End()
-                   : TTextPos{FCaret.Line, static_cast<int>(FDocument.Line(FCaret.Line).size())};
-        break;
-    default: {
-        const int page = std::max(VisibleLines() - 1, 1);
-        const int step = key == VK_UP ? -1 : key == VK_DOWN ? 1 : key == VK_PRIOR ? -page : page;
-        const int line = std::clamp(FCaret.Line + step, 0, FDocument.LineCount() - 1);
-        if (key == VK_PRIOR || key == VK_NEXT)
-            SetTopLine(FTopLine + step);
-        const int desired = FDesiredX;
-        pos = PosAt(desired - FLeftOffset, TextArea().Top + (line - FTopLine) * LineHeight());
-        FDesiredX = desired;
-        break;
-    }
-    }
-    const int desired = FDesiredX;
-    MoveCaret(pos, extend);
+bool TCustomMemo::VerticalMove(const TWMKey& message) {
+    const unsigned short key = message.CharCode;
+    if (key != VK_UP && key != VK_DOWN && key != VK_PRIOR && key != VK_NEXT)
+        return false;
+    const TTextPos caret = CaretPos();
+    const int desired = FDesiredX < 0 ? TextX(caret.Line, caret.Col) + FLeftOffset : FDesiredX;
+    const int page = std::max(VisibleLines() - 1, 1);
+    const int step = key == VK_UP ? -1 : key == VK_DOWN ? 1 : key == VK_PRIOR ? -page : page;
+    const int line = std::clamp(caret.Line + step, 0, Document().LineCount() - 1);
+    if (key == VK_PRIOR || key == VK_NEXT)
+        SetTopLine(FTopLine + step);
+    const TTextPos pos =
+        PosAt(desired - FLeftOffset, TextArea().Top + (line - FTopLine) * LineHeight());
+    FEditor.MoveCaret(pos, KeyDataToShiftState(message.KeyData).Contains(ssShift));
     FDesiredX = desired;
-}
-
-void TCustomMemo::TypeChar(char c) {
-    if (FReadOnly)
-        return;
-    const std::string text = c == '\r' ? std::string("\r\n") : std::string(1, c);
-    if (ReplaceSelection(text)) {
-        ShowCaret(true);
-        Changed();
-    }
+    return true;
 }
 
 void TCustomMemo::DefaultHandler(TMessage& message) {
+    if (FEditor.HandleMessage(message))
+        return;
     switch (message.Msg) {
-    case WM_GETDLGCODE:
-        message.Result = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS |
-                         (FWantReturns ? DLGC_WANTALLKEYS : 0) | (FWantTabs ? DLGC_WANTTAB : 0);
-        return;
-    case WM_KEYDOWN: {
-        const auto key = static_cast<unsigned short>(message.WParam);
-        const TShiftState shift = KeyDataToShiftState(message.LParam);
-        switch (key) {
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_HOME:
-        case VK_END:
-        case VK_PRIOR:
-        case VK_NEXT:
-            KeyNavigate(key, shift);
-            break;
-        case VK_DELETE:
-            if (shift.Contains(ssShift)) {
-                CutToClipboard();
-            } else if (!FReadOnly) {
-                if (FCaret == FAnchor)
-                    FCaret = FDocument.Next(FCaret);
-                if (ReplaceSelection({}))
-                    Changed();
-            }
-            break;
-        case VK_INSERT:
-            if (shift.Contains(ssCtrl))
-                CopyToClipboard();
-            else if (shift.Contains(ssShift))
-                PasteFromClipboard();
-            break;
-        default:
-            break;
-        }
-        return;
-    }
-    case WM_CHAR: {
-        const char c = static_cast<char>(message.WParam);
-        switch (c) {
-        case '\x01': // Ctrl+A
-            SelectAll();
-            break;
-        case '\x03': // Ctrl+C
-            CopyToClipboard();
-            break;
-        case '\x16': // Ctrl+V
-            PasteFromClipboard();
-            break;
-        case '\x18': // Ctrl+X
-            CutToClipboard();
-            break;
-        case '\b':
-            if (!FReadOnly) {
-                if (FCaret == FAnchor)
-                    FCaret = FDocument.Prev(FCaret);
-                if (ReplaceSelection({}))
-                    Changed();
-            }
-            break;
-        case '\t':
-            if (FWantTabs)
-                TypeChar(c);
-            break;
-        case '\r':
-            if (FWantReturns)
-                TypeChar(c);
-            break;
-        default:
-            if (static_cast<unsigned char>(c) >= 0x20 && c != '\x7f')
-                TypeChar(c);
-            break;
-        }
-        return;
-    }
+    case WM_KEYDOWN:
+        if (VerticalMove(TWMKey(message)))
+            return;
+        break;
     case WM_SETFOCUS:
         ShowCaret(true);
         Invalidate();
@@ -707,7 +508,7 @@ void TCustomMemo::DefaultHandler(TMessage& message) {
         if (HandleAllocated())
             KillTimer(Handle(), kCaretTimer);
         ShowCaret(false);
-        FSelecting = false;
+        FEditor.MouseUp();
         Invalidate();
         break;
     case WM_TIMER:

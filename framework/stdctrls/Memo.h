@@ -1,21 +1,21 @@
 #pragma once
-// TMemo: a multi-line text box drawn by the framework: lines of text, a caret, a selection made
-// with the mouse or the keyboard, copying and pasting through the clipboard, typing unless
-// read-only, and scroll bars (the vertical one always shown with ssVertical, inactive until the
-// lines overflow). Lines added by a program keep the newest line in view.
+// TMemo: a multi-line text box drawn by the framework: the edit box's text editor in its
+// multi-line mode (caret, selection, keys and mouse, clipboard commands, one level of undo),
+// lines of text on screen, and scroll bars (the vertical one always shown with ssVertical,
+// inactive until the lines overflow). Lines added by a program keep the newest line in view.
 
 #include "framework/core/Events.h"
 #include "framework/core/Strings.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/stdctrls/MemoDocument.h"
 #include "framework/stdctrls/ScrollBar.h"
 #include "framework/stdctrls/StdCtrlTypes.h"
+#include "framework/stdctrls/TextEditor.h"
 #include "framework/windows/CustomControl.h"
 
 #include <memory>
 #include <string>
 
-class TCustomMemo : public TCustomControl {
+class TCustomMemo : public TCustomControl, private TTextEditorClient {
     FRAMEWORK_CLASS(TCustomMemo)
     DECLARE_MESSAGE_MAP
 public:
@@ -26,44 +26,51 @@ public:
     // change, scrolling it into view.
     TStrings* Lines() const { return FLines.get(); }
     // The whole text, lines joined with CR LF.
-    std::string MemoText() const { return FDocument.Text(); }
+    std::string MemoText() const { return FEditor.Text(); }
     void SetMemoText(const std::string& text);
 
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle value);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
-    bool ReadOnly() const { return FReadOnly; }
-    void SetReadOnly(bool value) { FReadOnly = value; }
+    bool ReadOnly() const { return FEditor.ReadOnly(); }
+    void SetReadOnly(bool value) { FEditor.SetReadOnly(value); }
     // Enter types a line break rather than pressing the form's default button.
-    bool WantReturns() const { return FWantReturns; }
-    void SetWantReturns(bool value) { FWantReturns = value; }
-    bool WantTabs() const { return FWantTabs; }
-    void SetWantTabs(bool value) { FWantTabs = value; }
+    bool WantReturns() const { return FEditor.WantReturns(); }
+    void SetWantReturns(bool value) { FEditor.SetWantReturns(value); }
+    bool WantTabs() const { return FEditor.WantTabs(); }
+    void SetWantTabs(bool value) { FEditor.SetWantTabs(value); }
     // The selection shows only while the memo has the focus.
     bool HideSelection() const { return FHideSelection; }
     void SetHideSelection(bool value);
-    // Typing stops at this many bytes; 0 for no limit.
-    int MaxLength() const { return FMaxLength; }
-    void SetMaxLength(int value) { FMaxLength = value < 0 ? 0 : value; }
+    // The most bytes typing and pasting may bring the text to; 0 for no limit.
+    int MaxLength() const { return FEditor.MaxLength(); }
+    void SetMaxLength(int value) { FEditor.SetMaxLength(value); }
 
     // --- selection, as byte offsets into MemoText
-    int SelStart() const;
-    void SetSelStart(int value);
-    int SelLength() const;
-    void SetSelLength(int value);
-    std::string SelText() const;
-    // Replaces the selection (unless read-only, which a program's call ignores too).
-    void SetSelText(const std::string& text);
-    void SelectAll();
-    void ClearSelection();
-    void CopyToClipboard() const;
-    void CutToClipboard();
-    void PasteFromClipboard();
+    int SelStart() const { return FEditor.SelStart(); }
+    void SetSelStart(int value) { FEditor.SelectOffsets(value, value); }
+    int SelLength() const { return FEditor.SelLength(); }
+    void SetSelLength(int value) { FEditor.SetSelLength(value); }
+    std::string SelText() const { return FEditor.SelText(); }
+    // Replaces the selection, also in a read-only memo (read-only stops the user only).
+    void SetSelText(const std::string& text) { FEditor.ReplaceSelection(text); }
+    void SelectAll() { FEditor.SelectAll(); }
+    // These send WM_CLEAR, WM_COPY, WM_CUT and WM_PASTE, as the keyboard's commands do.
+    void ClearSelection() { Perform(WM_CLEAR); }
+    void CopyToClipboard() { Perform(WM_COPY); }
+    void CutToClipboard() { Perform(WM_CUT); }
+    void PasteFromClipboard() { Perform(WM_PASTE); }
+    bool CanUndo() const { return FEditor.CanUndo(); }
+    // Swaps the text with the one before the user's last edit.
+    void Undo() { Perform(WM_UNDO); }
+    // Set by every change the user makes, cleared when the program assigns the text.
+    bool Modified() const { return FEditor.Modified(); }
+    void SetModified(bool value) { FEditor.SetModified(value); }
 
     // The caret and the other end of the selection.
-    TTextPos CaretPos() const { return FCaret; }
-    TTextPos AnchorPos() const { return FAnchor; }
+    TTextPos CaretPos() const { return FEditor.Caret(); }
+    TTextPos AnchorPos() const { return FEditor.Anchor(); }
     // The first line shown, and the pixels scrolled to the right.
     int TopLine() const { return FTopLine; }
     void SetTopLine(int value);
@@ -95,6 +102,12 @@ protected:
 
 private:
     friend class TMemoStrings;
+    // TTextEditorClient
+    void TextEdited() override;
+    void SelectionMoved() override;
+    void SendCommand(UINT message) override { Perform(message); }
+
+    const TTextDocument& Document() const { return FEditor.Document(); }
     // The document changed: scroll bars, repaint, OnChange.
     void Changed();
     void UpdateScrollBars();
@@ -103,32 +116,20 @@ private:
     TTextPos PosAt(int x, int y) const;
     TRect TextArea() const;
     TRect CaretRect() const;
-    void MoveCaret(TTextPos pos, bool extend);
-    // Replaces the selection with text; true when anything changed.
-    bool ReplaceSelection(std::string_view text);
-    int OffsetOf(TTextPos pos) const;
-    TTextPos PosOf(int offset) const;
-    void KeyNavigate(unsigned short key, TShiftState shift);
-    void TypeChar(char c);
+    // Up, Down, Page Up and Page Down: the caret keeps its x across lines.
+    bool VerticalMove(const TWMKey& message);
     void ShowCaret(bool visible);
 
-    TMemoDocument FDocument;
+    TTextEditor FEditor{*this, true};
     std::unique_ptr<TStrings> FLines;
     TWindowScrollBars FBars{*this};
     mutable TCanvas FMeasure; // measures text in the memo's font
     TScrollStyle FScrollBars = ssNone;
     TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
-    bool FReadOnly = false;
-    bool FWantReturns = true;
-    bool FWantTabs = false;
     bool FHideSelection = true;
-    int FMaxLength = 0;
-    TTextPos FCaret;
-    TTextPos FAnchor;
     int FDesiredX = -1; // where up and down keep the caret, in document pixels
     int FTopLine = 0;
     int FLeftOffset = 0;
-    bool FSelecting = false;
     bool FCaretShown = false;
 };
 

@@ -185,6 +185,19 @@ TEST_F(EditTest, AssigningTextFiresOnChangeAndResetsTheCaret) {
     EXPECT_EQ(Changes, 2);
 }
 
+TEST_F(EditTest, TextAnOnChangeHandlerAssignsIsWhatTheUserGoesOnEditing) {
+    TEdit* edit = NewFocusedEdit();
+    edit->OnChange = TNotifyEvent::FromFunction([edit](TObject*) {
+        if (edit->Text() == "x")
+            edit->SetText("y");
+    });
+    Type("x");
+    EXPECT_EQ(edit->Text(), "y");
+    PressKey(VK_END);
+    Type("z");
+    EXPECT_EQ(edit->Text(), "yz");
+}
+
 TEST_F(EditTest, ReadOnlyEditRefusesEditing) {
     TEdit* edit = NewFocusedEdit("fixed");
     edit->SetReadOnly(true);
@@ -217,6 +230,45 @@ TEST_F(EditTest, FocusFromTheKeyboardSelectsAll) {
     PressKey(VK_TAB, {}, "\t");
     EXPECT_TRUE(second->Focused());
     EXPECT_EQ(second->SelText(), "all of it");
+}
+
+// A derived edit that swallows every WM_PASTE, as one that screens pastes would.
+class TPasteScreeningEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+    void WndProc(TMessage& message) override {
+        if (message.Msg == WM_PASTE) {
+            ++Pastes;
+            return;
+        }
+        TEdit::WndProc(message);
+    }
+    int Pastes = 0;
+};
+
+TEST_F(EditTest, EveryPasteReachesADerivedEditAsWmPaste) {
+    TForm* form = NewForm();
+    auto* edit = new TPasteScreeningEdit(form);
+    edit->SetParent(form);
+    RunUntilIdle();
+    edit->SetFocus();
+    RunUntilIdle();
+    Host().SetClipboardText("pasted");
+    PressKey('V', ssCtrl);
+    PressKey(VK_INSERT, ssShift);
+    edit->PasteFromClipboard();
+    EXPECT_EQ(edit->Pastes, 3);
+    EXPECT_EQ(edit->Text(), "");
+}
+
+TEST_F(EditTest, ReadOnlyStopsClearSelectionButNotTheProgramsSelText) {
+    TEdit* edit = NewFocusedEdit("fixed");
+    edit->SetReadOnly(true);
+    edit->SelectAll();
+    edit->ClearSelection();
+    EXPECT_EQ(edit->Text(), "fixed");
+    edit->SetSelText("set");
+    EXPECT_EQ(edit->Text(), "set");
 }
 
 TEST_F(EditTest, SunkenEdgeAndWindowBackground) {

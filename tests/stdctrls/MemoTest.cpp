@@ -219,3 +219,43 @@ TEST_F(MemoTest, ALongLineScrollsSidewaysToKeepTheCaretInView) {
     PressKey(VK_HOME);
     EXPECT_EQ(memo->LeftOffset(), 0);
 }
+
+TEST_F(MemoTest, CtrlZUndoesTheLastEditAndAProgramChangeEndsUndo) {
+    memo->Lines()->Add("abc");
+    memo->SetFocus();
+    memo->SetSelStart(3);
+    Type("d");
+    EXPECT_TRUE(memo->Modified());
+    PressKey('Z', ssCtrl);
+    EXPECT_EQ(memo->Lines()->Strings(0), "abc");
+    EXPECT_EQ(memo->SelStart(), 3);
+
+    memo->Lines()->Add("more");
+    EXPECT_FALSE(memo->CanUndo());
+}
+
+TEST_F(MemoTest, PasteKeepsWhatFitsMaxLength) {
+    memo->SetMaxLength(5);
+    memo->SetFocus();
+    Host().SetClipboardText("123456");
+    PressKey('V', ssCtrl);
+    EXPECT_EQ(memo->MemoText(), "12345");
+}
+
+TEST_F(MemoTest, CutWithoutASelectionLeavesTheClipboardAlone) {
+    memo->Lines()->Add("abc");
+    memo->SetFocus();
+    Host().SetClipboardText("before");
+    PressKey('X', ssCtrl);
+    EXPECT_EQ(Host().ClipboardText(), "before");
+    EXPECT_EQ(memo->Lines()->Strings(0), "abc");
+}
+
+TEST_F(MemoTest, TheProgramReplacesTheSelectionOfAReadOnlyMemo) {
+    memo->Lines()->Add("abc");
+    memo->SetReadOnly(true);
+    memo->SetSelStart(0);
+    memo->SetSelLength(1);
+    memo->SetSelText("A");
+    EXPECT_EQ(memo->Lines()->Strings(0), "Abc");
+}

@@ -1,9 +1,8 @@
-#include "framework/stdctrls/MemoDocument.h"
+#include "framework/stdctrls/TextDocument.h"
 
 #include "framework/graphics/TextLayout.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace {
@@ -13,8 +12,7 @@ bool IsContinuation(char c) {
 }
 
 bool IsWordChar(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u >= 0x80 || std::isalnum(u) || c == '_';
+    return c != ' ' && c != '\t' && c != '\n';
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -34,11 +32,15 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 } // namespace
 
-TTextPos TMemoDocument::End() const {
+std::vector<std::string> TTextDocument::Split(std::string_view text) const {
+    return FMultiLine ? SplitLines(text) : std::vector<std::string>{std::string(text)};
+}
+
+TTextPos TTextDocument::End() const {
     return {LineCount() - 1, static_cast<int>(FLines.back().size())};
 }
 
-TTextPos TMemoDocument::Clamp(TTextPos pos) const {
+TTextPos TTextDocument::Clamp(TTextPos pos) const {
     if (pos.Line < 0)
         return {0, 0};
     if (pos.Line >= LineCount())
@@ -50,11 +52,18 @@ TTextPos TMemoDocument::Clamp(TTextPos pos) const {
     return {pos.Line, col};
 }
 
-std::string TMemoDocument::Text() const {
+std::string TTextDocument::Text() const {
     return TextRange({0, 0}, End());
 }
 
-std::string TMemoDocument::TextRange(TTextPos from, TTextPos to) const {
+int TTextDocument::Length() const {
+    int length = 2 * (LineCount() - 1);
+    for (const std::string& line : FLines)
+        length += static_cast<int>(line.size());
+    return length;
+}
+
+std::string TTextDocument::TextRange(TTextPos from, TTextPos to) const {
     from = Clamp(from);
     to = Clamp(to);
     if (to < from)
@@ -68,13 +77,13 @@ std::string TMemoDocument::TextRange(TTextPos from, TTextPos to) const {
     return text;
 }
 
-void TMemoDocument::SetText(std::string_view text) {
-    FLines = SplitLines(text);
+void TTextDocument::SetText(std::string_view text) {
+    FLines = Split(text);
 }
 
-TTextPos TMemoDocument::Insert(TTextPos pos, std::string_view text) {
+TTextPos TTextDocument::Insert(TTextPos pos, std::string_view text) {
     pos = Clamp(pos);
-    std::vector<std::string> pieces = SplitLines(text);
+    std::vector<std::string> pieces = Split(text);
     std::string& line = FLines[static_cast<std::size_t>(pos.Line)];
     const std::string tail = line.substr(pos.Col);
     line.erase(pos.Col);
@@ -89,7 +98,7 @@ TTextPos TMemoDocument::Insert(TTextPos pos, std::string_view text) {
     return {pos.Line + static_cast<int>(pieces.size()) - 1, endCol};
 }
 
-void TMemoDocument::Erase(TTextPos from, TTextPos to) {
+void TTextDocument::Erase(TTextPos from, TTextPos to) {
     from = Clamp(from);
     to = Clamp(to);
     if (to < from)
@@ -100,12 +109,12 @@ void TMemoDocument::Erase(TTextPos from, TTextPos to) {
     FLines.erase(FLines.begin() + from.Line + 1, FLines.begin() + to.Line + 1);
 }
 
-int TMemoDocument::StringCount() const {
+int TTextDocument::StringCount() const {
     return FLines.back().empty() ? LineCount() - 1 : LineCount();
 }
 
-TTextPos TMemoDocument::InsertString(int index, std::string_view text) {
-    const std::string line = SplitLines(text).front();
+TTextPos TTextDocument::InsertString(int index, std::string_view text) {
+    const std::string line = Split(text).front();
     if (index < StringCount() || FLines.back().empty()) {
         FLines.insert(FLines.begin() + index, line);
         return {index + 1, 0};
@@ -115,17 +124,31 @@ TTextPos TMemoDocument::InsertString(int index, std::string_view text) {
     return End();
 }
 
-void TMemoDocument::ReplaceString(int index, std::string_view text) {
-    FLines.at(static_cast<std::size_t>(index)) = SplitLines(text).front();
+void TTextDocument::ReplaceString(int index, std::string_view text) {
+    FLines.at(static_cast<std::size_t>(index)) = Split(text).front();
 }
 
-void TMemoDocument::DeleteString(int index) {
+void TTextDocument::DeleteString(int index) {
     FLines.erase(FLines.begin() + index);
     if (FLines.empty())
         FLines.emplace_back();
 }
 
-TTextPos TMemoDocument::Next(TTextPos pos) const {
+bool TTextDocument::AwaitsContinuation(TTextPos pos) const {
+    if (pos.Line < 0 || pos.Line >= LineCount())
+        return false;
+    const std::string& line = Line(pos.Line);
+    const int end = std::clamp(pos.Col, 0, static_cast<int>(line.size()));
+    int lead = end;
+    while (lead > 0 && end - lead < 3 && IsContinuation(line[lead - 1]))
+        --lead;
+    if (lead == 0)
+        return false;
+    const auto c = static_cast<unsigned char>(line[lead - 1]);
+    return c >= 0xC0 && static_cast<int>(Utf8SequenceLength(c)) > end - lead + 1;
+}
+
+TTextPos TTextDocument::Next(TTextPos pos) const {
     pos = Clamp(pos);
     const std::string& line = Line(pos.Line);
     if (pos.Col < static_cast<int>(line.size())) {
@@ -136,7 +159,7 @@ TTextPos TMemoDocument::Next(TTextPos pos) const {
     return pos.Line + 1 < LineCount() ? TTextPos{pos.Line + 1, 0} : pos;
 }
 
-TTextPos TMemoDocument::Prev(TTextPos pos) const {
+TTextPos TTextDocument::Prev(TTextPos pos) const {
     pos = Clamp(pos);
     if (pos.Col == 0)
         return pos.Line > 0 ? TTextPos{pos.Line - 1, static_cast<int>(Line(pos.Line - 1).size())}
@@ -151,14 +174,14 @@ TTextPos TMemoDocument::Prev(TTextPos pos) const {
 namespace {
 
 // The character at pos, or '\n' at a line end.
-char CharAt(const TMemoDocument& doc, TTextPos pos) {
+char CharAt(const TTextDocument& doc, TTextPos pos) {
     const std::string& line = doc.Line(pos.Line);
     return pos.Col < static_cast<int>(line.size()) ? line[pos.Col] : '\n';
 }
 
 } // namespace
 
-TTextPos TMemoDocument::NextWord(TTextPos pos) const {
+TTextPos TTextDocument::NextWord(TTextPos pos) const {
     pos = Clamp(pos);
     const TTextPos end = End();
     while (pos < end && IsWordChar(CharAt(*this, pos)))
@@ -168,7 +191,7 @@ TTextPos TMemoDocument::NextWord(TTextPos pos) const {
     return pos;
 }
 
-TTextPos TMemoDocument::PrevWord(TTextPos pos) const {
+TTextPos TTextDocument::PrevWord(TTextPos pos) const {
     pos = Clamp(pos);
     while (pos > TTextPos{} && !IsWordChar(CharAt(*this, Prev(pos))))
         pos = Prev(pos);
@@ -177,7 +200,7 @@ TTextPos TMemoDocument::PrevWord(TTextPos pos) const {
     return pos;
 }
 
-std::pair<TTextPos, TTextPos> TMemoDocument::WordAt(TTextPos pos) const {
+std::pair<TTextPos, TTextPos> TTextDocument::WordAt(TTextPos pos) const {
     pos = Clamp(pos);
     const std::string& line = Line(pos.Line);
     int first = pos.Col;

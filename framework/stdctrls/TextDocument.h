@@ -1,6 +1,7 @@
 #pragma once
-// The text of a multi-line text box: lines without their breaks, positions in it, and the
-// edits a user or a program makes. Text is UTF-8; a position never splits a character.
+// The text of an edit box or a memo: lines without their breaks, positions in it, and the
+// edits a user or a program makes. Text is UTF-8; a position never splits a character. A
+// single-line document keeps line breaks as ordinary characters of its one line.
 
 #include <string>
 #include <string_view>
@@ -13,8 +14,11 @@ struct TTextPos {
     friend constexpr auto operator<=>(const TTextPos&, const TTextPos&) = default;
 };
 
-class TMemoDocument {
+class TTextDocument {
 public:
+    explicit TTextDocument(bool multiLine = true) : FMultiLine(multiLine) {}
+
+    bool MultiLine() const { return FMultiLine; }
     // Always at least one (possibly empty) line.
     int LineCount() const { return static_cast<int>(FLines.size()); }
     const std::string& Line(int index) const { return FLines.at(static_cast<std::size_t>(index)); }
@@ -24,8 +28,10 @@ public:
 
     // The lines joined with CR LF.
     std::string Text() const;
+    // The bytes of Text().
+    int Length() const;
     std::string TextRange(TTextPos from, TTextPos to) const;
-    // Breaks at CR, LF or CR LF.
+    // Breaks at CR, LF or CR LF (in a multi-line document).
     void SetText(std::string_view text);
     // Inserts text (which may hold breaks) at pos; returns the position after it.
     TTextPos Insert(TTextPos pos, std::string_view text);
@@ -40,9 +46,14 @@ public:
     void ReplaceString(int index, std::string_view text);
     void DeleteString(int index);
 
+    // Whether the bytes before pos end in a character still waiting for continuation bytes
+    // (text typed one byte at a time).
+    bool AwaitsContinuation(TTextPos pos) const;
+
     // Movement by one character, across line ends.
     TTextPos Next(TTextPos pos) const;
     TTextPos Prev(TTextPos pos) const;
+    // Words are runs of characters other than blanks and line ends.
     // The start of the next word, or of the word before.
     TTextPos NextWord(TTextPos pos) const;
     TTextPos PrevWord(TTextPos pos) const;
@@ -50,5 +61,8 @@ public:
     std::pair<TTextPos, TTextPos> WordAt(TTextPos pos) const;
 
 private:
+    std::vector<std::string> Split(std::string_view text) const;
+
+    bool FMultiLine;
     std::vector<std::string> FLines{std::string()};
 };
