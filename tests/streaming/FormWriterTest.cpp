@@ -69,9 +69,9 @@ TEST(UnstoredPropertyTest, ADerivedClassKeepsAnInheritedPropertyOutButStillReads
     TCaptionlessWidget widget(nullptr);
     widget.SetName("Widget1");
     widget.SetCaption("shown");
-    widget.SetMin(3);
+    widget.SetMax(20);
     const TJson written = TJson::parse(WriteComponent(&widget));
-    EXPECT_EQ(written["properties"], TJson::parse(R"({"Min": 3})"));
+    EXPECT_EQ(written["properties"], TJson::parse(R"({"Max": 20})"));
 
     std::vector<std::string> names;
     for (const TPropInfo* prop : TCaptionlessWidget::StaticClass().AllProperties())
