@@ -202,6 +202,19 @@ public:
         return p;
     }
 
+    // Keeps an inherited property out of stored forms (a value stored in another form instead);
+    // it stays published, in its place, and a stored form may still set it.
+    TPropInfo& Unstored(const char* name) {
+        const TPropInfo* inherited = FInfo.Parent ? FInfo.Parent->FindProperty(name) : nullptr;
+        if (!inherited)
+            throw EComponentError(FInfo.Name + " inherits no property " + name);
+        auto& p = FInfo.Properties.emplace_back(*inherited);
+        p.IsStored = [](const TObject&) {
+            return false;
+        };
+        return p;
+    }
+
     // A method that stored forms can name as an event handler.
     template <class M> void Method(const char* name, M method) {
         using E = typename detail::ClosureOf<M>::type;

@@ -2,37 +2,98 @@
 
 #include "framework/core/Exceptions.h"
 
-#include <charconv>
+#include <climits>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 std::string IntToStr(long long value) {
     return std::to_string(value);
 }
 
 namespace {
-std::optional<int> ParseInt(std::string_view text) {
-    std::string trimmed = Trim(text);
-    std::string_view digits = trimmed;
-    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-')
-        digits.remove_prefix(1);
-    int value = 0;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
+
+int DigitValue(char c, int base) {
+    int value = base;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < base ? value : -1;
 }
+
+// The length of a hexadecimal prefix ("$", "x", "0x", either case) at the start, or 0.
+std::size_t HexPrefixLength(std::string_view text) {
+    if (!text.empty() && (text[0] == '$' || text[0] == 'x' || text[0] == 'X'))
+        return 1;
+    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return 2;
+    return 0;
+}
+
+// Up to eight significant digits, taken as a 32-bit pattern.
+std::optional<int> ParseHex(std::string_view digits) {
+    if (digits.empty())
+        return std::nullopt;
+    std::uint32_t value = 0;
+    int significant = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c, 16);
+        if (digit < 0)
+            return std::nullopt;
+        if (significant > 0 || digit != 0)
+            ++significant;
+        if (significant > 8)
+            return std::nullopt;
+        value = value << 4 | static_cast<std::uint32_t>(digit);
+    }
+    return static_cast<int>(value);
+}
+
+std::optional<int> ParseDecimal(std::string_view digits, bool negative) {
+    constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
+    std::int64_t magnitude = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c, 10);
+        if (digit < 0)
+            return std::nullopt;
+        magnitude = magnitude * 10 + digit;
+        if (magnitude > kLimit)
+            return std::nullopt;
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (digits.empty() || !std::in_range<int>(value))
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
 } // namespace
 
+std::optional<int> TryStrToInt(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (const std::size_t prefix = HexPrefixLength(text))
+        return ParseHex(text.substr(prefix));
+    return ParseDecimal(text, negative);
+}
+
 int StrToInt(std::string_view text) {
-    if (auto value = ParseInt(text))
+    if (auto value = TryStrToInt(text))
         return *value;
     throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
 }
 
 int StrToIntDef(std::string_view text, int fallback) {
-    return ParseInt(text).value_or(fallback);
+    return TryStrToInt(text).value_or(fallback);
 }
 
 std::string Format(const char* format, ...) {

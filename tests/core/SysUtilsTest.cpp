@@ -17,20 +17,46 @@ TEST(SysUtilsTest, IntToStrCoversTheWholeRange) {
 
 TEST(SysUtilsTest, StrToIntAcceptsSignedDecimalsWithinThirtyTwoBits) {
     EXPECT_EQ(StrToInt("123"), 123);
-    EXPECT_EQ(StrToInt(" -7 "), -7);
+    EXPECT_EQ(StrToInt("   -7"), -7);
     EXPECT_EQ(StrToInt("+5"), 5);
+    EXPECT_EQ(StrToInt("015"), 15);
+    EXPECT_EQ(StrToInt("-0"), 0);
     EXPECT_EQ(StrToInt("-2147483648"), INT_MIN);
     EXPECT_EQ(StrToInt("2147483647"), INT_MAX);
+    EXPECT_EQ(StrToInt("000000000002147483647"), INT_MAX);
 }
 
-TEST(SysUtilsTest, StrToIntRefusesOverflowAndJunk) {
-    for (const char* bad : {"2147483648", "-2147483649", "99999999999999999999", "", " ", "12a",
-                            "+-1", "+", "-", "1 2", "0x10"})
+TEST(SysUtilsTest, StrToIntReadsPrefixedHexadecimalAsAThirtyTwoBitPattern) {
+    EXPECT_EQ(StrToInt("$10"), 16);
+    EXPECT_EQ(StrToInt("x1"), 1);
+    EXPECT_EQ(StrToInt("X1f"), 31);
+    EXPECT_EQ(StrToInt("0x10"), 16);
+    EXPECT_EQ(StrToInt("0XaB"), 171);
+    EXPECT_EQ(StrToInt("  $FFFFFFFF"), -1);
+    EXPECT_EQ(StrToInt("$80000000"), INT_MIN);
+    EXPECT_EQ(StrToInt("$0000000012345678"), 0x12345678);
+    // The sign before a hexadecimal number is ignored.
+    EXPECT_EQ(StrToInt("-$10"), 16);
+    EXPECT_EQ(StrToInt("+0x7FFFFFFF"), INT_MAX);
+}
+
+TEST(SysUtilsTest, StrToIntRefusesOverflowJunkAndAnythingAfterTheDigits) {
+    for (const char* bad : {"2147483648", "-2147483649", "99999999999999999999",
+                            "",           " ",           "12a",
+                            "+-1",        "--1",         "+",
+                            "-",          "1 2",         " -7 ",
+                            "7 ",         "\t7",         "7\n",
+                            "- 7",        "$",           "x",
+                            "0x",         "-$",          "$123456789",
+                            "$G",         "0x1g",        "00x1",
+                            "x-1",        "$ 1",         "1.0",
+                            "1e3"})
         EXPECT_THROW(StrToInt(bad), EConvertError) << bad;
     try {
-        StrToInt("x1");
+        StrToInt("12 ");
+        ADD_FAILURE() << "a trailing blank was accepted";
     } catch (const EConvertError& e) {
-        EXPECT_STREQ(e.what(), "'x1' is not a valid integer value");
+        EXPECT_STREQ(e.what(), "'12 ' is not a valid integer value");
     }
 }
 

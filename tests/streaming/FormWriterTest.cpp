@@ -1,5 +1,6 @@
 #include "framework/streaming/FormWriter.h"
 
+#include "framework/core/ClassBuilder.h"
 #include "framework/streaming/FormReader.h"
 #include "framework/streaming/PropertyJson.h"
 #include "tests/streaming/StreamTestClasses.h"
@@ -7,6 +8,20 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Stores its Caption in another form, so the inherited property is kept out.
+class TCaptionlessWidget : public TStreamWidget {
+    FRAMEWORK_CLASS(TCaptionlessWidget)
+public:
+    using TStreamWidget::TStreamWidget;
+};
+
+const TClassInfo& TCaptionlessWidget::StaticClass() {
+    static const TClassInfo info = DescribeClass<TCaptionlessWidget>(
+        "TCaptionlessWidget", &TStreamWidget::StaticClass(),
+        [](TClassBuilder<TCaptionlessWidget>& c) { c.Unstored("Caption"); });
+    return info;
+}
 
 class FormWriterTest : public ::testing::Test {
 protected:
@@ -48,6 +63,33 @@ TEST_F(FormWriterTest, IsStoredFalseLeavesAValueOut) {
     EXPECT_FALSE(Written()["properties"].contains("Color"));
     form.SetColor(clBtnFace);
     EXPECT_EQ(Written()["properties"]["Color"], "clBtnFace");
+}
+
+TEST(UnstoredPropertyTest, ADerivedClassKeepsAnInheritedPropertyOutButStillReadsIt) {
+    TCaptionlessWidget widget(nullptr);
+    widget.SetName("Widget1");
+    widget.SetCaption("shown");
+    widget.SetMax(20);
+    const TJson written = TJson::parse(WriteComponent(&widget));
+    EXPECT_EQ(written["properties"], TJson::parse(R"({"Max": 20})"));
+
+    std::vector<std::string> names;
+    for (const TPropInfo* prop : TCaptionlessWidget::StaticClass().AllProperties())
+        names.push_back(prop->Name);
+    std::vector<std::string> baseNames;
+    for (const TPropInfo* prop : TStreamWidget::StaticClass().AllProperties())
+        baseNames.push_back(prop->Name);
+    EXPECT_EQ(names, baseNames);
+
+    TCaptionlessWidget read(nullptr);
+    ReadComponent(&read,
+                  R"({"class": "TCaptionlessWidget", "name": "W", "properties": {"Caption": "x"}})",
+                  "captionless");
+    EXPECT_EQ(read.Caption(), "x");
+    EXPECT_EQ(TStreamWidget::StaticClass().FindProperty("Caption")->IsStored, nullptr);
+    EXPECT_THROW(DescribeClass<TCaptionlessWidget>("TBroken", &TStreamWidget::StaticClass(),
+                                                   [](auto& c) { c.Unstored("NoSuch"); }),
+                 EComponentError);
 }
 
 TEST_F(FormWriterTest, EventsAreWrittenByHandlerNameAndUnnamedOnesLeftOut) {
