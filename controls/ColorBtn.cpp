@@ -12,17 +12,16 @@
 #include <string>
 #include <vector>
 
-// Hover tracking, one row per input:
+// Hover tracking, one row per input ("inside" is FMouseInside):
 //
-//   input                  condition                                effect
-//   mouse move             outside flag clear, point inside,        CM_MOUSEENTER to itself
-//                          not just the left button held
-//   mouse move             inside flag set (after the row above)    timer 1 (re)started, 100 ms
-//   timer 1                -                                        killed; the loop's idle check
-//                                                                   then finds where the pointer is
-//   CM_MOUSEENTER          flag clear, or just the left button held flag set, repaint, OnMouseEnter
-//   CM_MOUSELEAVE          -                                        flag clear, repaint,
-//   OnMouseLeave
+//   input          condition                               effect
+//   mouse move     not inside, point in the client area,   CM_MOUSEENTER to itself
+//                  not just the left button held
+//   mouse move     inside (after the row above)            timer 1 (re)started, 100 ms
+//   timer 1        -                                       killed; the loop's idle check runs
+//   CM_MOUSEENTER  not inside, or just the left button     inside, repaint, OnMouseEnter
+//                  held
+//   CM_MOUSELEAVE  -                                       not inside, repaint, OnMouseLeave
 //
 // The timer is what brings the leave when the pointer goes to another application's window,
 // which sends this program no further mouse message.
