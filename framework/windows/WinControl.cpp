@@ -70,13 +70,17 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner), FBrush(std::make_
 }
 
 TWinControl::~TWinControl() {
+    BeginDestruction();
+    // Children go with their parent, whoever owns them.
+    while (!FControls.empty())
+        delete FControls.back();
+}
+
+void TWinControl::BeginDestruction() {
     MarkDestroying();
     // Leaves the parent while the parent still sees a windowed control.
     SetParent(nullptr);
     DestroyHandle();
-    // Children go with their parent, whoever owns them.
-    while (!FControls.empty())
-        delete FControls.back();
 }
 
 // --- the window

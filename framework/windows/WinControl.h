@@ -111,6 +111,11 @@ public:
     virtual void KeyPress(char& key);
 
 protected:
+    // The first steps of destruction: marks the control destroying, leaves the parent and
+    // destroys the window. A class whose window's last messages need its own members calls it
+    // first in its destructor; otherwise those messages reach only the base classes, after the
+    // members are gone.
+    void BeginDestruction();
     virtual void CreateParams(TCreateParams& params);
     // CreateParams, then CreateWindowHandle.
     virtual void CreateWnd();

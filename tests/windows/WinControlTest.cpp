@@ -5,6 +5,9 @@
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 constexpr std::uint32_t kFancyStyle = 0x20;
@@ -221,6 +224,44 @@ TEST_F(WinControlTest, AParentHandsNotificationsBackToTheChildTheyConcern) {
     EXPECT_EQ(child->DrawDC, draw.hDC);
     EXPECT_EQ(measure.itemWidth, 30u);
     EXPECT_EQ(command, 5);
+}
+
+// Notes whether its own handler saw its window's last message.
+class TDestroyProbe : public TPaintProbe {
+    DECLARE_MESSAGE_MAP
+public:
+    TDestroyProbe(TComponent* owner, bool beginsDestruction, std::vector<std::string>& log)
+        : TPaintProbe(owner), FBegins(beginsDestruction), FLog(log) {}
+    ~TDestroyProbe() override {
+        if (FBegins)
+            BeginDestruction();
+    }
+
+private:
+    void WMDestroy(TMessage&) { FLog.push_back(TComponent::Name() + " destroyed its window"); }
+    bool FBegins;
+    std::vector<std::string>& FLog;
+};
+
+const TMessageMap& TDestroyProbe::StaticMessageMap() {
+    static const TMessageMap map(&TCustomControl::StaticMessageMap(),
+                                 {MessageHandler<WM_DESTROY, &TDestroyProbe::WMDestroy>()});
+    return map;
+}
+
+TEST_F(WinControlTest, AClassThatBeginsItsDestructionHandlesItsWindowsLastMessages) {
+    std::vector<std::string> log;
+    auto* early = Place(new TDestroyProbe(form, true, log), form, 0, 0, 10, 10);
+    auto* late = Place(new TDestroyProbe(form, false, log), form, 20, 0, 10, 10);
+    early->SetName("Early");
+    late->SetName("Late");
+    early->SetFocus();
+    RunUntilIdle();
+    delete early;
+    delete late;
+    EXPECT_EQ(log, (std::vector<std::string>{"Early destroyed its window"}));
+    EXPECT_EQ(form->ActiveControl(), nullptr);
+    RunUntilIdle();
 }
 
 } // namespace

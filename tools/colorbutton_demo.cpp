@@ -1,0 +1,60 @@
+// A form of colour buttons on the desktop host, read from its stored description: a default
+// button, one whose thin edge shows under the pointer, one with a caption of three lines, a
+// disabled one and an edit box. A label names the last event; Escape closes the form, which
+// ends the program. Once the form is up it prints the screen points of the hover button's
+// middle, top-left and bottom-right pixels, so that a script can watch its edge.
+
+#include "controls/ColorBtn.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Form.h"
+#include "framework/stdctrls/Label.h"
+#include "framework/streaming/FormReader.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void ShowEvents(TForm* form, TLabel* label) {
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+        auto* button = dynamic_cast<TColorButton*>(form->Components(i));
+        if (!button)
+            continue;
+        const auto show = [label, button](const char* what) {
+            return TNotifyEvent::FromFunction([label, button, what](TObject*) {
+                label->SetCaption(std::string(what) + " " + button->Name());
+            });
+        };
+        button->OnMouseEnter = show("Entered");
+        button->OnMouseLeave = show("Left");
+        button->OnClick = show("Clicked");
+    }
+}
+
+} // namespace
+
+int main() {
+    TApplication application;
+    Application->Initialize();
+    Application->SetTitle("Colour buttons");
+    RegisterClass(TColorButton::StaticClass());
+    TForm* form = nullptr;
+    Application->CreateForm(form);
+    ReadComponentResource(form, "colorbutton_demo.json");
+    ShowEvents(form, static_cast<TLabel*>(form->FindComponent("EventLabel")));
+    form->OnKeyDown = TKeyEvent::FromFunction([form](TObject*, unsigned short& key, TShiftState) {
+        if (key == VK_ESCAPE)
+            form->Close();
+    });
+
+    form->Show();
+    Application->ProcessMessages();
+    const auto* hover = static_cast<TControl*>(form->FindComponent("HoverButton"));
+    const TPoint middle = hover->ClientToScreen({hover->Width() / 2, hover->Height() / 2});
+    const TPoint first = hover->ClientToScreen({0, 0});
+    const TPoint last = hover->ClientToScreen({hover->Width() - 1, hover->Height() - 1});
+    std::printf("hover %d %d %d %d %d %d\n", middle.x, middle.y, first.x, first.y, last.x, last.y);
+    std::fflush(stdout);
+    Application->Run();
+    return 0;
+}
