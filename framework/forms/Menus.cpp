@@ -4,6 +4,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/EngravedText.h"
 #include "framework/graphics/Font.h"
 #include "framework/platform/Host.h"
 #include "framework/stdctrls/Bevel.h"
@@ -243,13 +244,11 @@ private:
         TRect caption{r.Left + kCheckColumn, r.Top, r.Right - kArrowColumn, r.Bottom};
         constexpr unsigned format = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
         if (!item->Enabled() && !highlighted) {
-            TRect light = caption;
-            OffsetRect(light, 1, 1);
-            canvas.Font()->SetColor(clBtnHighlight);
-            DrawTextA(canvas.Handle(), item->Caption().c_str(), -1, &light, format);
+            DrawEngravedText(canvas, item->Caption(), caption, format, clGrayText);
+        } else {
+            canvas.Font()->SetColor(item->Enabled() ? text : clGrayText);
+            DrawTextA(canvas.Handle(), item->Caption().c_str(), -1, &caption, format);
         }
-        canvas.Font()->SetColor(item->Enabled() ? text : clGrayText);
-        DrawTextA(canvas.Handle(), item->Caption().c_str(), -1, &caption, format);
         const TColor mark = item->Enabled() ? text : clGrayText;
         if (item->Checked())
             PaintCheck(canvas, r, mark);

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/EngravedText.h"
 #include "framework/stdctrls/Bevel.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
@@ -47,15 +48,11 @@ void PaintClassicButton(TCanvas& canvas, const TRect& client, const std::string&
     canvas.Brush()->SetStyle(bsClear);
     constexpr unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     if (face & bfDisabled) {
-        TRect light = text;
-        OffsetRect(light, 1, 1);
-        canvas.Font()->SetColor(clBtnHighlight);
-        DrawTextA(canvas.Handle(), caption.c_str(), -1, &light, format);
-        canvas.Font()->SetColor(clBtnShadow);
+        DrawEngravedText(canvas, caption, text, format);
     } else {
         canvas.Font()->SetColor(clBtnText);
+        DrawTextA(canvas.Handle(), caption.c_str(), -1, &text, format);
     }
-    DrawTextA(canvas.Handle(), caption.c_str(), -1, &text, format);
 
     if (face & bfFocused) {
         TRect focus = client;

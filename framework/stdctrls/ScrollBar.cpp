@@ -1,5 +1,6 @@
 #include "framework/stdctrls/ScrollBar.h"
 
+#include "framework/graphics/CheckerFill.h"
 #include "framework/stdctrls/Bevel.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
@@ -238,14 +239,6 @@ void TScrollBarEngine::Scroll(TScrollCode code, int position) const {
 // --- painting
 
 namespace {
-
-void FillChecker(TCanvas& canvas, const TRect& rect, TColor even, TColor odd) {
-    const TColor a = ColorToRGB(even);
-    const TColor b = ColorToRGB(odd);
-    for (int y = rect.Top; y < rect.Bottom; ++y)
-        for (int x = rect.Left; x < rect.Right; ++x)
-            canvas.SetPixel(x, y, ((x + y) & 1) ? b : a);
-}
 
 enum class TArrow { Left, Right, Up, Down };
 
