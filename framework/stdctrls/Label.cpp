@@ -110,8 +110,7 @@ void TCustomLabel::Loaded() {
 }
 
 unsigned TCustomLabel::TextFlags() const {
-    static constexpr unsigned kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-    unsigned flags = kAlignments[FAlignment];
+    unsigned flags = AlignmentFormat(FAlignment);
     if (FWordWrap)
         flags |= DT_WORDBREAK;
     if (!FShowAccelChar)
