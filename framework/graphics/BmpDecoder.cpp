@@ -45,12 +45,6 @@ std::int32_t I32(const std::uint8_t* p) {
     return static_cast<std::int32_t>(U32(p));
 }
 
-// The decoded image costs four bytes a pixel: 64 Mpixel (256 MiB) is far beyond any picture the
-// program measures yet still allocatable on a desktop, and at most 32768 pixels a side keeps
-// every row byte count and coordinate far from int overflow.
-constexpr std::int64_t kMaxSide = 32768;
-constexpr std::int64_t kMaxPixels = 64ll * 1024 * 1024;
-
 // No real device has pixels a hundred times wider than tall; such densities are corruption.
 constexpr std::int64_t kMaxDensityRatio = 100;
 
@@ -171,7 +165,7 @@ void CheckDimensions(TBmpContext& c, std::int64_t width, std::int64_t height) {
         Reject("height is zero");
     }
     const std::int64_t rows = height < 0 ? -height : height;
-    if (width > kMaxSide || rows > kMaxSide || width * rows > kMaxPixels) {
+    if (!WithinPixelBudget(width, rows)) {
         Reject("dimensions exceed the decoder's limit");
     }
     c.Info.Width = static_cast<int>(width);
