@@ -116,7 +116,7 @@ struct TRejection {
     TBmpFile File;
 };
 
-const TRejection kRejections[] = {
+const TRejection Rejections[] = {
     {"TruncatedFileHeader", "too short", {.CutTo = 10}},
     {"MissingSignature", "signature", {.Signature = 'X'}},
     {"FileSizeFieldPastTheEnd", "file size", {.SizeAdd = 1}},
@@ -175,7 +175,7 @@ TEST_P(BmpRejection, RaisesInvalidBitmapSayingWhy) {
     EXPECT_NE(Detail(GetParam().File.Bytes()).find(GetParam().Reason), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(BmpDecoder, BmpRejection, testing::ValuesIn(kRejections),
+INSTANTIATE_TEST_SUITE_P(BmpDecoder, BmpRejection, testing::ValuesIn(Rejections),
                          [](const auto& test) { return std::string(test.param.Name); });
 
 TEST(BmpDecoder, ProbeChecksHeadersButNotPixels) {
