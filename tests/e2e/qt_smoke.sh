@@ -18,7 +18,8 @@ app_pid=$!
 panel_reported() {
     grep -q '^panel ' "$work/out.txt" 2>/dev/null
 }
-wait_until 10 panel_reported || fail "the program did not start: $(cat "$work/err.txt")"
+wait_until "$patience" panel_reported ||
+    fail "the program did not start: $(cat "$work/err.txt")"
 read -r _ x y < <(grep '^panel ' "$work/out.txt")
 
 wait_pixel "$x" "$y" 0000FF

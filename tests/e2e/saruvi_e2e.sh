@@ -39,11 +39,17 @@ open(sys.argv[1], 'wb').write(header + info + pixels)
 EOF
 expected_red=$((80 * 60))
 
-# --- where to click: read from the main window's stored form
+# --- where to click: read from the main window's stored form, in one go
 form="$(dirname "$0")/../../app/main.json"
+declare -A rect
+while read -r name geometry; do
+    rect[$name]=$geometry
+done < <(python3 "$(dirname "$0")/lib/form_geometry.py" "$form" \
+    Form1 Image pnSX sbOpen sbCalc SpeedButton1 sbExit)
+[ "${#rect[@]}" -eq 7 ] || fail "the components to click are not all in $form"
 # form_rect NAME: the component's left, top, width and height in the client area.
 form_rect() {
-    python3 "$(dirname "$0")/lib/form_geometry.py" "$form" "$1"
+    echo "${rect[$1]}"
 }
 read -r _ _ client_width client_height < <(form_rect Form1)
 read -r image_left image_top _ _ < <(form_rect Image)
@@ -93,7 +99,7 @@ seed_shown() {
         [ "$(count_colour FFFFFF $((seed_width - 4)) $((seed_height - 4)) \
             $((win_x + seed_left + 2)) $((win_y + seed_top + 2)))" -gt 0 ]
 }
-wait_until 10 seed_shown || fail "the seed point was not shown"
+wait_until "$patience" seed_shown || fail "the seed point was not shown"
 click_on sbCalc
 
 # --- the measurement paints the rectangle red, column by column
@@ -105,7 +111,8 @@ measured() {
     screenshot && red_in_image
 }
 count=0
-wait_until 20 measured || fail "the image area shows $count red pixels, expected $expected_red"
+wait_until $((2 * patience)) measured ||
+    fail "the image area shows $count red pixels, expected $expected_red"
 inside=$(count_colour FF0000 80 60 $((image_x + 40)) $((image_y + 30)))
 [ "$inside" -eq "$expected_red" ] || fail "only $inside pixels of the rectangle are red"
 echo "measured: $count red pixels, all inside the rectangle"

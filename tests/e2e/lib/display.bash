@@ -19,6 +19,10 @@ fail() {
     exit 1
 }
 
+# How long a wait may take. Generous: a loaded machine may take many seconds to start a program
+# or paint a window; a wait that succeeds returns as soon as it sees its condition.
+patience=30
+
 # wait_until SECONDS COMMAND...: runs COMMAND until it succeeds; gives up (status 1) after
 # SECONDS, or at once when the program under test has ended and COMMAND still fails.
 wait_until() {
@@ -45,7 +49,7 @@ start_display() {
     Xvfb "$display" -screen 0 "${size}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     export DISPLAY="$display"
-    wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
+    wait_until "$patience" xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start"
 }
 
 # --- windows
@@ -61,11 +65,11 @@ no_visible_window() {
 
 # Prints the id of the first visible window named like the pattern, once there is one.
 wait_window() {
-    wait_until 10 visible_window "$1" >/dev/null && visible_window "$1"
+    wait_until "$patience" visible_window "$1" >/dev/null && visible_window "$1"
 }
 
 wait_gone() {
-    wait_until 10 no_visible_window "$1"
+    wait_until "$patience" no_visible_window "$1"
 }
 
 # Points at the window and gives it the keyboard, for keys typed next.
@@ -102,7 +106,7 @@ pixel_is() {
 
 # wait_pixel X Y RRGGBB: until the screen shows that colour at (x, y).
 wait_pixel() {
-    wait_until 10 pixel_is "$@" || fail "pixel ($1, $2) is $(shot_pixel "$1" "$2"), not $3"
+    wait_until "$patience" pixel_is "$@" || fail "pixel ($1, $2) is $(shot_pixel "$1" "$2"), not $3"
 }
 
 # --- the program under test
@@ -113,7 +117,7 @@ app_ended() {
 
 # Until the program has ended; then its exit status must be 0.
 wait_exit() {
-    wait_until 10 app_ended || fail "$1"
+    wait_until "$patience" app_ended || fail "$1"
     wait "$app_pid" || fail "the program exited with status $?"
     app_pid=""
 }

@@ -1,9 +1,10 @@
 """Where a component of a stored form lies in its form's client area, so that a script can
 click it without copying coordinates out of the form.
 
-    python3 form_geometry.py FORM.json NAME   prints: left top width height
+    python3 form_geometry.py FORM.json NAME...   prints a line a name: NAME left top width height
 
-For the form itself, NAME being the form's name, it prints 0 0 and its client size. Positions
+For the form itself, NAME being the form's name, it prints 0 0 and its client size. It prints
+nothing and fails if any name is not in the form. Positions
 are the stored ones; children of a scroll box sit inside its sunken edge and are not scrolled.
 """
 
@@ -36,19 +37,21 @@ def find(component, name, origin_x, origin_y):
 
 
 def main():
-    if len(sys.argv) != 3:
-        sys.exit("usage: form_geometry.py FORM.json NAME")
+    if len(sys.argv) < 3:
+        sys.exit("usage: form_geometry.py FORM.json NAME...")
     with open(sys.argv[1], encoding="utf-8") as f:
         form = json.load(f)
-    name = sys.argv[2]
-    if form["name"] == name:
-        props = form["properties"]
-        rect = (0, 0, props["ClientWidth"], props["ClientHeight"])
-    else:
-        rect = find(form, name, 0, 0)
-    if rect is None:
-        sys.exit(f"{sys.argv[1]}: no component named {name}")
-    print(*rect)
+    lines = []
+    for name in sys.argv[2:]:
+        if form["name"] == name:
+            props = form["properties"]
+            rect = (0, 0, props["ClientWidth"], props["ClientHeight"])
+        else:
+            rect = find(form, name, 0, 0)
+        if rect is None:
+            sys.exit(f"{sys.argv[1]}: no component named {name}")
+        lines.append(" ".join(map(str, (name, *rect))))
+    print("\n".join(lines))
 
 
 if __name__ == "__main__":
