@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr std::uint32_t kRegionPixel = ColorToPixel(RegionColor);
+constexpr std::uint32_t RegionPixel = ColorToPixel(RegionColor);
 
 bool Dark(std::uint32_t pixel, TColor threshold) {
     return PixelToColor(pixel) <= threshold;
@@ -65,7 +65,7 @@ private:
             for (int i = 0; i < width; ++i) {
                 const std::uint32_t mask = active[i] & (Dark(source[i], threshold) ? ~0u : 0u);
                 active[i] = mask;
-                display[i] = (display[i] & ~mask) | (kRegionPixel & mask);
+                display[i] = (display[i] & ~mask) | (RegionPixel & mask);
                 count += static_cast<int>(mask & 1u);
                 alive |= mask;
             }

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kSide = 1280;
+constexpr int ImageSide = 1280;
 
 // The main window's scroll box showing a 1280 x 1280 black picture.
 class TScene {
@@ -33,10 +33,10 @@ public:
         Image = new TImage(FForm);
         Image->SetParent(box);
         TBitmap black;
-        black.SetSize(kSide, kSide);
+        black.SetSize(ImageSide, ImageSide);
         black.Canvas()->Brush()->SetColor(clBlack);
-        black.Canvas()->FillRect({0, 0, kSide, kSide});
-        Image->SetBounds(0, 0, kSide, kSide);
+        black.Canvas()->FillRect({0, 0, ImageSide, ImageSide});
+        Image->SetBounds(0, 0, ImageSide, ImageSide);
         Image->Picture()->Assign(&black);
         FForm->Show();
         FApplication->ProcessMessages();
@@ -51,11 +51,11 @@ public:
     void PaintColumn(int x) {
         TBitmap* bitmap = Image->Picture()->Bitmap();
         const std::uint32_t pixel = ColorToPixel(FRed ? clRed : clBlack);
-        for (int y = 1; y < kSide; ++y)
+        for (int y = 1; y < ImageSide; ++y)
             bitmap->ScanLine(y)[x] = pixel;
         bitmap->Canvas()->SetPixel(x, 1, FRed ? clRed : clBlack);
-        bitmap->Canvas()->SetPixel(x, kSide - 1, FRed ? clRed : clBlack);
-        if (x == kSide - 1)
+        bitmap->Canvas()->SetPixel(x, ImageSide - 1, FRed ? clRed : clBlack);
+        if (x == ImageSide - 1)
             FRed = !FRed;
     }
 
@@ -73,7 +73,7 @@ void BM_RefreshChangedColumn(benchmark::State& state) {
     for (auto _ : state) {
         scene.PaintColumn(x);
         scene.Image->Refresh();
-        x = (x + 1) % kSide;
+        x = (x + 1) % ImageSide;
     }
 }
 
@@ -84,7 +84,7 @@ void BM_RepaintWholeImage(benchmark::State& state) {
         scene.PaintColumn(x);
         scene.Image->Invalidate();
         scene.Image->Parent()->Update();
-        x = (x + 1) % kSide;
+        x = (x + 1) % ImageSide;
     }
 }
 

@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr TPoint kSeed{SweepLimit / 2, SweepLimit / 2};
+constexpr TPoint SeedPoint{SweepLimit / 2, SweepLimit / 2};
 
 void MakeDark(TBitmap& bitmap) {
     bitmap.SetSize(SweepLimit, SweepLimit);
@@ -37,7 +37,7 @@ void BareSweep(benchmark::State& state) {
     display.Assign(&source);
     int count = 0;
     for (auto _ : state) {
-        count = SweepRegion(source, display, kSeed);
+        count = SweepRegion(source, display, SeedPoint);
         benchmark::DoNotOptimize(count);
         benchmark::ClobberMemory();
     }
@@ -56,7 +56,7 @@ void Measurement(benchmark::State& state) {
     Form1->Image->Picture()->Assign(SourceBitmap);
     application.ProcessMessages();
     for (auto _ : state) {
-        Form1->ImageMouseDown(Form1->Image, mbLeft, {}, kSeed.x, kSeed.y);
+        Form1->ImageMouseDown(Form1->Image, mbLeft, {}, SeedPoint.x, SeedPoint.y);
         Form1->sbCalcClick(Form1->sbCalc);
         state.PauseTiming();
         application.ProcessMessages();

@@ -132,8 +132,6 @@ protected:
 
     void WMClose(TMessage& message);
     void WMActivate(TMessage& message);
-    void CMActivate(TMessage& message);
-    void CMDeactivate(TMessage& message);
     void CMDialogKey(TWMKey& message);
     void CMRelease(TMessage& message);
     void CMIconChanged(TMessage& message);

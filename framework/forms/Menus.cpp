@@ -4,6 +4,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/EngravedText.h"
 #include "framework/graphics/Font.h"
 #include "framework/platform/Host.h"
 #include "framework/stdctrls/Bevel.h"
@@ -112,10 +113,10 @@ void TMenuItem::GetChildren(const std::function<void(TComponent*)>& visit, TComp
 
 namespace {
 
-constexpr int kBorder = 3;       // the raised edge and one pixel of menu colour inside it
-constexpr int kCheckColumn = 17; // left of the captions: the check mark
-constexpr int kArrowColumn = 17; // right of the captions: the sub menu arrow
-constexpr int kSeparatorHeight = 8;
+constexpr int MenuBorder = 3;   // the raised edge and one pixel of menu colour inside it
+constexpr int CheckColumn = 17; // left of the captions: the check mark
+constexpr int ArrowColumn = 17; // right of the captions: the sub menu arrow
+constexpr int SeparatorHeight = 8;
 
 // One open level of a menu: the sub items of an item, drawn in a popup window.
 class TPopupMenuWindow : public TCustomControl {
@@ -191,15 +192,15 @@ private:
     void Layout() {
         const int itemHeight = std::max(TextHeight() + 4, 17);
         int width = 0;
-        int y = kBorder;
+        int y = MenuBorder;
         for (int i = 0; i < FItems->Count(); ++i) {
             const TMenuItem* item = FItems->Items(i);
             if (!item->Visible()) {
                 FRects.push_back({});
                 continue;
             }
-            const int height = item->IsLine() ? kSeparatorHeight : itemHeight;
-            FRects.push_back({kBorder, y, 0, y + height});
+            const int height = item->IsLine() ? SeparatorHeight : itemHeight;
+            FRects.push_back({MenuBorder, y, 0, y + height});
             y += height;
             if (!item->IsLine()) {
                 TFont font;
@@ -214,11 +215,11 @@ private:
                 width = std::max(width, extent.Width());
             }
         }
-        FWidth = 2 * kBorder + kCheckColumn + width + kArrowColumn;
-        FHeight = y + kBorder;
+        FWidth = 2 * MenuBorder + CheckColumn + width + ArrowColumn;
+        FHeight = y + MenuBorder;
         for (TRect& r : FRects)
             if (r.Bottom > r.Top)
-                r.Right = FWidth - kBorder;
+                r.Right = FWidth - MenuBorder;
     }
 
     void PaintItem(TCanvas& canvas, int index) {
@@ -240,16 +241,14 @@ private:
             canvas.Font()->SetStyle(canvas.Font()->Style() | fsBold);
         const TColor text = highlighted ? clHighlightText : clMenuText;
         canvas.Brush()->SetStyle(bsClear);
-        TRect caption{r.Left + kCheckColumn, r.Top, r.Right - kArrowColumn, r.Bottom};
+        TRect caption{r.Left + CheckColumn, r.Top, r.Right - ArrowColumn, r.Bottom};
         constexpr unsigned format = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
         if (!item->Enabled() && !highlighted) {
-            TRect light = caption;
-            OffsetRect(light, 1, 1);
-            canvas.Font()->SetColor(clBtnHighlight);
-            DrawTextA(canvas.Handle(), item->Caption().c_str(), -1, &light, format);
+            DrawEngravedText(canvas, item->Caption(), caption, format, clGrayText);
+        } else {
+            canvas.Font()->SetColor(item->Enabled() ? text : clGrayText);
+            DrawTextA(canvas.Handle(), item->Caption().c_str(), -1, &caption, format);
         }
-        canvas.Font()->SetColor(item->Enabled() ? text : clGrayText);
-        DrawTextA(canvas.Handle(), item->Caption().c_str(), -1, &caption, format);
         const TColor mark = item->Enabled() ? text : clGrayText;
         if (item->Checked())
             PaintCheck(canvas, r, mark);
@@ -271,7 +270,7 @@ private:
 
     // A small triangle pointing right, in the arrow column.
     static void PaintArrow(TCanvas& canvas, const TRect& r, TColor color) {
-        const int x = r.Right - kArrowColumn / 2 - 2;
+        const int x = r.Right - ArrowColumn / 2 - 2;
         const int y = (r.Top + r.Bottom) / 2;
         canvas.Brush()->SetColor(color);
         for (int i = 0; i < 4; ++i)
@@ -339,7 +338,7 @@ private:
             return;
         const TRect r = top.ItemScreenRect(top.Highlight());
         const TRect parent = top.BoundsRect();
-        Open(item, {parent.Right - kBorder, r.Top - kBorder}, paLeft);
+        Open(item, {parent.Right - MenuBorder, r.Top - MenuBorder}, paLeft);
     }
 
     void CloseLevels(std::size_t keep) {

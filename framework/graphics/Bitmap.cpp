@@ -47,8 +47,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 void CheckBudget(int width, int height) {
-    if (width > TBitmap::MaxSide || height > TBitmap::MaxSide ||
-        std::int64_t{width} * height > TBitmap::MaxPixels)
+    if (!WithinPixelBudget(width, height))
         throw EOutOfResources("Not enough resources for a bitmap of " + std::to_string(width) +
                               " x " + std::to_string(height) + " pixels");
 }

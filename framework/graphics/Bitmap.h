@@ -47,10 +47,6 @@ enum TTransparentMode { tmAuto, tmFixed };
 class TBitmap : public TGraphic {
     FRAMEWORK_CLASS(TBitmap)
 public:
-    // Sides and pixel count beyond which a size is refused with EOutOfResources.
-    static constexpr int MaxSide = 32768;
-    static constexpr std::int64_t MaxPixels = std::int64_t{1} << 26;
-
     TBitmap();
     ~TBitmap() override;
     TBitmap(const TBitmap&) = delete;
@@ -58,7 +54,8 @@ public:
 
     int Width() const override { return FPixels.Width; }
     int Height() const override { return FPixels.Height; }
-    // Resizing keeps the overlapping pixels; new ones are white. Negative sizes count as 0.
+    // Resizing keeps the overlapping pixels; new ones are white. Negative sizes count as 0; a
+    // size beyond the pixel budget (WithinPixelBudget) raises EOutOfResources.
     void SetWidth(int width) override;
     void SetHeight(int height) override;
     void SetSize(int width, int height);

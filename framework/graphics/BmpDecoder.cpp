@@ -45,16 +45,10 @@ std::int32_t I32(const std::uint8_t* p) {
     return static_cast<std::int32_t>(U32(p));
 }
 
-// The decoded image costs four bytes a pixel: 64 Mpixel (256 MiB) is far beyond any picture the
-// program measures yet still allocatable on a desktop, and at most 32768 pixels a side keeps
-// every row byte count and coordinate far from int overflow.
-constexpr std::int64_t kMaxSide = 32768;
-constexpr std::int64_t kMaxPixels = 64ll * 1024 * 1024;
-
 // No real device has pixels a hundred times wider than tall; such densities are corruption.
-constexpr std::int64_t kMaxDensityRatio = 100;
+constexpr std::int64_t MaxDensityRatio = 100;
 
-constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t FileHeaderSize = 14;
 
 // ---- 2. The decoding context ------------------------------------------------------------------
 
@@ -85,15 +79,15 @@ struct TBmpContext {
 void ReadFileHeader(TBmpContext& c) {
     const auto& f = c.File;
     // The header size field of the info header is read with the file header.
-    if (f.size() < kFileHeaderSize + 4) {
+    if (f.size() < FileHeaderSize + 4) {
         Reject("file too short for a BMP header");
     }
     std::size_t start = 0;
     if (f[0] == 'B' && f[1] == 'A') {
         // An OS/2 bitmap array: a 14-byte array header precedes its first member, whose offsets
         // still count from the start of the file.
-        start = kFileHeaderSize;
-        if (f.size() < start + kFileHeaderSize + 4) {
+        start = FileHeaderSize;
+        if (f.size() < start + FileHeaderSize + 4) {
             Reject("bitmap array too short for its first member");
         }
     }
@@ -106,13 +100,13 @@ void ReadFileHeader(TBmpContext& c) {
         Reject("file size field exceeds the file");
     }
     c.DataOffset = U32(&f[start + 10]);
-    c.HeaderStart = start + kFileHeaderSize;
+    c.HeaderStart = start + FileHeaderSize;
 }
 
 // ---- 4. Info header ---------------------------------------------------------------------------
 
 // Header sizes Windows defines; any other size from 16 to 64 is an OS/2 2.x header cut short.
-constexpr std::pair<std::uint32_t, const char*> kWindowsHeaders[] = {
+constexpr std::pair<std::uint32_t, const char*> WindowsHeaders[] = {
     {40, "INFO (40)"}, {52, "V2 (52)"}, {56, "V3 (56)"}, {108, "V4 (108)"}, {124, "V5 (124)"}};
 
 void ClassifyHeader(TBmpContext& c) {
@@ -122,7 +116,7 @@ void ClassifyHeader(TBmpContext& c) {
         c.Info.HeaderKind = "OS/2 1.x (12)";
         return;
     }
-    for (const auto& [known, name] : kWindowsHeaders) {
+    for (const auto& [known, name] : WindowsHeaders) {
         if (size == known) {
             c.Info.HeaderKind = name;
             return;
@@ -171,7 +165,7 @@ void CheckDimensions(TBmpContext& c, std::int64_t width, std::int64_t height) {
         Reject("height is zero");
     }
     const std::int64_t rows = height < 0 ? -height : height;
-    if (width > kMaxSide || rows > kMaxSide || width * rows > kMaxPixels) {
+    if (!WithinPixelBudget(width, rows)) {
         Reject("dimensions exceed the decoder's limit");
     }
     c.Info.Width = static_cast<int>(width);
@@ -185,7 +179,7 @@ void CheckDensity(std::int32_t xPerMetre, std::int32_t yPerMetre) {
     }
     const std::int64_t low = std::min(xPerMetre, yPerMetre);
     const std::int64_t high = std::max(xPerMetre, yPerMetre);
-    if (high > low * kMaxDensityRatio) {
+    if (high > low * MaxDensityRatio) {
         Reject("absurd pixel density ratio");
     }
 }

@@ -8,6 +8,18 @@
 #include <span>
 #include <string>
 
+// The pixel budget of a decoded image, and so of any bitmap. At four bytes a pixel, 64 Mpixel
+// (256 MiB) is far beyond any picture the program measures yet still allocatable on a desktop.
+inline constexpr std::int64_t MaxBitmapPixels = std::int64_t{1} << 26;
+
+// Whether a width x height image keeps to the budget. There is no limit a side: a strip of
+// one pixel may be as long as the whole budget, and no side, row byte count or coordinate of
+// such an image comes near the range of int.
+constexpr bool WithinPixelBudget(std::int64_t width, std::int64_t height) {
+    return width >= 0 && height >= 0 && width <= MaxBitmapPixels && height <= MaxBitmapPixels &&
+           width * height <= MaxBitmapPixels;
+}
+
 struct TBmpInfo {
     int Width = 0, Height = 0, BitsPerPixel = 0;
     std::string Compression; // "BI_RGB", "BI_RLE8", "BI_RLE4", "BI_BITFIELDS", ...

@@ -90,17 +90,17 @@ void TCanvas::ApplyClip() {
 
 void TCanvas::Require(unsigned state) {
     const unsigned missing = state & ~FState;
-    if (missing & kFontValid) {
+    if (missing & FontValid) {
         FDC.Font = FFont->Resolved();
         FDC.TextColor = ColorToRGB(FFont->Color());
     }
-    if (missing & kPenValid) {
+    if (missing & PenValid) {
         FDC.PenColor = ColorToRGB(FPen->Color());
         FDC.PenWidth = FPen->Width();
         FDC.PenStyle = FPen->Style();
         FDC.PenMode = FPen->Mode();
     }
-    if (missing & kBrushValid) {
+    if (missing & BrushValid) {
         FDC.BrushColor = ColorToRGB(FBrush->Color());
         FDC.BrushStyle = FBrush->Style();
         if (FDC.BrushStyle == bsSolid) {
@@ -117,7 +117,7 @@ void TCanvas::Require(unsigned state) {
 }
 
 HDC TCanvas::Handle() {
-    Require(kPenValid | kBrushValid | kFontValid);
+    Require(PenValid | BrushValid | FontValid);
     return &FDC;
 }
 
@@ -128,13 +128,13 @@ void TCanvas::Changed() {
 // ---- shapes ----
 
 void TCanvas::FillRect(const TRect& rect) {
-    Require(kBrushValid);
+    Require(BrushValid);
     FDC.FillBrush(rect);
     Changed();
 }
 
 void TCanvas::FrameRect(const TRect& rect) {
-    Require(kBrushValid);
+    Require(BrushValid);
     if (!rect.IsEmpty()) {
         FDC.FillBrush({rect.Left, rect.Top, rect.Right, rect.Top + 1});
         FDC.FillBrush({rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom});
@@ -149,7 +149,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void TCanvas::Rectangle(const TRect& rect) {
-    Require(kPenValid | kBrushValid);
+    Require(PenValid | BrushValid);
     FDC.Rectangle(rect);
     Changed();
 }
@@ -159,21 +159,21 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    Require(kPenValid | kBrushValid);
+    Require(PenValid | BrushValid);
     FDC.Line(FDC.PenPos, {x, y});
     FDC.PenPos = {x, y};
     Changed();
 }
 
 void TCanvas::Polyline(std::span<const TPoint> points) {
-    Require(kPenValid | kBrushValid);
+    Require(PenValid | BrushValid);
     for (std::size_t i = 1; i < points.size(); ++i)
         FDC.Line(points[i - 1], points[i]);
     Changed();
 }
 
 void TCanvas::DrawFocusRect(const TRect& rect) {
-    Require(kBrushValid);
+    Require(BrushValid);
     FDC.FocusRect(rect);
     Changed();
 }
@@ -212,7 +212,7 @@ void TCanvas::DrawTransparent(int x, int y, const TBitmap* bitmap, const TRect& 
 void TCanvas::CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source) {
     if (!canvas || !canvas->FDC.Target)
         return;
-    Require(kBrushValid);
+    Require(BrushValid);
     FDC.StretchBlit(dest, *canvas->FDC.Target, canvas->FDC.Clip, Offset(source, canvas->FDC.Origin),
                     SRCCOPY);
     Changed();
@@ -221,14 +221,14 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source) 
 // ---- text ----
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-    Require(kFontValid | kBrushValid);
+    Require(FontValid | BrushValid);
     FDC.Text(x, y, text, nullptr);
     FDC.PenPos = {Clamp(std::int64_t{x} + FDC.TextWidth(text)), y};
     Changed();
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text) {
-    Require(kFontValid | kBrushValid);
+    Require(FontValid | BrushValid);
     const unsigned options = ETO_CLIPPED | (FBrush->Style() != bsClear ? ETO_OPAQUE : 0u);
     ExtTextOutA(&FDC, x, y, options, &rect, text.data(), static_cast<int>(text.size()), nullptr);
     Changed();
@@ -243,6 +243,6 @@ int TCanvas::TextHeight(const std::string& text) {
 }
 
 TSize TCanvas::TextExtent(const std::string& text) {
-    Require(kFontValid);
+    Require(FontValid);
     return {FDC.TextWidth(text), FDC.FontMetrics().Height()};
 }

@@ -107,12 +107,12 @@ public:
     void Changed();
 
 private:
-    enum : unsigned { kPenValid = 1, kBrushValid = 2, kFontValid = 4 };
+    enum : unsigned { PenValid = 1, BrushValid = 2, FontValid = 4 };
     void Require(unsigned state);
     void ApplyClip();
-    void PenChanged(TObject*) { FState &= ~kPenValid; }
-    void BrushChanged(TObject*) { FState &= ~kBrushValid; }
-    void FontChanged(TObject*) { FState &= ~kFontValid; }
+    void PenChanged(TObject*) { FState &= ~PenValid; }
+    void BrushChanged(TObject*) { FState &= ~BrushValid; }
+    void FontChanged(TObject*) { FState &= ~FontValid; }
 
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;

@@ -160,19 +160,19 @@ namespace {
 
 // Dash patterns of one-pixel pens: on, off, on, off... pixel counts.
 std::span<const int> DashPattern(TPenStyle style) {
-    static constexpr int Dash[] = {18, 6};
-    static constexpr int Dot[] = {3, 3};
-    static constexpr int DashDot[] = {9, 6, 3, 6};
-    static constexpr int DashDotDot[] = {9, 3, 3, 3, 3, 3};
+    static constexpr int dash[] = {18, 6};
+    static constexpr int dot[] = {3, 3};
+    static constexpr int dashDot[] = {9, 6, 3, 6};
+    static constexpr int dashDotDot[] = {9, 3, 3, 3, 3, 3};
     switch (style) {
     case psDash:
-        return Dash;
+        return dash;
     case psDot:
-        return Dot;
+        return dot;
     case psDashDot:
-        return DashDot;
+        return dashDot;
     case psDashDotDot:
-        return DashDotDot;
+        return dashDotDot;
     default:
         return {};
     }

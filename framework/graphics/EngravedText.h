@@ -1,5 +1,5 @@
 #pragma once
-// Text as disabled controls show it: engraved into the face.
+// The look of a disabled caption: text engraved into the face.
 
 #include "framework/graphics/Types.h"
 
@@ -7,7 +7,8 @@
 
 class TCanvas;
 
-// Draws text with DrawTextA in format twice: one pixel right and down in clBtnHighlight, then in
-// place in clBtnShadow, so that the dark copy lies over the light one. The canvas's font colour
-// is left clBtnShadow.
-void DrawEngravedText(TCanvas& canvas, const std::string& text, TRect rect, unsigned format);
+// Draws text as DrawTextA lays it out in rect with format (which must not hold DT_CALCRECT):
+// first in clBtnHighlight one pixel right and down, then in shade on top. The canvas's font is
+// left in shade.
+void DrawEngravedText(TCanvas& canvas, const std::string& text, const TRect& rect, unsigned format,
+                      TColor shade = clBtnShadow);

@@ -54,7 +54,7 @@ int MulDiv(int a, int b, int c) {
 }
 
 std::string SubstituteFontFace(const std::string& windowsName) {
-    static const std::array<std::pair<std::string_view, std::string_view>, 9> Faces = {{
+    static const std::array<std::pair<std::string_view, std::string_view>, 9> faces = {{
         {"ＭＳ Ｐゴシック", "IPAPGothic"},
         {"ＭＳ Ｐ明朝", "IPAPMincho"},
         {"ＭＳ ゴシック", "IPAGothic"},
@@ -65,7 +65,7 @@ std::string SubstituteFontFace(const std::string& windowsName) {
         {"MS Mincho", "IPAMincho"},
         {"MS UI Gothic", "IPAPGothic"},
     }};
-    for (const auto& [windows, local] : Faces)
+    for (const auto& [windows, local] : faces)
         if (windowsName == windows)
             return std::string(local);
     return windowsName;

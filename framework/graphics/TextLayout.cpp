@@ -53,8 +53,8 @@ TTextLine ResolvePrefixes(std::string_view raw, bool prefix) {
 std::size_t CodePointAt(std::string_view s, std::size_t i, char32_t& cp) {
     const auto lead = static_cast<unsigned char>(s[i]);
     const std::size_t len = std::min(Utf8SequenceLength(lead), s.size() - i);
-    static constexpr unsigned char LeadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    cp = lead & LeadMask[len];
+    static constexpr unsigned char leadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    cp = lead & leadMask[len];
     for (std::size_t k = 1; k < len; ++k)
         cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
     return len;

@@ -22,12 +22,12 @@ enum class MouseButton { Left, Right, Middle };
 
 // Modifier and button bits carried by every input event.
 enum : unsigned {
-    kModShift = 1,
-    kModCtrl = 2,
-    kModAlt = 4,
-    kModLeft = 8,
-    kModRight = 16,
-    kModMiddle = 32,
+    ModShift = 1,
+    ModCtrl = 2,
+    ModAlt = 4,
+    ModLeft = 8,
+    ModRight = 16,
+    ModMiddle = 32,
 };
 
 struct HostEvent {

@@ -228,21 +228,21 @@ namespace {
 // Words [first, last) of two rows of n words where they differ; first == last when equal.
 // memcmp finds equal stretches much faster than a word loop.
 std::pair<int, int> DiffSpan(const std::uint32_t* a, const std::uint32_t* b, int n) {
-    constexpr int kChunk = 32;
+    constexpr int chunk = 32;
     const auto bytes = [](int words) {
         return static_cast<std::size_t>(words) * 4;
     };
     if (std::memcmp(a, b, bytes(n)) == 0)
         return {0, 0};
     int first = 0;
-    while (first + kChunk < n && std::memcmp(a + first, b + first, bytes(kChunk)) == 0)
-        first += kChunk;
+    while (first + chunk < n && std::memcmp(a + first, b + first, bytes(chunk)) == 0)
+        first += chunk;
     while (a[first] == b[first])
         ++first;
     int last = n;
-    while (last - kChunk > first &&
-           std::memcmp(a + last - kChunk, b + last - kChunk, bytes(kChunk)) == 0)
-        last -= kChunk;
+    while (last - chunk > first &&
+           std::memcmp(a + last - chunk, b + last - chunk, bytes(chunk)) == 0)
+        last -= chunk;
     while (a[last - 1] == b[last - 1])
         --last;
     return {first, last};

@@ -3,6 +3,7 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/EngravedText.h"
 #include "framework/windows/WinControl.h"
 
 const TClassInfo& TCustomLabel::StaticClass() {
@@ -109,8 +110,7 @@ void TCustomLabel::Loaded() {
 }
 
 unsigned TCustomLabel::TextFlags() const {
-    static constexpr unsigned kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-    unsigned flags = kAlignments[FAlignment];
+    unsigned flags = AlignmentFormat(FAlignment);
     if (FWordWrap)
         flags |= DT_WORDBREAK;
     if (!FShowAccelChar)
@@ -118,8 +118,6 @@ unsigned TCustomLabel::TextFlags() const {
     return flags;
 }
 
-// A disabled label draws its text embossed: a highlight copy one pixel down and right under a
-// shadow copy.
 void TCustomLabel::DrawCaption(TCanvas& canvas, TRect& rect, unsigned flags) const {
     std::string text = Caption();
     // An empty caption still measures one line high.
@@ -130,12 +128,7 @@ void TCustomLabel::DrawCaption(TCanvas& canvas, TRect& rect, unsigned flags) con
         DrawTextA(canvas.Handle(), text.c_str(), -1, &rect, flags);
         return;
     }
-    OffsetRect(rect, 1, 1);
-    canvas.Font()->SetColor(clBtnHighlight);
-    DrawTextA(canvas.Handle(), text.c_str(), -1, &rect, flags);
-    OffsetRect(rect, -1, -1);
-    canvas.Font()->SetColor(clBtnShadow);
-    DrawTextA(canvas.Handle(), text.c_str(), -1, &rect, flags);
+    DrawEngravedText(canvas, text, rect, flags);
 }
 
 void TCustomLabel::Paint() {

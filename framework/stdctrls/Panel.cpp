@@ -131,8 +131,7 @@ void TCustomPanel::Paint() {
     const int fontHeight = canvas.TextHeight("W");
     rect.Top = (rect.Top + rect.Bottom - fontHeight) / 2;
     rect.Bottom = rect.Top + fontHeight;
-    static constexpr unsigned kAlignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-    DrawTextA(canvas.Handle(), Caption().c_str(), -1, &rect, kAlignments[FAlignment]);
+    DrawTextA(canvas.Handle(), Caption().c_str(), -1, &rect, AlignmentFormat(FAlignment));
 }
 
 void TCustomPanel::CMTextChanged(TMessage& message) {

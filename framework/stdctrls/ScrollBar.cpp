@@ -1,5 +1,6 @@
 #include "framework/stdctrls/ScrollBar.h"
 
+#include "framework/graphics/CheckerFill.h"
 #include "framework/stdctrls/Bevel.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
@@ -90,7 +91,7 @@ TScrollBarGeometry TScrollBarEngine::Geometry() const {
     const int track = span.ArrowStart - span.ArrowEnd;
     if (!Active() || FRange <= 0)
         return g;
-    const int thumb = std::max(Scale(track, FPage, FRange), kMinThumb);
+    const int thumb = std::max(Scale(track, FPage, FRange), MinThumb);
     if (thumb > track)
         return g;
     const int offset = Scale(track - thumb, TrackPosition(), MaxPosition());
@@ -130,7 +131,7 @@ bool TScrollBarEngine::MouseDown(TPoint p) {
     Step();
     Changed();
     if (OnStartTimer)
-        OnStartTimer(kFirstDelay);
+        OnStartTimer(FirstDelay);
     return true;
 }
 
@@ -199,7 +200,7 @@ void TScrollBarEngine::Repeat() {
     if (!Pressed() || FPressed == TScrollBarPart::Thumb)
         return;
     if (OnStartTimer)
-        OnStartTimer(kRepeatDelay);
+        OnStartTimer(RepeatDelay);
     // An arrow repeats while the pointer is on it; a page click until the thumb reaches the
     // pointer.
     if (Geometry().HitTest(FPointer) == FPressed)
@@ -238,14 +239,6 @@ void TScrollBarEngine::Scroll(TScrollCode code, int position) const {
 // --- painting
 
 namespace {
-
-void FillChecker(TCanvas& canvas, const TRect& rect, TColor even, TColor odd) {
-    const TColor a = ColorToRGB(even);
-    const TColor b = ColorToRGB(odd);
-    for (int y = rect.Top; y < rect.Bottom; ++y)
-        for (int x = rect.Left; x < rect.Right; ++x)
-            canvas.SetPixel(x, y, ((x + y) & 1) ? b : a);
-}
 
 enum class TArrow { Left, Right, Up, Down };
 
@@ -325,7 +318,7 @@ void TScrollBarEngine::Paint(TCanvas& canvas) const {
 // --- the bars of a window
 
 namespace {
-constexpr UINT_PTR kTimerIds[] = {0x5C01, 0x5C02}; // by TScrollBarKind
+constexpr UINT_PTR TimerIds[] = {0x5C01, 0x5C02}; // by TScrollBarKind
 }
 
 TWindowScrollBars::TWindowScrollBars(TWinControl& control) : FControl(control) {
@@ -384,8 +377,8 @@ void TWindowScrollBars::SetVisible(bool horizontal, bool vertical) {
 
 void TWindowScrollBars::Layout() {
     const TRect client = FControl.ClientRect();
-    FVert.SetBoundsRect({client.Right, client.Top, client.Right + kScrollBarSize, client.Bottom});
-    FHorz.SetBoundsRect({client.Left, client.Bottom, client.Right, client.Bottom + kScrollBarSize});
+    FVert.SetBoundsRect({client.Right, client.Top, client.Right + ScrollBarSize, client.Bottom});
+    FHorz.SetBoundsRect({client.Left, client.Bottom, client.Right, client.Bottom + ScrollBarSize});
 }
 
 void TWindowScrollBars::Paint() {
@@ -420,12 +413,12 @@ TScrollBarEngine* TWindowScrollBars::Captor() {
 
 void TWindowScrollBars::StartTimer(TScrollBarKind kind, unsigned delay) {
     if (FControl.HandleAllocated())
-        SetTimer(FControl.Handle(), kTimerIds[kind], delay, nullptr);
+        SetTimer(FControl.Handle(), TimerIds[kind], delay, nullptr);
 }
 
 void TWindowScrollBars::StopTimer(TScrollBarKind kind) {
     if (FControl.HandleAllocated())
-        KillTimer(FControl.Handle(), kTimerIds[kind]);
+        KillTimer(FControl.Handle(), TimerIds[kind]);
 }
 
 bool TWindowScrollBars::HandleMessage(TMessage& message) {
@@ -435,7 +428,7 @@ bool TWindowScrollBars::HandleMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_TIMER:
         for (TScrollBarEngine* bar : {&FHorz, &FVert})
-            if (message.WParam == kTimerIds[bar->Kind()]) {
+            if (message.WParam == TimerIds[bar->Kind()]) {
                 bar->Repeat();
                 return true;
             }
@@ -484,6 +477,6 @@ bool TWindowScrollBars::HandleMessage(TMessage& message) {
     Layout();
     const TRect client = FControl.ClientRect();
     return !PtInRect(client, p) && p.x >= client.Left && p.y >= client.Top &&
-           p.x < client.Right + (FVertVisible ? kScrollBarSize : 0) &&
-           p.y < client.Bottom + (FHorzVisible ? kScrollBarSize : 0);
+           p.x < client.Right + (FVertVisible ? ScrollBarSize : 0) &&
+           p.y < client.Bottom + (FHorzVisible ? ScrollBarSize : 0);
 }

@@ -29,9 +29,6 @@ enum TScrollCode : unsigned {
 
 enum class TScrollBarPart { None, ArrowBefore, PageBefore, Thumb, PageAfter, ArrowAfter };
 
-// The thickness of a window's scroll bar.
-constexpr int kScrollBarSize = 16;
-
 struct TScrollBarGeometry {
     TScrollBarKind Kind = sbVertical;
     TRect ArrowBefore;
@@ -44,9 +41,9 @@ struct TScrollBarGeometry {
 class TScrollBarEngine {
 public:
     // Auto-repeat delays of a held arrow or page click.
-    static constexpr unsigned kFirstDelay = 200;
-    static constexpr unsigned kRepeatDelay = 50;
-    static constexpr int kMinThumb = 8;
+    static constexpr unsigned FirstDelay = 200;
+    static constexpr unsigned RepeatDelay = 50;
+    static constexpr int MinThumb = 8;
 
     explicit TScrollBarEngine(TScrollBarKind kind) : FKind(kind) {}
 

@@ -233,11 +233,11 @@ void TScrollBox::UpdateScrollBars() {
     };
     bool horz = needs(*FHorzScrollBar, width);
     bool vert = needs(*FVertScrollBar, height);
-    vert = vert || (horz && needs(*FVertScrollBar, height - kScrollBarSize));
-    horz = horz || (vert && needs(*FHorzScrollBar, width - kScrollBarSize));
+    vert = vert || (horz && needs(*FVertScrollBar, height - ScrollBarSize));
+    horz = horz || (vert && needs(*FHorzScrollBar, width - ScrollBarSize));
     FBars.SetVisible(horz, vert);
-    FHorzScrollBar->Update(width - (vert ? kScrollBarSize : 0));
-    FVertScrollBar->Update(height - (horz ? kScrollBarSize : 0));
+    FHorzScrollBar->Update(width - (vert ? ScrollBarSize : 0));
+    FVertScrollBar->Update(height - (horz ? ScrollBarSize : 0));
     ShowPosition(sbHorizontal);
     ShowPosition(sbVertical);
     FUpdatingBars = false;

@@ -4,6 +4,8 @@
 #include "framework/core/Exceptions.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CheckerFill.h"
+#include "framework/graphics/EngravedText.h"
 #include "framework/stdctrls/Bevel.h"
 #include "framework/streaming/Resources.h"
 #include "framework/windows/Win32Api.h"
@@ -373,14 +375,6 @@ TGlyphLayout CalcLayout(const TRect& client, TSize glyph, TSize text, TButtonLay
     return result;
 }
 
-void FillChecker(TCanvas& canvas, const TRect& rect, TColor even, TColor odd) {
-    const TColor a = ColorToRGB(even);
-    const TColor b = ColorToRGB(odd);
-    for (int y = rect.Top; y < rect.Bottom; ++y)
-        for (int x = rect.Left; x < rect.Right; ++x)
-            canvas.SetPixel(x, y, ((x + y) & 1) ? b : a);
-}
-
 bool IsDarkPixel(TColor c) {
     return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 192;
 }
@@ -422,12 +416,7 @@ void TSpeedButton::DrawCaption(TCanvas& canvas, TRect bounds) const {
         DrawTextA(canvas.Handle(), Caption().c_str(), -1, &bounds, format);
         return;
     }
-    OffsetRect(bounds, 1, 1);
-    canvas.Font()->SetColor(clBtnHighlight);
-    DrawTextA(canvas.Handle(), Caption().c_str(), -1, &bounds, format);
-    OffsetRect(bounds, -1, -1);
-    canvas.Font()->SetColor(clBtnShadow);
-    DrawTextA(canvas.Handle(), Caption().c_str(), -1, &bounds, format);
+    DrawEngravedText(canvas, Caption(), bounds, format);
 }
 
 void TSpeedButton::Paint() {

@@ -1,11 +1,25 @@
 #pragma once
 // Enumerations the standard controls share, with the names stored forms use for them.
 
+#include "framework/graphics/Win32Gdi.h"
+
 #include <string>
 #include <vector>
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 inline const std::vector<std::string> AlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
+
+// The DrawTextA format that places text as alignment says.
+constexpr unsigned AlignmentFormat(TAlignment alignment) {
+    switch (alignment) {
+    case taRightJustify:
+        return DT_RIGHT;
+    case taCenter:
+        return DT_CENTER;
+    default:
+        return DT_LEFT;
+    }
+}
 
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 inline const std::vector<std::string> TextLayoutNames{"tlTop", "tlCenter", "tlBottom"};

@@ -17,10 +17,10 @@ const std::vector<std::string> OrientationNames{"trHorizontal", "trVertical"};
 const std::vector<std::string> TickMarkNames{"tmBottomRight", "tmTopLeft", "tmBoth"};
 const std::vector<std::string> TickStyleNames{"tsNone", "tsAuto", "tsManual"};
 
-constexpr int kEdge = 4;         // space between the client edge and the thumb, across
-constexpr int kChannelInset = 8; // space between the client edge and the channel, along
-constexpr int kTickLength = 3;
-constexpr int kTickGap = 2; // between the thumb and its ticks
+constexpr int EdgeSpace = 4;    // space between the client edge and the thumb, across
+constexpr int ChannelInset = 8; // space between the client edge and the channel, along
+constexpr int TickLength = 3;
+constexpr int TickGap = 2; // between the thumb and its ticks
 
 int Clamp64(std::int64_t value, int low, int high) {
     return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
@@ -242,17 +242,17 @@ TTrackBar::TGeometry TTrackBar::Geometry() {
     const int along = g.Vertical ? client.Height() : client.Width();
     const int thumbLength = std::max(
         (style & TBS_FIXEDLENGTH) ? FThumbLength
-                                  : (g.Vertical ? client.Width() : client.Height()) - 2 * kEdge,
+                                  : (g.Vertical ? client.Width() : client.Height()) - 2 * EdgeSpace,
         4);
     g.ThumbBreadth = thumbLength / 2 + 1;
-    g.ThumbFrom = kEdge + (g.TicksBefore ? kTickLength + kTickGap : 0);
+    g.ThumbFrom = EdgeSpace + (g.TicksBefore ? TickLength + TickGap : 0);
     g.ThumbTo = g.ThumbFrom + thumbLength;
 
     const int thickness = (style & TBS_ENABLESELRANGE) ? 8 : 4;
     g.ChannelFrom = g.ThumbFrom + thumbLength / 2 - thickness / 2;
     g.ChannelTo = g.ChannelFrom + thickness;
-    g.ChannelStart = kChannelInset;
-    g.ChannelEnd = std::max(kChannelInset, along - kChannelInset);
+    g.ChannelStart = ChannelInset;
+    g.ChannelEnd = std::max(ChannelInset, along - ChannelInset);
     g.TrackFrom = g.ChannelStart + g.ThumbBreadth / 2;
     g.TrackTo = std::max(g.TrackFrom, g.ChannelEnd - g.ThumbBreadth + g.ThumbBreadth / 2);
     return g;
@@ -397,7 +397,7 @@ void TTrackBar::PaintTrackBar() {
 
     // Ticks, with the two ends of the selection marked by triangles beside them.
     const auto tickRow = [&](bool before, int at, int length, int halfWidth) {
-        const int across = before ? g.ThumbFrom - kTickGap - length : g.ThumbTo + kTickGap;
+        const int across = before ? g.ThumbFrom - TickGap - length : g.ThumbTo + TickGap;
         for (int i = 0; i < length; ++i) {
             const int row = before ? across + length - 1 - i : across + i;
             const int spread = std::min(i, halfWidth);
@@ -407,7 +407,7 @@ void TTrackBar::PaintTrackBar() {
     const auto tick = [&](int position) {
         for (bool before : {true, false})
             if (before ? g.TicksBefore : g.TicksAfter)
-                tickRow(before, g.PixelOf(position), kTickLength, 0);
+                tickRow(before, g.PixelOf(position), TickLength, 0);
     };
     if ((style & TBS_NOTICKS) == 0) {
         tick(FMin);
@@ -423,7 +423,7 @@ void TTrackBar::PaintTrackBar() {
             for (int position : {selFrom, selTo})
                 for (bool before : {true, false})
                     if (before ? g.TicksBefore : g.TicksAfter)
-                        tickRow(before, g.PixelOf(position), kTickLength, kTickLength);
+                        tickRow(before, g.PixelOf(position), TickLength, TickLength);
     }
 
     if (FSliderVisible && !(style & TBS_NOTHUMB)) {

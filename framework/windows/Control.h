@@ -20,67 +20,47 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 
 using TCursor = int;
 inline constexpr TCursor crDefault = 0;
-inline constexpr TCursor crNone = -1;
-inline constexpr TCursor crArrow = -2;
 inline constexpr TCursor crCross = -3;
 inline constexpr TCursor crIBeam = -4;
 inline constexpr TCursor crSizeNESW = -6;
 inline constexpr TCursor crSizeNS = -7;
 inline constexpr TCursor crSizeNWSE = -8;
 inline constexpr TCursor crSizeWE = -9;
-inline constexpr TCursor crUpArrow = -10;
 inline constexpr TCursor crHourGlass = -11;
-inline constexpr TCursor crDrag = -12;
 inline constexpr TCursor crNoDrop = -13;
 inline constexpr TCursor crHSplit = -14;
 inline constexpr TCursor crVSplit = -15;
-inline constexpr TCursor crMultiDrag = -16;
 inline constexpr TCursor crSQLWait = -17;
 inline constexpr TCursor crNo = -18;
 inline constexpr TCursor crAppStart = -19;
-inline constexpr TCursor crHelp = -20;
 inline constexpr TCursor crHandPoint = -21;
 inline constexpr TCursor crSizeAll = -22;
-inline constexpr TCursor crSize = -22;
 
 // ControlStyle: what the control is and how the framework treats it.
 inline constexpr unsigned csAcceptsControls = 1u << 0;
 // The mouse is captured while a button is held on the control.
 inline constexpr unsigned csCaptureMouse = 1u << 1;
-inline constexpr unsigned csDesignInteractive = 1u << 2;
 // A left press and release make a Click.
-inline constexpr unsigned csClickEvents = 1u << 3;
-inline constexpr unsigned csFramed = 1u << 4;
-inline constexpr unsigned csSetCaption = 1u << 5;
+inline constexpr unsigned csClickEvents = 1u << 2;
+// The control draws a frame of its own; the framework adds none.
+inline constexpr unsigned csFramed = 1u << 3;
+inline constexpr unsigned csSetCaption = 1u << 4;
 // Paint covers the whole client area: nothing is erased beneath it.
-inline constexpr unsigned csOpaque = 1u << 6;
+inline constexpr unsigned csOpaque = 1u << 5;
 // The second press of a double click arrives as WM_LBUTTONDBLCLK.
-inline constexpr unsigned csDoubleClicks = 1u << 7;
-inline constexpr unsigned csFixedWidth = 1u << 8;
-inline constexpr unsigned csFixedHeight = 1u << 9;
-inline constexpr unsigned csNoDesignVisible = 1u << 10;
-inline constexpr unsigned csReplicatable = 1u << 11;
-inline constexpr unsigned csNoStdEvents = 1u << 12;
-inline constexpr unsigned csDisplayDragImage = 1u << 13;
-inline constexpr unsigned csReflector = 1u << 14;
-inline constexpr unsigned csActionClient = 1u << 15;
-inline constexpr unsigned csMenuEvents = 1u << 16;
-inline constexpr unsigned csParentBackground = 1u << 17;
+inline constexpr unsigned csDoubleClicks = 1u << 6;
+inline constexpr unsigned csFixedHeight = 1u << 7;
+inline constexpr unsigned csReplicatable = 1u << 8;
+inline constexpr unsigned csNoStdEvents = 1u << 9;
 
 // ControlState: transient state.
 // The left button went down (or double-clicked) on the control.
 inline constexpr unsigned csLButtonDown = 1u << 0;
 // A left press that may become a Click.
 inline constexpr unsigned csClicked = 1u << 1;
-inline constexpr unsigned csPalette = 1u << 2;
-inline constexpr unsigned csReadingState = 1u << 3;
-inline constexpr unsigned csAlignmentNeeded = 1u << 4;
-inline constexpr unsigned csFocusing = 1u << 5;
-inline constexpr unsigned csCreating = 1u << 6;
-inline constexpr unsigned csPaintCopy = 1u << 7;
-inline constexpr unsigned csCustomPaint = 1u << 8;
-inline constexpr unsigned csDestroyingHandle = 1u << 9;
-inline constexpr unsigned csDocking = 1u << 10;
+inline constexpr unsigned csAlignmentNeeded = 1u << 2;
+inline constexpr unsigned csFocusing = 1u << 3;
+inline constexpr unsigned csCustomPaint = 1u << 4;
 
 using TMouseWheelEvent = TClosure<TObject*, TShiftState, int, TPoint, bool&>;
 

@@ -21,9 +21,9 @@ void SyncKeyState(const HostEvent& e) {
     const struct {
         int Vk;
         unsigned Mod;
-    } mods[] = {{VK_SHIFT, platform::kModShift},   {VK_CONTROL, platform::kModCtrl},
-                {VK_MENU, platform::kModAlt},      {VK_LBUTTON, platform::kModLeft},
-                {VK_RBUTTON, platform::kModRight}, {VK_MBUTTON, platform::kModMiddle}};
+    } mods[] = {{VK_SHIFT, platform::ModShift},   {VK_CONTROL, platform::ModCtrl},
+                {VK_MENU, platform::ModAlt},      {VK_LBUTTON, platform::ModLeft},
+                {VK_RBUTTON, platform::ModRight}, {VK_MBUTTON, platform::ModMiddle}};
     const bool carriesMods = keyEvent || (e.Type >= Kind::MouseDown && e.Type <= Kind::MouseWheel);
     if (!carriesMods)
         return;
@@ -36,15 +36,15 @@ void SyncKeyState(const HostEvent& e) {
 
 UINT KeysOf(unsigned mods) {
     UINT keys = 0;
-    if (mods & platform::kModShift)
+    if (mods & platform::ModShift)
         keys |= MK_SHIFT;
-    if (mods & platform::kModCtrl)
+    if (mods & platform::ModCtrl)
         keys |= MK_CONTROL;
-    if (mods & platform::kModLeft)
+    if (mods & platform::ModLeft)
         keys |= MK_LBUTTON;
-    if (mods & platform::kModRight)
+    if (mods & platform::ModRight)
         keys |= MK_RBUTTON;
-    if (mods & platform::kModMiddle)
+    if (mods & platform::ModMiddle)
         keys |= MK_MBUTTON;
     return keys;
 }
@@ -151,14 +151,14 @@ void RouteMouse(HWND top, const HostEvent& e) {
 std::string CharactersOf(const HostEvent& e) {
     if (!e.Text.empty())
         return e.Text;
-    const bool ctrl = (e.Mods & platform::kModCtrl) != 0;
-    const bool alt = (e.Mods & platform::kModAlt) != 0;
+    const bool ctrl = (e.Mods & platform::ModCtrl) != 0;
+    const bool alt = (e.Mods & platform::ModAlt) != 0;
     const int vk = e.Key;
     if (vk >= 'A' && vk <= 'Z') {
         if (ctrl && !alt)
             return std::string(1, static_cast<char>(vk - 'A' + 1));
         if (alt)
-            return std::string(1, static_cast<char>((e.Mods & platform::kModShift) ? vk : vk + 32));
+            return std::string(1, static_cast<char>((e.Mods & platform::ModShift) ? vk : vk + 32));
         return {};
     }
     if (ctrl || alt)
@@ -183,7 +183,7 @@ void RouteKey(HWND top, const HostEvent& e) {
     HWND target = WindowManager().Focus();
     if (!target || target->TopLevel() != top)
         target = top;
-    const bool alt = (e.Mods & platform::kModAlt) != 0;
+    const bool alt = (e.Mods & platform::ModAlt) != 0;
     const auto vk = static_cast<WPARAM>(e.Key);
     const LPARAM keyData = 1 | (alt ? KF_ALTDOWN_BIT : 0);
     if (e.Type == Kind::KeyUp) {

@@ -251,6 +251,8 @@ inline constexpr LRESULT DLGC_STATIC = 0x0100;
 inline constexpr LRESULT DLGC_BUTTON = 0x2000;
 
 // --- Window styles (GWL_STYLE) and extended styles (GWL_EXSTYLE)
+// The thickness of the strip that WS_HSCROLL or WS_VSCROLL keeps for a scroll bar.
+inline constexpr int ScrollBarSize = 16;
 inline constexpr std::uint32_t WS_OVERLAPPED = 0x00000000u;
 inline constexpr std::uint32_t WS_POPUP = 0x80000000u;
 inline constexpr std::uint32_t WS_CHILD = 0x40000000u;

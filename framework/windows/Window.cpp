@@ -223,10 +223,9 @@ TRect TWindow::ClientRect() const {
     }
     // WS_VSCROLL and WS_HSCROLL keep a strip beside the client area for the control to draw
     // its scroll bars in (framework/stdctrls/ScrollBar.h).
-    constexpr int kScrollBarSize = 16;
     const int b = BorderWidth();
-    const int barBeside = (FStyle & WS_VSCROLL) ? kScrollBarSize : 0;
-    const int barBelow = (FStyle & WS_HSCROLL) ? kScrollBarSize : 0;
+    const int barBeside = (FStyle & WS_VSCROLL) ? ScrollBarSize : 0;
+    const int barBelow = (FStyle & WS_HSCROLL) ? ScrollBarSize : 0;
     return Rect(0, 0, std::max(0, FBounds.Width() - 2 * b - barBeside),
                 std::max(0, FBounds.Height() - 2 * b - barBelow));
 }

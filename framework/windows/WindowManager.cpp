@@ -9,7 +9,7 @@
 namespace {
 
 // Win32 never fires a timer more often than this.
-constexpr UINT kMinimumTimerInterval = 10;
+constexpr UINT MinimumTimerInterval = 10;
 
 std::int64_t Now() {
     return platform::HasHost() ? platform::Host().Now() : 0;
@@ -176,7 +176,7 @@ bool TWindowManager::DispatchKey(HWND window, UINT msg, WPARAM wparam, LPARAM lp
 UINT_PTR TWindowManager::SetTimer(HWND window, UINT_PTR id, UINT ms, TIMERPROC proc) {
     if (window && !IsWindow(window))
         return 0;
-    const UINT interval = std::max(ms, kMinimumTimerInterval);
+    const UINT interval = std::max(ms, MinimumTimerInterval);
     auto same = std::find_if(FTimers.begin(), FTimers.end(), [&](const Timer& t) {
         return t.Window == window && t.Id == id && (window || id != 0);
     });

@@ -74,6 +74,15 @@ TEST_F(MainWindowTest, LoadingShowsTheImageItsNameAndSizeAndDisablesStart) {
     EXPECT_FALSE(Form1->sbCalc->Enabled());
 }
 
+TEST_F(MainWindowTest, AStripLongerThanAnyScreenLoads) {
+    Load(WriteBmp("strip.bmp", 64000, 1, clWhite, {{Rect(0, 0, 1, 1), clBlue}}));
+    EXPECT_EQ(Form1->pnWidth->Caption(), "64000");
+    EXPECT_EQ(Form1->pnHeight->Caption(), "1");
+    EXPECT_EQ(Form1->Image->Width(), 64000);
+    EXPECT_EQ(Shown(0, 0), clBlue);
+    EXPECT_EQ(Shown(1, 0), clWhite);
+}
+
 TEST_F(MainWindowTest, ASecondLoadReplacesTheRedDisplayAndResizes) {
     Measure(WriteBmp("first.bmp", 100, 100, clBlack), {50, 50});
     ASSERT_GT(RedShown(), 0);

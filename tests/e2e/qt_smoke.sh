@@ -15,38 +15,19 @@ start_display 1024x768
 
 QT_QPA_PLATFORM=xcb "$exe" >"$work/out.txt" 2>"$work/err.txt" &
 app_pid=$!
-for _ in $(seq 100); do
-    grep -q '^panel ' "$work/out.txt" 2>/dev/null && break
-    sleep 0.1
-done
-read -r _ x y < <(grep '^panel ' "$work/out.txt") || fail "the program did not start: $(cat "$work/err.txt")"
-
-# The colour at the panel's middle, as RRGGBB, once the screen shows the expected one.
-pixel_becomes() {
-    local want=$1 got=""
-    for _ in $(seq 50); do
-        import -window root "$work/shot.png"
-        got=$(convert "$work/shot.png" -depth 8 -format "%[hex:p{$x,$y}]" info:)
-        [ "${got:0:6}" = "$want" ] && return 0
-        sleep 0.1
-    done
-    fail "pixel ($x, $y) is $got, not $want"
+panel_reported() {
+    grep -q '^panel ' "$work/out.txt" 2>/dev/null
 }
+wait_until "$patience" panel_reported ||
+    fail "the program did not start: $(cat "$work/err.txt")"
+read -r _ x y < <(grep '^panel ' "$work/out.txt")
 
-pixel_becomes 0000FF
-xdotool mousemove "$x" "$y" click 1
-pixel_becomes FF0000
+wait_pixel "$x" "$y" 0000FF
+xdotool mousemove --sync "$x" "$y" click 1
+wait_pixel "$x" "$y" FF0000
 
-xdotool search --name '^Qt smoke$' >/dev/null || fail "no window titled Qt smoke"
+visible_window '^Qt smoke$' >/dev/null || fail "no window titled Qt smoke"
 # With no window manager the keyboard follows the pointer, which is over the form.
 xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then
-    fail "the program did not end when its form closed"
-fi
-wait "$app_pid" || fail "the program failed"
-app_pid=""
+wait_exit "the program did not end when its form closed"
 echo "qt smoke: ok"

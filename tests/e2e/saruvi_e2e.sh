@@ -39,115 +39,93 @@ open(sys.argv[1], 'wb').write(header + info + pixels)
 EOF
 expected_red=$((80 * 60))
 
+# --- where to click: read from the main window's stored form, in one go
+form="$(dirname "$0")/../../app/main.json"
+declare -A rect
+while read -r name geometry; do
+    rect[$name]=$geometry
+done < <(python3 "$(dirname "$0")/lib/form_geometry.py" "$form" \
+    Form1 Image pnSX sbOpen sbCalc SpeedButton1 sbExit)
+[ "${#rect[@]}" -eq 7 ] || fail "the components to click are not all in $form"
+# form_rect NAME: the component's left, top, width and height in the client area.
+form_rect() {
+    echo "${rect[$1]}"
+}
+read -r _ _ client_width client_height < <(form_rect Form1)
+read -r image_left image_top _ _ < <(form_rect Image)
+read -r seed_left seed_top seed_width seed_height < <(form_rect pnSX)
+
 # --- the program
 QT_QPA_PLATFORM=xcb "$exe" >"$work/saruvi.log" 2>&1 &
 app_pid=$!
-
-# Waits (bounded) until a visible window with a name matching $1 exists; prints its id.
-wait_window() {
-    for _ in $(seq 100); do
-        local id
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$app_pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
-# Waits (bounded) until no visible window matches $1.
-wait_gone() {
-    for _ in $(seq 100); do
-        [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 main=$(wait_window 'これで肝機能がほんとにわかるの') || fail "the main window did not appear"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 win_x=$X
 win_y=$Y
-[ "$WIDTH" -eq 968 ] && [ "$HEIGHT" -eq 543 ] || fail "client area is ${WIDTH}x${HEIGHT}"
+[ "$WIDTH" -eq "$client_width" ] && [ "$HEIGHT" -eq "$client_height" ] ||
+    fail "client area is ${WIDTH}x${HEIGHT}, not ${client_width}x${client_height}"
 
 # A real click at a client point of the main window.
 click_at() {
-    xdotool mousemove --sync $((win_x + $1)) $((win_y + $2))
-    sleep 0.2
-    xdotool click 1
+    xdotool mousemove --sync $((win_x + $1)) $((win_y + $2)) click 1
 }
 
-# --- load the image through the file dialog
-click_at $((680 + 80)) $((20 + 12))
+# A real click in the middle of a component of the main window.
+click_on() {
+    local left top width height
+    read -r left top width height < <(form_rect "$1")
+    click_at $((left + width / 2)) $((top + height / 2))
+}
+
+# The image's top left on the screen.
+image_x=$((win_x + image_left))
+image_y=$((win_y + image_top))
+
+# --- load the image through the file dialog; the black scroll box then shows its white corner
+click_on sbOpen
 dialog=$(wait_window '^Open$') || fail "the file dialog did not open"
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + 10))
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-sleep 0.3
+focus_window "$dialog"
 xdotool type --delay 20 "$bmp"
 xdotool key Return
 wait_gone '^Open$' || fail "the file dialog did not close"
-sleep 0.5
+wait_pixel $((image_x + 5)) $((image_y + 5)) FFFFFF
 
-# The image sits inside the scroll box's 2-pixel edge, at client (14, 14).
-image_x=$((win_x + 14))
-image_y=$((win_y + 14))
-
-# --- seed inside the rectangle, then "Start !"
-click_at $((14 + 80)) $((14 + 60))
-sleep 0.3
-click_at $((736 + 70)) $((292 + 11))
-
-# Red pixels in the w x h area at screen (x, y) of a screenshot.
-red_in() {
-    convert "$1" -crop "$2x$3+$4+$5" +repage -fill black +opaque '#FF0000' -fill white \
-        -opaque '#FF0000' -format '%[fx:round(mean*w*h)]' info:
+# --- seed inside the rectangle: its coordinates appear in white inside the seed field's bevel,
+# and "Start !" is enabled
+click_at $((image_left + 80)) $((image_top + 60))
+seed_shown() {
+    screenshot &&
+        [ "$(count_colour FFFFFF $((seed_width - 4)) $((seed_height - 4)) \
+            $((win_x + seed_left + 2)) $((win_y + seed_top + 2)))" -gt 0 ]
 }
+wait_until "$patience" seed_shown || fail "the seed point was not shown"
+click_on sbCalc
 
-# Until the count in the image area stops changing (bounded).
-previous=-1
-stable=0
-for _ in $(seq 60); do
-    import -window root "$work/shot.png"
-    count=$(red_in "$work/shot.png" 200 150 "$image_x" "$image_y")
-    if [ "$count" = "$previous" ] && [ "$count" -gt 0 ]; then
-        stable=$((stable + 1))
-        [ "$stable" -ge 2 ] && break
-    else
-        stable=0
-    fi
-    previous=$count
-    sleep 0.25
-done
-[ "$count" -eq "$expected_red" ] ||
+# --- the measurement paints the rectangle red, column by column
+red_in_image() {
+    count=$(count_colour FF0000 200 150 "$image_x" "$image_y")
+    [ "$count" -eq "$expected_red" ]
+}
+measured() {
+    screenshot && red_in_image
+}
+count=0
+wait_until $((2 * patience)) measured ||
     fail "the image area shows $count red pixels, expected $expected_red"
-inside=$(red_in "$work/shot.png" 80 60 $((image_x + 40)) $((image_y + 30)))
+inside=$(count_colour FF0000 80 60 $((image_x + 40)) $((image_y + 30)))
 [ "$inside" -eq "$expected_red" ] || fail "only $inside pixels of the rectangle are red"
 echo "measured: $count red pixels, all inside the rectangle"
 
 # --- the About box: the question-mark button opens it, Return closes it
-click_at $((848 + 12)) $((20 + 12))
+click_on SpeedButton1
 about=$(wait_window 'Saruviです。について') || fail "the About box did not open"
-eval "$(xdotool getwindowgeometry --shell "$about")"
-xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + 10))
-xdotool windowfocus --sync "$about" 2>/dev/null || true
-sleep 0.3
+focus_window "$about"
 xdotool key Return
 wait_gone 'Saruviです。について' || fail "Return did not close the About box"
 echo "About box opened and closed"
 
 # --- "Exit" ends the program
-click_at $((876 + 34)) $((21 + 12))
-for _ in $(seq 50); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then
-    fail "Exit did not end the program"
-fi
-wait "$app_pid" || fail "the program exited with status $?"
-app_pid=""
+click_on sbExit
+wait_exit "Exit did not end the program"
 echo "PASS"

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::uint32_t kFancyStyle = 0x20;
+constexpr std::uint32_t FancyStyle = 0x20;
 
 // A control whose window style depends on a property declared after all the inherited ones, as
 // a track bar's selection range does.
@@ -31,7 +31,7 @@ protected:
         TCustomControl::CreateParams(params);
         ++ParamsRead;
         if (FFancy)
-            params.Style |= kFancyStyle;
+            params.Style |= FancyStyle;
     }
 
 private:
@@ -63,7 +63,7 @@ const TClassInfo& TStoredForm::StaticClass() {
     return info;
 }
 
-constexpr const char* kDescription = R"({
+constexpr const char* Description = R"({
   "class": "TStoredForm",
   "name": "Stored",
   "properties": {
@@ -90,7 +90,7 @@ protected:
     void SetUp() override {
         RegisterClass(TStyleProbe::StaticClass());
         form = new TStoredForm(Application);
-        ReadComponent(form, kDescription, "stored.json");
+        ReadComponent(form, Description, "stored.json");
     }
     TStoredForm* form = nullptr;
 };
@@ -100,7 +100,7 @@ TEST_F(StoredFormTest, AWindowIsCreatedOnlyOnceItsPropertiesAreRead) {
     EXPECT_TRUE(form->Probe->HandleAllocated() || !form->HandleAllocated());
     form->Show();
     RunUntilIdle();
-    EXPECT_NE(GetWindowLong(form->Probe->Handle(), GWL_STYLE) & kFancyStyle, 0u);
+    EXPECT_NE(GetWindowLong(form->Probe->Handle(), GWL_STYLE) & FancyStyle, 0u);
     EXPECT_EQ(form->Probe->ParamsRead, 1);
 }
 

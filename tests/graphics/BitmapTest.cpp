@@ -1,5 +1,6 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/core/Exceptions.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "framework/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -83,10 +84,17 @@ TEST(BitmapTest, CanvasFollowsTheNewSize) {
 TEST(BitmapTest, OversizedBitmapsAreRefusedAndTheOldOneKept) {
     TBitmap bitmap;
     bitmap.SetSize(2, 2);
-    EXPECT_THROW(bitmap.SetSize(TBitmap::MaxSide + 1, 1), EOutOfResources);
+    EXPECT_THROW(bitmap.SetSize(static_cast<int>(MaxBitmapPixels) + 1, 1), EOutOfResources);
     EXPECT_THROW(bitmap.SetSize(20000, 20000), EOutOfResources);
     EXPECT_EQ(bitmap.Width(), 2);
     EXPECT_EQ(bitmap.Height(), 2);
+}
+
+TEST(BitmapTest, AStripMayBeAsLongAsThePixelBudget) {
+    TBitmap bitmap;
+    bitmap.SetSize(64000, 1);
+    bitmap.SetSize(1, 64000);
+    EXPECT_EQ(bitmap.Height(), 64000);
 }
 
 TEST(BitmapTest, ScanLineGivesTheRowAndRefusesRowsOutside) {

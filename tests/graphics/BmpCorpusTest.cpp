@@ -22,7 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kCorpus = SARUVI_CORPUS_DIR;
+const fs::path CorpusDir = SARUVI_CORPUS_DIR;
 
 std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -31,7 +31,7 @@ std::vector<std::uint8_t> ReadBytes(const fs::path& path) {
 
 std::vector<fs::path> BmpFiles(const std::string& folder) {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(kCorpus / folder)) {
+    for (const auto& entry : fs::directory_iterator(CorpusDir / folder)) {
         if (entry.path().extension() == ".bmp") {
             files.push_back(entry.path());
         }
@@ -43,7 +43,7 @@ std::vector<fs::path> BmpFiles(const std::string& folder) {
 // "g/pal8.bmp" -> the acceptable reference files, preferred first.
 std::map<std::string, std::vector<std::string>> ReadRefMap() {
     std::map<std::string, std::vector<std::string>> refs;
-    std::ifstream in(kCorpus / "refmap.tsv");
+    std::ifstream in(CorpusDir / "refmap.tsv");
     std::string line;
     while (std::getline(in, line)) {
         const auto tab = line.find('\t');
@@ -66,7 +66,7 @@ std::string Key(const fs::path& file) {
 }
 
 // Files whose reference the decoder knowingly misses, with the largest channel difference allowed.
-const std::map<std::string, int> kKnownDeviations = {
+const std::map<std::string, int> KnownDeviations = {
     {"q/rgb24prof2.bmp", 255}, // colour profiles are not applied; this one swaps red and green
     {"q/rgb32-111110.bmp", 1}, // the reference rounds some 11-bit reds down, not to nearest
 };
@@ -120,9 +120,9 @@ TOutcome Decode(const fs::path& file, const std::map<std::string, std::vector<st
     outcome.HasReference = found != refs.end() && !found->second.empty();
     if (outcome.HasReference) {
         for (const std::string& name : found->second) {
-            const auto ref = platform::ReadImage((kCorpus / "ref" / name).string());
-            const auto known = kKnownDeviations.find(Key(file));
-            const int tolerance = known != kKnownDeviations.end() ? known->second : 0;
+            const auto ref = platform::ReadImage((CorpusDir / "ref" / name).string());
+            const auto known = KnownDeviations.find(Key(file));
+            const int tolerance = known != KnownDeviations.end() ? known->second : 0;
             if (ref && MatchesReference(bmp.Pixels, *ref, tolerance)) {
                 outcome.MatchesReference = true;
                 outcome.Exact = outcome.Exact || MatchesReference(bmp.Pixels, *ref, 0);
@@ -135,8 +135,8 @@ TOutcome Decode(const fs::path& file, const std::map<std::string, std::vector<st
 class BmpCorpus : public testing::Test {
 protected:
     void SetUp() override {
-        if (!fs::is_directory(kCorpus)) {
-            GTEST_SKIP() << "no BMP corpus at " << kCorpus;
+        if (!fs::is_directory(CorpusDir)) {
+            GTEST_SKIP() << "no BMP corpus at " << CorpusDir;
         }
         FRefs = ReadRefMap();
     }

@@ -116,7 +116,7 @@ struct TRejection {
     TBmpFile File;
 };
 
-const TRejection kRejections[] = {
+const TRejection Rejections[] = {
     {"TruncatedFileHeader", "too short", {.CutTo = 10}},
     {"MissingSignature", "signature", {.Signature = 'X'}},
     {"FileSizeFieldPastTheEnd", "file size", {.SizeAdd = 1}},
@@ -128,7 +128,10 @@ const TRejection kRejections[] = {
     {"NegativeWidth", "width", {.Width = -2}},
     {"ZeroHeight", "height", {.Height = 0}},
     {"MostNegativeHeight", "limit", {.Height = INT_MIN}},
-    {"SideBeyondLimit", "limit", {.Width = 40000, .Height = 1}},
+    {"SideBeyondLimit",
+     "limit",
+     {.Width = static_cast<std::int32_t>(MaxBitmapPixels + 1), .Height = 1}},
+    {"MostNegativeHeightOfAStrip", "limit", {.Width = 1, .Height = INT_MIN}},
     {"PixelCountBeyondLimit", "limit", {.Width = 30000, .Height = 30000}},
     {"UnsupportedBitCount", "bits per pixel", {.BitCount = 3}},
     {"SixtyFourBitPixels", "bits per pixel", {.BitCount = 64}},
@@ -172,7 +175,7 @@ TEST_P(BmpRejection, RaisesInvalidBitmapSayingWhy) {
     EXPECT_NE(Detail(GetParam().File.Bytes()).find(GetParam().Reason), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(BmpDecoder, BmpRejection, testing::ValuesIn(kRejections),
+INSTANTIATE_TEST_SUITE_P(BmpDecoder, BmpRejection, testing::ValuesIn(Rejections),
                          [](const auto& test) { return std::string(test.param.Name); });
 
 TEST(BmpDecoder, ProbeChecksHeadersButNotPixels) {
@@ -280,6 +283,33 @@ TEST(BmpDecoder, Rle4AlternatesTheNibblesOfARun) {
     file.Height = 1;
     file.Palette = {0x000000, 0x111111, 0x222222};
     EXPECT_EQ(Decoded(file), (std::vector<std::uint32_t>{0xFF111111, 0xFF222222, 0xFF111111}));
+}
+
+TEST(BmpDecoder, StripsLongerThanAnyScreenAreRead) {
+    // One pixel wide, 64000 high, 8 bits: every row is one index and three bytes of padding.
+    TBytes column(4 * 64000);
+    column[0] = 1; // the bottom row
+    const TDecodedBmp tall =
+        DecodeBmp(TBmpFile{.Width = 1, .Height = 64000, .Pixels = column}.Bytes());
+    EXPECT_EQ(tall.Info.Height, 64000);
+    ASSERT_EQ(tall.Pixels.Pixels.size(), 64000u);
+    EXPECT_EQ(tall.Pixels.Pixels.front(), 0xFF000000);
+    EXPECT_EQ(tall.Pixels.Pixels.back(), 0xFFFFFFFF);
+
+    // 64000 wide, one high, RLE8: a white run, then black runs to the end of the row.
+    TBytes codes = {250, 1};
+    for (int run = 1; run < 256; ++run)
+        codes.insert(codes.end(), {250, 0});
+    codes.insert(codes.end(), {0, 1});
+    TBmpFile row = Rle(8, codes);
+    row.Width = 64000;
+    row.Height = 1;
+    const TDecodedBmp wide = DecodeBmp(row.Bytes());
+    EXPECT_EQ(wide.Info.Width, 64000);
+    ASSERT_EQ(wide.Pixels.Pixels.size(), 64000u);
+    EXPECT_EQ(wide.Pixels.Pixels[249], 0xFFFFFFFF);
+    EXPECT_EQ(wide.Pixels.Pixels[250], 0xFF000000);
+    EXPECT_EQ(wide.Pixels.Pixels.back(), 0xFF000000);
 }
 
 TEST(BmpDecoder, RleMayOmitTheFinalEndCode) {

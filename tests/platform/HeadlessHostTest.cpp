@@ -130,7 +130,7 @@ TEST_F(HeadlessHostTest, MouseLeaveAndKeysLeaveTheCursorAlone) {
 TEST_F(HeadlessHostTest, MouseEventsCarryTheButtonsHeldAfterThem) {
     auto w = Open(WindowKind::Sizeable, "main", Bounds(0, 0, 100, 100));
     Drain();
-    host.MouseDown(w.get(), 1, 1, MouseButton::Left, kModShift);
+    host.MouseDown(w.get(), 1, 1, MouseButton::Left, ModShift);
     host.MouseMove(w.get(), 2, 2);
     host.MouseDown(w.get(), 2, 2, MouseButton::Right);
     host.MouseUp(w.get(), 2, 2, MouseButton::Left);
@@ -139,11 +139,11 @@ TEST_F(HeadlessHostTest, MouseEventsCarryTheButtonsHeldAfterThem) {
 
     const auto events = Drain();
     ASSERT_EQ(events.size(), 6u);
-    EXPECT_EQ(events[0].Mods, kModShift | kModLeft);
-    EXPECT_EQ(events[1].Mods, kModLeft);
-    EXPECT_EQ(events[2].Mods, kModLeft | kModRight);
+    EXPECT_EQ(events[0].Mods, ModShift | ModLeft);
+    EXPECT_EQ(events[1].Mods, ModLeft);
+    EXPECT_EQ(events[2].Mods, ModLeft | ModRight);
     EXPECT_EQ(events[2].Button, MouseButton::Right);
-    EXPECT_EQ(events[3].Mods, kModRight);
+    EXPECT_EQ(events[3].Mods, ModRight);
     EXPECT_EQ(events[4].Mods, 0u);
     EXPECT_EQ(events[5].Mods, 0u);
 }
@@ -169,12 +169,12 @@ TEST_F(HeadlessHostTest, WheelCarriesItsDelta) {
 TEST_F(HeadlessHostTest, KeyPressIsADownWithTextThenAnUp) {
     auto w = Open(WindowKind::Sizeable, "main", Bounds(0, 0, 100, 100));
     Drain();
-    host.KeyPress(w.get(), 'Q', kModCtrl, "\x11");
+    host.KeyPress(w.get(), 'Q', ModCtrl, "\x11");
     const auto events = Drain();
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0].Type, Kind::KeyDown);
     EXPECT_EQ(events[0].Key, 'Q');
-    EXPECT_EQ(events[0].Mods, kModCtrl);
+    EXPECT_EQ(events[0].Mods, ModCtrl);
     EXPECT_EQ(events[0].Text, "\x11");
     EXPECT_EQ(events[1].Type, Kind::KeyUp);
     EXPECT_EQ(events[1].Text, "");
@@ -193,7 +193,7 @@ TEST_F(HeadlessHostTest, TypingSendsTheKeysAUsKeyboardWouldPress) {
     EXPECT_EQ(downs[0].Mods, 0u);
     EXPECT_EQ(downs[0].Text, "a");
     EXPECT_EQ(downs[1].Key, 'Z');
-    EXPECT_EQ(downs[1].Mods, kModShift);
+    EXPECT_EQ(downs[1].Mods, ModShift);
     EXPECT_EQ(downs[2].Key, '7');
     EXPECT_EQ(downs[3].Key, 0xBD);
     EXPECT_EQ(downs[4].Key, 13);

@@ -60,10 +60,10 @@ TEST(QtInputTest, KeysWin32HasNoCodeForMapToZero) {
 
 TEST(QtInputTest, ModifiersAndButtonsBecomeModBits) {
     EXPECT_EQ(ModsFromQt(Qt::NoModifier), 0u);
-    EXPECT_EQ(ModsFromQt(Qt::ShiftModifier | Qt::AltModifier), kModShift | kModAlt);
+    EXPECT_EQ(ModsFromQt(Qt::ShiftModifier | Qt::AltModifier), ModShift | ModAlt);
     EXPECT_EQ(ModsFromQt(Qt::ControlModifier, Qt::LeftButton | Qt::MiddleButton),
-              kModCtrl | kModLeft | kModMiddle);
-    EXPECT_EQ(ModsFromQt(Qt::NoModifier, Qt::RightButton), kModRight);
+              ModCtrl | ModLeft | ModMiddle);
+    EXPECT_EQ(ModsFromQt(Qt::NoModifier, Qt::RightButton), ModRight);
     EXPECT_EQ(ButtonFromQt(Qt::RightButton), MouseButton::Right);
     EXPECT_EQ(ButtonFromQt(Qt::BackButton), std::nullopt);
 }
@@ -151,7 +151,7 @@ TEST_F(QtHostTest, MousePressBecomesAMouseDownInClientCoordinates) {
     EXPECT_EQ(e->X, 5);
     EXPECT_EQ(e->Y, 7);
     EXPECT_EQ(e->Button, MouseButton::Left);
-    EXPECT_EQ(e->Mods, kModShift | kModLeft);
+    EXPECT_EQ(e->Mods, ModShift | ModLeft);
 }
 
 TEST_F(QtHostTest, TabReachesTheFrameworkInsteadOfMovingQtFocus) {

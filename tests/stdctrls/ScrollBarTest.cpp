@@ -54,7 +54,7 @@ TEST_F(ScrollBarEngineTest, ButtonSizeShortensTheArrowsAndTinyPagesKeepAMinimumT
     const TScrollBarGeometry g = bar.Geometry();
     EXPECT_EQ(g.ArrowBefore.Height(), 8);
     EXPECT_EQ(g.Track, (TRect{100, 8, 116, 208}));
-    EXPECT_EQ(g.Thumb.Height(), TScrollBarEngine::kMinThumb);
+    EXPECT_EQ(g.Thumb.Height(), TScrollBarEngine::MinThumb);
 }
 
 TEST_F(ScrollBarEngineTest, NothingToScrollOrDisabledShowsNoThumbAndTakesNoPress) {
@@ -80,9 +80,9 @@ TEST_F(ScrollBarEngineTest, PositionIsClampedToTheRangeLeftBeyondThePage) {
 TEST_F(ScrollBarEngineTest, HeldArrowScrollsAtOnceThenRepeatsWhileThePointerStaysOnIt) {
     ASSERT_TRUE(bar.MouseDown({108, 210}));
     EXPECT_EQ(scrolls.size(), 1u);
-    EXPECT_EQ(timer, static_cast<int>(TScrollBarEngine::kFirstDelay));
+    EXPECT_EQ(timer, static_cast<int>(TScrollBarEngine::FirstDelay));
     bar.Repeat();
-    EXPECT_EQ(timer, static_cast<int>(TScrollBarEngine::kRepeatDelay));
+    EXPECT_EQ(timer, static_cast<int>(TScrollBarEngine::RepeatDelay));
     EXPECT_EQ(scrolls.size(), 2u);
 
     bar.MouseMove({108, 100}); // off the arrow: no more lines

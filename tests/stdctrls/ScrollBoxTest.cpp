@@ -130,7 +130,7 @@ TEST_F(ScrollBoxTest, ArrowClicksScrollOneIncrementAndRepeatWhileHeld) {
     EXPECT_EQ(box->VertScrollBar()->Position(), step);
 
     MouseDown(box, DownArrow().x, DownArrow().y);
-    RunFor(TScrollBarEngine::kFirstDelay + 2 * TScrollBarEngine::kRepeatDelay);
+    RunFor(TScrollBarEngine::FirstDelay + 2 * TScrollBarEngine::RepeatDelay);
     MouseUp(box, DownArrow().x, DownArrow().y);
     EXPECT_EQ(box->VertScrollBar()->Position(), 5 * step);
     RunFor(1000);

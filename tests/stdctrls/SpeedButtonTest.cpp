@@ -5,8 +5,8 @@
 
 namespace {
 
-constexpr TColor kPanel = 0x827B4B;
-constexpr TColor kKey = clFuchsia; // the glyph's bottom-left pixel: transparent
+constexpr TColor PanelColor = 0x827B4B;
+constexpr TColor GlyphKey = clFuchsia; // the glyph's bottom-left pixel: transparent
 
 // The main window's "Load Bitmap Image" button: flat, 165 x 25, on a coloured panel, with a
 // 32 x 16 glyph holding a red normal image and a blue disabled one.
@@ -18,7 +18,7 @@ protected:
         panel->SetParent(form);
         panel->SetBounds(0, 0, 400, 200);
         panel->SetBevelOuter(bvNone);
-        panel->SetColor(kPanel);
+        panel->SetColor(PanelColor);
         button = NewButton(20, "Load Bitmap Image");
         button->OnClick = TNotifyEvent::FromFunction([this](TObject*) { ++clicks; });
         RunUntilIdle();
@@ -33,7 +33,7 @@ protected:
         auto glyph = SolidBitmap(32, 16, clRed);
         glyph->Canvas()->Brush()->SetColor(clBlue);
         glyph->Canvas()->FillRect({16, 0, 32, 16});
-        glyph->Canvas()->SetPixel(0, 15, kKey);
+        glyph->Canvas()->SetPixel(0, 15, GlyphKey);
         b->SetGlyph(glyph.get());
         return b;
     }
@@ -55,20 +55,20 @@ TEST_F(SpeedButtonTest, AGlyphOfTwoSquaresHoldsTwoImages) {
     EXPECT_EQ(button->NumGlyphs(), 2);
     EXPECT_EQ(CountInButton(clRed), 16 * 16 - 1);
     EXPECT_EQ(CountInButton(clBlue), 0);
-    EXPECT_EQ(CountInButton(kKey), 0);
+    EXPECT_EQ(CountInButton(GlyphKey), 0);
 }
 
 TEST_F(SpeedButtonTest, FlatButtonShowsNoEdgeUntilThePointerIsOverIt) {
-    EXPECT_EQ(PixelAt(button, 0, 0), kPanel);
-    EXPECT_EQ(PixelAt(button, 164, 24), kPanel);
+    EXPECT_EQ(PixelAt(button, 0, 0), PanelColor);
+    EXPECT_EQ(PixelAt(button, 164, 24), PanelColor);
     MouseMove(button, 50, 10);
     EXPECT_EQ(PixelAt(button, 0, 0), highlight);
     EXPECT_EQ(PixelAt(button, 163, 0), highlight);
     EXPECT_EQ(PixelAt(button, 164, 0), shadow);
     EXPECT_EQ(PixelAt(button, 164, 24), shadow);
-    EXPECT_EQ(PixelAt(button, 2, 2), kPanel); // transparent inside the edge
+    EXPECT_EQ(PixelAt(button, 2, 2), PanelColor); // transparent inside the edge
     MoveMouseAway();
-    EXPECT_EQ(PixelAt(button, 0, 0), kPanel);
+    EXPECT_EQ(PixelAt(button, 0, 0), PanelColor);
 }
 
 TEST_F(SpeedButtonTest, PressedButtonLooksSunkenWithItsGlyphMovedByOnePixel) {
@@ -109,7 +109,7 @@ TEST_F(SpeedButtonTest, DisabledButtonShowsItsDisabledImageAndDoesNotClick) {
     EXPECT_EQ(CountInButton(clRed), 0);
     EXPECT_GT(CountInButton(clBlue), 0);
     MouseMove(button, 50, 10);
-    EXPECT_EQ(PixelAt(button, 0, 0), kPanel);
+    EXPECT_EQ(PixelAt(button, 0, 0), PanelColor);
     Click(button, 50, 10);
     EXPECT_EQ(clicks, 0);
 

@@ -32,7 +32,7 @@ protected:
 
 // The default geometry of a 150 x 45 bar with 0 .. 10: the thumb's centre moves from x = 13
 // to x = 136; the channel is 8 pixels high from y = 10 (4 without the selection range).
-constexpr int kChannelInsideY = 13;
+constexpr int ChannelInsideY = 13;
 int PixelOfPosition(int position) {
     return 13 + position * 123 / 10;
 }
@@ -107,8 +107,8 @@ TEST_F(TrackBarTest, SelectionRangeIsDrawnOnlyWithTheStyleBit) {
     RunUntilIdle();
 
     const TColor highlight = ColorToRGB(clHighlight);
-    EXPECT_EQ(PixelAt(framed, PixelOfPosition(5), kChannelInsideY), highlight);
-    EXPECT_EQ(PixelAt(framed, PixelOfPosition(9), kChannelInsideY), ColorToRGB(clWindow));
+    EXPECT_EQ(PixelAt(framed, PixelOfPosition(5), ChannelInsideY), highlight);
+    EXPECT_EQ(PixelAt(framed, PixelOfPosition(9), ChannelInsideY), ColorToRGB(clWindow));
     for (int x = 0; x < 150; ++x)
         for (int y = 0; y < 45; ++y)
             ASSERT_NE(PixelAt(plain, x, y), highlight) << x << ", " << y;
@@ -141,7 +141,7 @@ TEST_F(TrackBarTest, EmptySelectionShowsNoRange) {
     bar->SetSelStart(6);
     bar->SetSelEnd(6);
     RunUntilIdle();
-    EXPECT_EQ(PixelAt(bar, PixelOfPosition(6), kChannelInsideY), ColorToRGB(clWindow));
+    EXPECT_EQ(PixelAt(bar, PixelOfPosition(6), ChannelInsideY), ColorToRGB(clWindow));
 }
 
 TEST_F(TrackBarTest, RecreatingTheWindowKeepsPositionAndRange) {

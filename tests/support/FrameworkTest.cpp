@@ -23,17 +23,17 @@ platform::MouseButton HostButton(TMouseButton button) {
 unsigned HostMods(TShiftState shift) {
     unsigned mods = 0;
     if (shift.Contains(ssShift))
-        mods |= platform::kModShift;
+        mods |= platform::ModShift;
     if (shift.Contains(ssCtrl))
-        mods |= platform::kModCtrl;
+        mods |= platform::ModCtrl;
     if (shift.Contains(ssAlt))
-        mods |= platform::kModAlt;
+        mods |= platform::ModAlt;
     if (shift.Contains(ssLeft))
-        mods |= platform::kModLeft;
+        mods |= platform::ModLeft;
     if (shift.Contains(ssRight))
-        mods |= platform::kModRight;
+        mods |= platform::ModRight;
     if (shift.Contains(ssMiddle))
-        mods |= platform::kModMiddle;
+        mods |= platform::ModMiddle;
     return mods;
 }
 

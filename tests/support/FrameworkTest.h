@@ -85,5 +85,5 @@ private:
     TApplication* FApplication = nullptr;
 };
 
-// Host modifier bits (platform::kMod*) of a shift state.
+// Host modifier bits (platform::Mod*) of a shift state.
 unsigned HostMods(TShiftState shift);

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr std::uint32_t kFancyStyle = 0x20;
+constexpr std::uint32_t FancyStyle = 0x20;
 
 // Counts how often its window parameters are read; its style follows Fancy.
 class TParamsProbe : public TPaintProbe {
@@ -24,7 +24,7 @@ protected:
         TPaintProbe::CreateParams(params);
         ++ParamsRead;
         if (Fancy)
-            params.Style |= kFancyStyle;
+            params.Style |= FancyStyle;
     }
 };
 
@@ -38,11 +38,11 @@ TEST_F(WinControlTest, RecreateWndReadsTheParametersAgain) {
     auto* probe = Place(new TParamsProbe(form), form, 0, 0, 10, 10);
     HWND first = probe->Handle();
     EXPECT_EQ(probe->ParamsRead, 1);
-    EXPECT_EQ(GetWindowLong(first, GWL_STYLE) & kFancyStyle, 0u);
+    EXPECT_EQ(GetWindowLong(first, GWL_STYLE) & FancyStyle, 0u);
     probe->Fancy = true;
     probe->RecreateWnd();
     EXPECT_EQ(probe->ParamsRead, 2);
-    EXPECT_NE(GetWindowLong(probe->Handle(), GWL_STYLE) & kFancyStyle, 0u);
+    EXPECT_NE(GetWindowLong(probe->Handle(), GWL_STYLE) & FancyStyle, 0u);
     EXPECT_TRUE(probe->HandleAllocated());
 }
 

@@ -65,7 +65,7 @@ KeyStroke StrokeFor(const std::string& character) {
         k.Vk = c - 'a' + 'A';
     else if (c >= 'A' && c <= 'Z') {
         k.Vk = c;
-        k.Mods = kModShift;
+        k.Mods = ModShift;
     } else if ((c >= '0' && c <= '9') || c == ' ')
         k.Vk = c;
     else if (c == '\n' || c == '\r') {
@@ -136,7 +136,7 @@ void HeadlessWindow::SetClientBounds(const TRect& bounds) {
 TRect HeadlessWindow::FrameExtents() const {
     if (FKind == WindowKind::Popup)
         return {};
-    return {kBorder, kBorder + kCaption, kBorder, kBorder};
+    return {FrameBorder, FrameBorder + CaptionHeight, FrameBorder, FrameBorder};
 }
 
 TRect HeadlessWindow::OuterBounds() const {
@@ -321,11 +321,11 @@ void HeadlessHost::Post(HostEvent event) {
 unsigned HeadlessHost::ButtonBit(MouseButton button) {
     switch (button) {
     case MouseButton::Left:
-        return kModLeft;
+        return ModLeft;
     case MouseButton::Right:
-        return kModRight;
+        return ModRight;
     case MouseButton::Middle:
-        return kModMiddle;
+        return ModMiddle;
     }
     return 0;
 }

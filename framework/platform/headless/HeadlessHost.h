@@ -20,8 +20,8 @@ class HeadlessHost;
 class HeadlessWindow : public IHostWindow {
 public:
     // The classic frame every sizeable or dialog window gets; popups have none.
-    static constexpr int kBorder = 4;
-    static constexpr int kCaption = 23;
+    static constexpr int FrameBorder = 4;
+    static constexpr int CaptionHeight = 23;
 
     HeadlessWindow(HeadlessHost& host, const WindowSpec& desc);
     ~HeadlessWindow() override;

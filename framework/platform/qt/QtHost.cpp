@@ -34,7 +34,7 @@ struct PaletteEntry {
 };
 
 // The desktop palette's counterpart of each Win32 system colour, indexed by COLOR_*.
-constexpr PaletteEntry kSystemColors[COLOR_COUNT] = {
+constexpr PaletteEntry SystemColors[COLOR_COUNT] = {
     {QPalette::Active, QPalette::Button},          // scroll bar
     {QPalette::Active, QPalette::Dark},            // desktop
     {QPalette::Active, QPalette::Highlight},       // active caption
@@ -182,7 +182,7 @@ void QtHost::Beep(unsigned) {
 TColor QtHost::SystemColor(int index) const {
     if (index < 0 || index >= COLOR_COUNT)
         return clBlack;
-    const PaletteEntry& entry = kSystemColors[index];
+    const PaletteEntry& entry = SystemColors[index];
     const QColor c = QApplication::palette().color(entry.Group, entry.Role);
     return RGB(c.red(), c.green(), c.blue());
 }

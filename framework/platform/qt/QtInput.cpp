@@ -10,7 +10,7 @@ namespace {
 
 // Keys whose Qt code is not already their virtual key. Shifted symbols map to the key that
 // types them, as Win32 reports the key, not the character.
-constexpr std::pair<int, int> kKeyTable[] = {
+constexpr std::pair<int, int> KeyTable[] = {
     {Qt::Key_Backspace, 8},
     {Qt::Key_Tab, 9},
     {Qt::Key_Backtab, 9},
@@ -81,25 +81,25 @@ int VirtualKeyFromQt(int qtKey) {
         return qtKey;
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return 112 + (qtKey - Qt::Key_F1);
-    auto it = std::find_if(std::begin(kKeyTable), std::end(kKeyTable),
+    auto it = std::find_if(std::begin(KeyTable), std::end(KeyTable),
                            [qtKey](const auto& entry) { return entry.first == qtKey; });
-    return it == std::end(kKeyTable) ? 0 : it->second;
+    return it == std::end(KeyTable) ? 0 : it->second;
 }
 
 unsigned ModsFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
     unsigned mods = 0;
     if (modifiers & Qt::ShiftModifier)
-        mods |= kModShift;
+        mods |= ModShift;
     if (modifiers & Qt::ControlModifier)
-        mods |= kModCtrl;
+        mods |= ModCtrl;
     if (modifiers & Qt::AltModifier)
-        mods |= kModAlt;
+        mods |= ModAlt;
     if (buttons & Qt::LeftButton)
-        mods |= kModLeft;
+        mods |= ModLeft;
     if (buttons & Qt::RightButton)
-        mods |= kModRight;
+        mods |= ModRight;
     if (buttons & Qt::MiddleButton)
-        mods |= kModMiddle;
+        mods |= ModMiddle;
     return mods;
 }
 
