@@ -224,8 +224,7 @@ public:
     }
     // A field that a loaded form fills with the component of the same name.
     template <class C, class B>
-    requires std::is_base_of_v<B, T>
-    void Field(const char* name, C* B::*field) {
+    requires std::is_base_of_v<B, T> TFieldInfo& Field(const char* name, C* B::*field) {
         FInfo.Fields.push_back({name, [field](TObject& self, TComponent* component) {
                                     auto* typed = dynamic_cast<C*>(component);
                                     if (!typed)
@@ -233,6 +232,7 @@ public:
                                     static_cast<T&>(self).*field = typed;
                                     return true;
                                 }});
+        return FInfo.Fields.back();
     }
 
 private:

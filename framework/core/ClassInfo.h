@@ -73,6 +73,8 @@ struct TFieldInfo {
     std::string Name;
     // Stores the component in the field; false when its class does not fit the field's type.
     std::function<bool(TObject& self, TComponent* component)> Assign;
+    // A loaded form must fill every field that does not say it may stay empty.
+    bool Optional = false;
 };
 
 class TClassInfo {

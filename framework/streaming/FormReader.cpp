@@ -1,22 +1,36 @@
 #include "framework/streaming/FormReader.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/streaming/LocatedJson.h"
 #include "framework/streaming/PropertyJson.h"
 #include "framework/streaming/Resources.h"
 #include "framework/streaming/StandardClasses.h"
 
-#include <algorithm>
+#include <set>
 #include <vector>
 
 namespace {
 
-// Where in a description something is: a component and the path of keys below its properties.
+// Where in a description something is: the component and the path of property keys below it,
+// which messages name, and the JSON pointer of the value, which gives the line.
 struct TPlace {
     std::string Component;
     std::vector<std::string> Keys;
+    TJson::json_pointer Pointer;
 
-    TPlace With(const std::string& key) const {
+    // A member of a description that is not a property ("class", "components"), or a list item.
+    TPlace Member(const std::string& key) const {
         TPlace inner = *this;
+        inner.Pointer /= key;
+        return inner;
+    }
+    TPlace Element(std::size_t index) const {
+        TPlace inner = *this;
+        inner.Pointer /= index;
+        return inner;
+    }
+    TPlace Property(const std::string& key) const {
+        TPlace inner = Member(key);
         inner.Keys.push_back(key);
         return inner;
     }
@@ -28,60 +42,16 @@ struct TPlace {
     }
 };
 
-// The parser keeps no positions, so lines are found again in the text: first the component's
-// "name" member, then each key in turn after it.
-class TSourceLines {
-public:
-    explicit TSourceLines(std::string_view text) : FText(text) {}
-
-    int LineAt(std::size_t offset) const {
-        offset = std::min(offset, FText.size());
-        return 1 + static_cast<int>(std::count(
-                       FText.begin(), FText.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
-    }
-
-    // 0 when the component cannot be found.
-    int LineOf(const TPlace& place) const {
-        if (place.Component.empty())
-            return 0;
-        std::size_t at = FindMember(0, "name", place.Component);
-        if (at == std::string_view::npos)
-            return 0;
-        for (const auto& key : place.Keys) {
-            std::size_t next = FindMember(at, key, {});
-            if (next == std::string_view::npos)
-                break;
-            at = next;
-        }
-        return LineAt(at);
-    }
-
-private:
-    // The offset of a member "key": (followed by the string "value" when one is given).
-    std::size_t FindMember(std::size_t from, std::string_view key, std::string_view value) const {
-        std::string quoted = "\"" + std::string(key) + "\"";
-        for (std::size_t at = FText.find(quoted, from); at != std::string_view::npos;
-             at = FText.find(quoted, at + 1)) {
-            std::size_t pos = SkipBlanks(at + quoted.size());
-            if (pos >= FText.size() || FText[pos] != ':')
-                continue;
-            if (value.empty())
-                return at;
-            pos = SkipBlanks(pos + 1);
-            if (FText.compare(pos, value.size() + 2, "\"" + std::string(value) + "\"") == 0)
-                return at;
-        }
-        return std::string_view::npos;
-    }
-    std::size_t SkipBlanks(std::size_t pos) const {
-        while (pos < FText.size() && (FText[pos] == ' ' || FText[pos] == '\t' ||
-                                      FText[pos] == '\r' || FText[pos] == '\n'))
-            ++pos;
-        return pos;
-    }
-
-    std::string_view FText;
+// The members every component description has, before its properties are looked at.
+struct THeader {
+    std::string Name;
+    std::string Class;
+    TPlace Place;
 };
+
+bool IsComponentKey(const std::string& key) {
+    return key == "class" || key == "name" || key == "properties" || key == "components";
+}
 
 struct TPendingReference {
     TObject* Object;
@@ -98,40 +68,48 @@ void EnsureStandardClasses() {
 class TFormReader {
 public:
     TFormReader(TComponent* root, std::string_view text, const std::string& source)
-        : FRoot(root), FText(text), FLines(text), FSource(source) {}
+        : FRoot(root), FJson(text), FSource(source) {}
 
     void Read() {
-        TJson description = Parse();
-        ReadRoot(description);
+        if (const auto& fault = FJson.Fault())
+            throw EReadError(Where(fault->Line) + "not a valid form description: " + fault->What);
+        ReadRoot(FJson.Root());
         ResolveReferences();
         for (TComponent* component : FCreated)
             component->Loaded();
     }
 
 private:
-    TJson Parse() const {
-        try {
-            return TJson::parse(FText);
-        } catch (const TJson::parse_error& e) {
-            throw EReadError(Where(FLines.LineAt(e.byte > 0 ? e.byte - 1 : 0)) +
-                             "not a valid form description: " + e.what());
-        }
-    }
-
     void ReadRoot(const TJson& description) {
-        if (!description.is_object())
-            Fail({}, "the description is not an object");
-        TPlace place{OptionalMember(description, "name", {}), {}};
-        std::string className = Member(description, "class", place);
-        if (!IsRootClass(className))
-            Fail(place,
-                 "the description is of class " + className + ", not of " + FRoot->ClassName());
+        THeader header = ReadHeader(description, TJson::json_pointer());
+        if (!IsRootClass(header.Class))
+            Fail(header.Place.Member("class"),
+                 "the description is of class " + header.Class + ", not of " + FRoot->ClassName());
         FRoot->BeginLoading();
         FCreated.push_back(FRoot);
         if (FRoot->Name().empty())
-            Guard(place, [&] { FRoot->SetName(place.Component); });
-        ReadProperties(*FRoot, description, place);
-        ReadChildren(description, FRoot, place);
+            Guard(header.Place.Member("name"), [&] { FRoot->SetName(header.Name); });
+        ReadProperties(*FRoot, description, header.Place);
+        ReadChildren(description, FRoot, header.Place);
+        RequireFields(header.Place.Member("components"));
+    }
+
+    // Checks every key of a component's description and reads the two that name it.
+    THeader ReadHeader(const TJson& description, TJson::json_pointer pointer) const {
+        THeader header{{}, {}, TPlace{{}, {}, std::move(pointer)}};
+        if (!description.is_object())
+            Fail(header.Place, "a component is described by an object");
+        header.Name = OptionalStringMember(description, "name", header.Place);
+        header.Place.Component = header.Name;
+        for (const auto& item : description.items())
+            if (!IsComponentKey(item.key()))
+                Fail(header.Place.Member(item.key()),
+                     "unknown key \"" + item.key() +
+                         "\"; a component has only class, name, properties and components");
+        header.Class = StringMember(description, "class", header.Place);
+        if (header.Name.empty())
+            header.Place.Component = "<unnamed " + header.Class + ">";
+        return header;
     }
 
     bool IsRootClass(const std::string& className) const {
@@ -145,23 +123,23 @@ private:
         auto children = description.find("components");
         if (children == description.end())
             return;
+        TPlace list = parentPlace.Member("components");
         if (!children->is_array())
-            Fail(parentPlace.With("components"), "expected a list of components");
-        for (const auto& child : *children)
-            ReadChild(child, parent, parentPlace);
+            Fail(list, "expected a list of components");
+        for (std::size_t index = 0; index < children->size(); ++index)
+            ReadChild((*children)[index], parent, list.Element(index).Pointer);
     }
 
-    void ReadChild(const TJson& description, TComponent* parent, const TPlace& parentPlace) {
-        if (!description.is_object())
-            Fail(parentPlace.With("components"), "a component is not an object");
-        TPlace place{OptionalMember(description, "name", parentPlace.With("components")), {}};
-        TComponent* child = Create(Member(description, "class", place), place);
+    void ReadChild(const TJson& description, TComponent* parent, TJson::json_pointer pointer) {
+        THeader header = ReadHeader(description, std::move(pointer));
+        const TPlace& place = header.Place;
+        TComponent* child = Create(header.Class, place.Member("class"));
         child->BeginLoading();
         if (FRoot->IsDesigning())
             child->SetDesigning(true);
         FCreated.push_back(child);
-        Guard(place, [&] { child->SetName(place.Component); });
-        FillField(child, place);
+        Guard(place.Member("name"), [&] { child->SetName(header.Name); });
+        FillField(child, place.Member("name"));
         child->SetParentComponent(parent);
         ReadProperties(*child, description, place);
         ReadChildren(description, child, place);
@@ -183,29 +161,45 @@ private:
         if (child->Name().empty())
             return;
         const TFieldInfo* field = FRoot->ClassType().FindField(child->Name());
-        if (field && !field->Assign(*FRoot, child))
+        if (!field)
+            return;
+        if (!field->Assign(*FRoot, child))
             Fail(place, "the field " + child->Name() + " of " + FRoot->ClassName() +
                             " cannot hold a " + child->ClassName());
+        FFilled.insert(field);
+    }
+
+    // The form's code relies on its fields; one left null is a fault of the description unless
+    // the class declares that it may stay empty.
+    void RequireFields(const TPlace& place) const {
+        const TClassInfo& rootClass = FRoot->ClassType();
+        for (const auto* info = &rootClass; info; info = info->Parent)
+            for (const auto& field : info->Fields)
+                if (!field.Optional && !FFilled.contains(&field) &&
+                    rootClass.FindField(field.Name) == &field)
+                    Fail(place, "the field " + field.Name + " of " + info->Name +
+                                    " needs a component named " + field.Name);
     }
 
     void ReadProperties(TObject& object, const TJson& description, const TPlace& place) {
         auto properties = description.find("properties");
         if (properties == description.end())
             return;
+        TPlace inner = place.Member("properties");
         if (!properties->is_object())
-            Fail(place.With("properties"), "expected an object of properties");
-        ApplyProperties(object, *properties, place);
+            Fail(inner, "expected an object of properties");
+        ApplyProperties(object, *properties, inner);
     }
 
     void ApplyProperties(TObject& object, const TJson& properties, const TPlace& place) {
         const TClassInfo& info = object.ClassType();
         for (const auto& item : properties.items())
             if (!info.FindProperty(item.key()))
-                Fail(place.With(item.key()), info.Name + " has no property " + item.key());
+                Fail(place.Property(item.key()), info.Name + " has no property " + item.key());
         for (const TPropInfo* prop : info.AllProperties()) {
             auto value = properties.find(prop->Name);
             if (value != properties.end())
-                ApplyProperty(object, *prop, *value, place.With(prop->Name));
+                ApplyProperty(object, *prop, *value, place.Property(prop->Name));
         }
     }
 
@@ -273,15 +267,16 @@ private:
         }
     }
 
-    std::string Member(const TJson& object, const char* key, const TPlace& place) const {
+    std::string StringMember(const TJson& object, const char* key, const TPlace& place) const {
         auto member = object.find(key);
         if (member == object.end() || !member->is_string())
-            Fail(place, std::string("expected a string member \"") + key + "\"");
+            Fail(place.Member(key), std::string("expected a string member \"") + key + "\"");
         return member->get<std::string>();
     }
 
-    std::string OptionalMember(const TJson& object, const char* key, const TPlace& place) const {
-        return object.contains(key) ? Member(object, key, place) : std::string();
+    std::string OptionalStringMember(const TJson& object, const char* key,
+                                     const TPlace& place) const {
+        return object.contains(key) ? StringMember(object, key, place) : std::string();
     }
 
     // Runs action, reporting any framework failure in it at place.
@@ -296,7 +291,7 @@ private:
     }
 
     [[noreturn]] void Fail(const TPlace& place, const std::string& what) const {
-        throw EReadError(Where(FLines.LineOf(place)) + place.Text() + ": " + what);
+        throw EReadError(Where(FJson.LineOf(place.Pointer)) + place.Text() + ": " + what);
     }
 
     std::string Where(int line) const {
@@ -304,11 +299,11 @@ private:
     }
 
     TComponent* FRoot;
-    std::string_view FText;
-    TSourceLines FLines;
+    TLocatedJson FJson;
     std::string FSource;
     std::vector<TComponent*> FCreated;
     std::vector<TPendingReference> FReferences;
+    std::set<const TFieldInfo*> FFilled;
 };
 
 } // namespace

@@ -10,8 +10,11 @@
 // methods by name; component references are resolved once everything is read. Finally Loaded
 // runs once on every component in creation order, the root first.
 //
-// Failures raise EReadError naming the file, the line, the component and the property. What was
-// created before the failure stays owned by the root, which frees it.
+// Nothing is passed over in silence: a key that is not one of the four above or a property of the
+// class, a key given twice, and a published field of the root's class that no component fills
+// (unless the class declares it optional) are failures. Failures raise EReadError naming the
+// file, the line of the value concerned, the component (by name, or by class when it has none)
+// and the key. What was created before the failure stays owned by the root, which frees it.
 
 #include "framework/core/Component.h"
 

@@ -178,12 +178,12 @@ TEST_F(FormReaderTest, UnknownPropertyIsReportedWithItsLine) {
     EXPECT_THAT(error, HasSubstr("A.Font.Weight"));
 }
 
-TEST_F(FormReaderTest, UnknownClassIsReportedWithTheComponentsLine) {
+TEST_F(FormReaderTest, UnknownClassIsReportedWithTheLineOfTheClass) {
     std::string error = ReadError(R"({"class": "TStreamForm", "name": "Form1",
   "components": [
     {"class": "TNoSuchWidget",
      "name": "Gadget"}]})");
-    EXPECT_THAT(error, HasSubstr("test.json, line 4"));
+    EXPECT_THAT(error, HasSubstr("test.json, line 3"));
     EXPECT_THAT(error, HasSubstr("Gadget"));
     EXPECT_THAT(error, HasSubstr("TNoSuchWidget"));
 }

@@ -135,9 +135,10 @@ const TClassInfo& TStreamForm::StaticClass() {
             c.Method("ButtonClick", &TStreamForm::ButtonClick);
             c.Method("OtherClick", &TStreamForm::OtherClick);
             c.Method("WidgetMove", &TStreamForm::WidgetMove);
-            c.Field("Button1", &TStreamForm::Button1);
-            c.Field("Panel1", &TStreamForm::Panel1);
-            c.Field("Ticker1", &TStreamForm::Ticker1);
+            // Tests describe this form in many shapes, most of them without these components.
+            c.Field("Button1", &TStreamForm::Button1).Optional = true;
+            c.Field("Panel1", &TStreamForm::Panel1).Optional = true;
+            c.Field("Ticker1", &TStreamForm::Ticker1).Optional = true;
         });
     return info;
 }
@@ -160,8 +161,18 @@ void TStreamForm::GetChildren(const std::function<void(TComponent*)>& visit,
     TStreamWidget::GetChildren(visit, root);
 }
 
+const TClassInfo& TStreamDialog::StaticClass() {
+    static const TClassInfo info = DescribeClass<TStreamDialog>(
+        "TStreamDialog", &TStreamWidget::StaticClass(), [](TClassBuilder<TStreamDialog>& c) {
+            c.Field("OKButton", &TStreamDialog::OKButton);
+            c.Field("HelpButton", &TStreamDialog::HelpButton).Optional = true;
+        });
+    return info;
+}
+
 void RegisterStreamTestClasses() {
     RegisterClass(TStreamWidget::StaticClass());
     RegisterClass(TStreamTicker::StaticClass());
     RegisterClass(TStreamForm::StaticClass());
+    RegisterClass(TStreamDialog::StaticClass());
 }

@@ -101,5 +101,15 @@ public:
     TStreamTicker* Ticker1 = nullptr;
 };
 
+// A form whose code needs one of its buttons and can do without the other.
+class TStreamDialog : public TStreamWidget {
+    FRAMEWORK_CLASS(TStreamDialog)
+public:
+    using TStreamWidget::TStreamWidget;
+
+    TStreamWidget* OKButton = nullptr;
+    TStreamWidget* HelpButton = nullptr;
+};
+
 // Registers the classes above once.
 void RegisterStreamTestClasses();
