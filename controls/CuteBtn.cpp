@@ -330,14 +330,16 @@ void TCuteButton::MouseEnter(TShiftState shift, int x, int y) {
         if (form->ActiveControl() && form->ActiveControl()->Dragging())
             return;
     TDestroyWatch watch(this);
-    OnMouseEnter(this, shift, x, y);
+    const TMouseMoveEvent onMouseEnter = OnMouseEnter; // outlives a handler that destroys us
+    onMouseEnter(this, shift, x, y);
     if (watch.Alive())
         SetLook(shift.Contains(ssLeft) ? bvLowered : bvRaised);
 }
 
 void TCuteButton::MouseLeave(TShiftState shift, int x, int y) {
     TDestroyWatch watch(this);
-    OnMouseLeave(this, shift, x, y);
+    const TMouseMoveEvent onMouseLeave = OnMouseLeave;
+    onMouseLeave(this, shift, x, y);
     if (watch.Alive() && !(Focused() && FTabFocusUp))
         SetLook(bvNone);
 }

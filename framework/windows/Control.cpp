@@ -401,9 +401,10 @@ void TControl::SetMouseCapture(bool value) {
 
 // --- mouse
 
+// Called through a copy: a handler that destroys the control destroys OnClick with it.
 void TControl::Click() {
-    if (OnClick)
-        OnClick(this);
+    if (const TNotifyEvent onClick = OnClick)
+        onClick(this);
     else if (FAction)
         FAction->Execute();
 }
