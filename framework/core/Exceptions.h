@@ -44,6 +44,12 @@ public:
     using Exception::Exception;
 };
 
+// An object handed where a different class is required (an event's sender of the wrong class).
+class EInvalidCast : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class EFOpenError : public Exception {
 public:
     using Exception::Exception;
@@ -57,6 +63,7 @@ public:
 // The framework's own message texts.
 namespace msg {
 inline constexpr const char* InvalidBitmap = "ビットマップイメージが不正です";
+inline constexpr const char* InvalidCast = "無効な型キャストです";
 inline constexpr const char* NoDesignEnvironment =
     "コンポーネントを登録できません: 設計環境がありません";
 } // namespace msg

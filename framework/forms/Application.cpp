@@ -135,16 +135,18 @@ void TApplication::DoMouseIdle() {
     TControl* previous = wm.MouseControl();
     if (control == previous)
         return;
-    // While the mouse is captured only the capturing control hears of entering and leaving.
+    // While the mouse is captured only the capturing control hears of entering and leaving. A
+    // control entered before another took the capture (an open menu) is left as it is until the
+    // capture ends; then it hears that the pointer has gone.
     TControl* capture = GetCaptureControl();
-    auto told = [capture](TControl* c) {
-        return c && (!capture || c == capture);
-    };
-    wm.SetMouseControl(control);
-    if (told(previous))
+    if (capture && previous && previous != capture)
+        return;
+    TControl* entered = !capture || control == capture ? control : nullptr;
+    wm.SetMouseControl(entered);
+    if (previous)
         previous->Perform(CM_MOUSELEAVE);
-    if (told(control) && wm.MouseControl() == control)
-        control->Perform(CM_MOUSEENTER);
+    if (entered && wm.MouseControl() == entered)
+        entered->Perform(CM_MOUSEENTER);
 }
 
 // --- errors

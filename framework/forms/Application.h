@@ -75,7 +75,8 @@ public:
 private:
     friend class TCustomForm;
     // The hover check: CM_MOUSELEAVE to the control the mouse left, CM_MOUSEENTER to the one it
-    // is over now (while the mouse is captured, only to the capturing control).
+    // is over now (while the mouse is captured, only to the capturing control; the control
+    // entered before another took the capture hears of leaving once the capture ends).
     void DoMouseIdle();
     void Wait();
 

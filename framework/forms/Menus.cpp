@@ -377,16 +377,16 @@ private:
         case Kind::MouseDown:
         case Kind::MouseDoubleClick:
         case Kind::MouseUp:
+            SyncKeyState(e);
             Mouse(e);
             break;
         case Kind::MouseWheel:
+        case Kind::KeyUp:
+            SyncKeyState(e);
             break;
         case Kind::KeyDown:
-            WindowManager().SetKeyDown(e.Key, true);
+            SyncKeyState(e);
             Key(e);
-            break;
-        case Kind::KeyUp:
-            WindowManager().SetKeyDown(e.Key, false);
             break;
         case Kind::Close:
             Finish(nullptr);

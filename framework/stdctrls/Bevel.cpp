@@ -8,9 +8,10 @@
 
 namespace {
 
-void FillStrip(TCanvas& canvas, const TRect& strip, TColor color) {
-    canvas.Brush()->SetColor(color);
-    canvas.FillRect(strip);
+// Straight into the device context: going through the brush would leave it marked changed, and
+// selecting it again turns a caller's transparent background mode back to opaque.
+void FillStrip(HDC dc, const TRect& strip, TColor color) {
+    dc->FillSolid(strip, ColorToRGB(color));
 }
 
 std::int32_t Saturate(std::int64_t v) {
@@ -29,21 +30,20 @@ void Shrink(TRect& rect, int by) {
 void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width) {
     if (width <= 0)
         return;
-    const TColor savedColor = canvas.Brush()->Color();
-    const TBrushStyle savedStyle = canvas.Brush()->Style();
+    const HDC dc = canvas.Handle();
     const int visible = rect.IsEmpty() ? 0 : (std::min(rect.Width(), rect.Height()) + 1) / 2;
     const int rings = std::min(width, visible);
     for (int ring = 0; ring < rings; ++ring) {
         const auto [x0, y0, x1, y1] = rect;
-        FillStrip(canvas, {x0, y0, x1 - 1, y0 + 1}, topColor);
-        FillStrip(canvas, {x0, y0, x0 + 1, y1 - 1}, topColor);
-        FillStrip(canvas, {x1 - 1, y0, x1, y1}, bottomColor);
-        FillStrip(canvas, {x0, y1 - 1, x1, y1}, bottomColor);
+        FillStrip(dc, {x0, y0, x1 - 1, y0 + 1}, topColor);
+        FillStrip(dc, {x0, y0, x0 + 1, y1 - 1}, topColor);
+        FillStrip(dc, {x1 - 1, y0, x1, y1}, bottomColor);
+        FillStrip(dc, {x0, y1 - 1, x1, y1}, bottomColor);
         InflateRect(rect, -1, -1);
     }
     Shrink(rect, width - rings);
-    canvas.Brush()->SetColor(savedColor);
-    canvas.Brush()->SetStyle(savedStyle);
+    if (rings > 0)
+        canvas.Changed();
 }
 
 void DrawEdge3D(TCanvas& canvas, TRect& rect, TEdge edge) {

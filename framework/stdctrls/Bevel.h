@@ -8,7 +8,7 @@ class TCanvas;
 // Draws width rings from the outside of rect in. In each ring the top row and the left column
 // take topColor, the right column and the bottom row bottomColor, so the top-right and
 // bottom-left corners are in bottomColor. rect shrinks by width on every side. The canvas's
-// brush is left as it was.
+// tools and background mode are left as they were.
 void Frame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);
 
 // The classic two-pixel edges of buttons and fields, and the one-pixel frame of a pressed

@@ -5,6 +5,8 @@
 #include "framework/stdctrls/Bevel.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 const TClassInfo& TCustomPanel::StaticClass() {
     static const TClassInfo info = DescribeClass<TCustomPanel>(
@@ -93,14 +95,20 @@ void TCustomPanel::CreateParams(TCreateParams& params) {
         params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
+// Widths go up to the integer limit: the inset is summed wide and the edges are held to it.
 void TCustomPanel::AdjustClientRect(TRect& rect) {
     TCustomControl::AdjustClientRect(rect);
-    int inset = FBorderWidth;
+    std::int64_t inset = FBorderWidth;
     if (FBevelOuter != bvNone)
         inset += FBevelWidth;
     if (FBevelInner != bvNone)
         inset += FBevelWidth;
-    InflateRect(rect, -inset, -inset);
+    const auto edge = [](std::int64_t v) {
+        return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+            v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    };
+    rect = {edge(rect.Left + inset), edge(rect.Top + inset), edge(rect.Right - inset),
+            edge(rect.Bottom - inset)};
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "framework/streaming/StandardClasses.h"
 
+#include "framework/core/Action.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/forms/Form.h"
 #include "framework/forms/Menus.h"
@@ -28,6 +29,7 @@ void RegisterStandardClasses() {
              &TEdit::StaticClass(),
              &TTrackBar::StaticClass(),
              &TTimer::StaticClass(),
+             &TAction::StaticClass(),
              &TPopupMenu::StaticClass(),
              &TMenuItem::StaticClass(),
              &TOpenDialog::StaticClass(),

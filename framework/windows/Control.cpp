@@ -1,6 +1,8 @@
 #include "framework/windows/Control.h"
 
+#include "framework/core/Action.h"
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/DestroyWatch.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/windows/Win32Api.h"
@@ -48,6 +50,7 @@ const TClassInfo& TControl::StaticClass() {
             c.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
             c.Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true);
             c.Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+            c.Component("Action", &TControl::Action, &TControl::SetAction);
             c.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false);
             c.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
             c.Event("OnClick", &TControl::OnClick);
@@ -276,10 +279,34 @@ void TControl::SetPopupMenu(TPopupMenuBase* menu) {
         FPopupMenu->FreeNotification(this);
 }
 
+void TControl::SetAction(TAction* action) {
+    if (action == FAction)
+        return;
+    if (FAction)
+        FAction->RemoveClient(this);
+    FAction = action;
+    if (!FAction)
+        return;
+    FAction->AddClient(this, TNotifyEvent(this, &TControl::ActionChanged));
+    ActionChanged(FAction);
+}
+
+void TControl::ActionChanged(TObject*) {
+    const bool keepOwn = IsLoading();
+    if (!keepOwn || FText.empty())
+        SetCaption(FAction->Caption());
+    if (!keepOwn || FEnabled)
+        SetEnabled(FAction->Enabled());
+}
+
 void TControl::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && component == FPopupMenu)
+    if (operation != opRemove)
+        return;
+    if (component == FPopupMenu)
         FPopupMenu = nullptr;
+    if (component == FAction)
+        FAction = nullptr;
 }
 
 // --- painting
@@ -374,8 +401,12 @@ void TControl::SetMouseCapture(bool value) {
 
 // --- mouse
 
+// Called through a copy: a handler that destroys the control destroys OnClick with it.
 void TControl::Click() {
-    OnClick(this);
+    if (const TNotifyEvent onClick = OnClick)
+        onClick(this);
+    else if (FAction)
+        FAction->Execute();
 }
 void TControl::DblClick() {
     OnDblClick(this);
@@ -430,8 +461,12 @@ void TControl::WMLButtonUp(TWMMouse& message) {
         SetMouseCapture(false);
     if (FControlState & csClicked) {
         FControlState &= ~csClicked;
-        if (PtInRect(ClientRect(), message.Pos()))
+        if (PtInRect(ClientRect(), message.Pos())) {
+            TDestroyWatch watch(this);
             Click();
+            if (!watch.Alive())
+                return;
+        }
     }
     DoMouseUp(message, mbLeft);
 }

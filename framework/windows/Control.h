@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class TAction;
 class TFont;
 class TWinControl;
 class TPopupMenuBase;
@@ -156,6 +157,11 @@ public:
     void SetParentShowHint(bool value);
     TPopupMenuBase* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenuBase* menu);
+    // The action a click executes when OnClick is unassigned. Linking takes the action's Caption
+    // and Enabled (while loading, only where the control still has its defaults), and the
+    // control follows their changes; the link goes when the action is destroyed.
+    TAction* Action() const { return FAction; }
+    void SetAction(TAction* action);
 
     unsigned ControlStyle() const { return FControlStyle; }
     void SetControlStyle(unsigned style) { FControlStyle = style; }
@@ -193,6 +199,7 @@ public:
 
     bool MouseCapture() const;
     void SetMouseCapture(bool value);
+    // The framework has no drag and drop: no control is ever being dragged.
     bool Dragging() const { return false; }
 
     // --- stored forms
@@ -208,7 +215,8 @@ public:
     TMouseWheelEvent OnMouseWheel;
     TNotifyEvent OnResize;
 
-    // The framework calls these; controls override them.
+    // The framework calls these; controls override them. Click runs OnClick, or executes the
+    // linked Action when OnClick is unassigned.
     virtual void Click();
     virtual void DblClick();
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -267,6 +275,7 @@ protected:
 private:
     friend class TWinControl;
     void FontChanged(TObject* sender);
+    void ActionChanged(TObject* sender);
     void DoMouseDown(TWMMouse& message, TMouseButton button, TShiftState shift);
     void DoMouseUp(TWMMouse& message, TMouseButton button);
     // Invalidates the control's rectangle on its parent (erasing unless opaque).
@@ -279,6 +288,7 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TPopupMenuBase* FPopupMenu = nullptr;
+    TAction* FAction = nullptr;
 };
 
 // The shift state of a mouse message's MK_* flags, plus Alt from the key state.

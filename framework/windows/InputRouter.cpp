@@ -11,27 +11,6 @@ namespace {
 using platform::HostEvent;
 using Kind = platform::HostEvent::Kind;
 
-// --- the key-state table
-
-void SyncKeyState(const HostEvent& e) {
-    auto& wm = WindowManager();
-    const bool keyEvent = e.Type == Kind::KeyDown || e.Type == Kind::KeyUp;
-    if (keyEvent)
-        wm.SetKeyDown(e.Key, e.Type == Kind::KeyDown);
-    const struct {
-        int Vk;
-        unsigned Mod;
-    } mods[] = {{VK_SHIFT, platform::ModShift},   {VK_CONTROL, platform::ModCtrl},
-                {VK_MENU, platform::ModAlt},      {VK_LBUTTON, platform::ModLeft},
-                {VK_RBUTTON, platform::ModRight}, {VK_MBUTTON, platform::ModMiddle}};
-    const bool carriesMods = keyEvent || (e.Type >= Kind::MouseDown && e.Type <= Kind::MouseWheel);
-    if (!carriesMods)
-        return;
-    for (const auto& m : mods)
-        if (!(keyEvent && m.Vk == e.Key))
-            wm.SetKeyDown(m.Vk, (e.Mods & m.Mod) != 0);
-}
-
 // --- mouse
 
 UINT KeysOf(unsigned mods) {
@@ -200,6 +179,25 @@ void RouteKey(HWND top, const HostEvent& e) {
 }
 
 } // namespace
+
+void SyncKeyState(const HostEvent& e) {
+    auto& wm = WindowManager();
+    const bool keyEvent = e.Type == Kind::KeyDown || e.Type == Kind::KeyUp;
+    if (keyEvent)
+        wm.SetKeyDown(e.Key, e.Type == Kind::KeyDown);
+    const struct {
+        int Vk;
+        unsigned Mod;
+    } mods[] = {{VK_SHIFT, platform::ModShift},   {VK_CONTROL, platform::ModCtrl},
+                {VK_MENU, platform::ModAlt},      {VK_LBUTTON, platform::ModLeft},
+                {VK_RBUTTON, platform::ModRight}, {VK_MBUTTON, platform::ModMiddle}};
+    const bool carriesMods = keyEvent || (e.Type >= Kind::MouseDown && e.Type <= Kind::MouseWheel);
+    if (!carriesMods)
+        return;
+    for (const auto& m : mods)
+        if (!(keyEvent && m.Vk == e.Key))
+            wm.SetKeyDown(m.Vk, (e.Mods & m.Mod) != 0);
+}
 
 void RouteHostEvent(const HostEvent& e) {
     SyncKeyState(e);

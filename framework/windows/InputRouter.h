@@ -9,5 +9,10 @@
 // behind a modal form) are dropped.
 void RouteHostEvent(const platform::HostEvent& event);
 
+// Brings the key-state table in line with a key or mouse event: the key itself and the
+// modifier keys and mouse buttons it reports held. RouteHostEvent does it; a loop that takes
+// input for itself (a menu's) must do it too.
+void SyncKeyState(const platform::HostEvent& event);
+
 // Shows the cursor for the control now under the pointer (after a cursor changed).
 void RefreshCursor();

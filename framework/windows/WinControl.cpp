@@ -1,6 +1,7 @@
 #include "framework/windows/WinControl.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/DestroyWatch.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsObjects.h"
@@ -735,29 +736,32 @@ bool TWinControl::DoKeyPress(TWMKey& message) {
     return key == 0;
 }
 
-void TWinControl::WMKeyDown(TWMKey& message) {
-    if (!DoKeyDown(message))
+// The key handlers may destroy the control (a click on Enter); the native handling is then gone
+// with it.
+void TWinControl::KeyMessage(TWMKey& message, bool (TWinControl::*process)(TWMKey&)) {
+    TDestroyWatch watch(this);
+    if (!(this->*process)(message) && watch.Alive())
         DefaultHandler(message.Message);
+}
+
+void TWinControl::WMKeyDown(TWMKey& message) {
+    KeyMessage(message, &TWinControl::DoKeyDown);
 }
 
 void TWinControl::WMKeyUp(TWMKey& message) {
-    if (!DoKeyUp(message))
-        DefaultHandler(message.Message);
+    KeyMessage(message, &TWinControl::DoKeyUp);
 }
 
 void TWinControl::WMChar(TWMKey& message) {
-    if (!DoKeyPress(message))
-        DefaultHandler(message.Message);
+    KeyMessage(message, &TWinControl::DoKeyPress);
 }
 
 void TWinControl::WMSysKeyDown(TWMKey& message) {
-    if (!DoKeyDown(message))
-        DefaultHandler(message.Message);
+    KeyMessage(message, &TWinControl::DoKeyDown);
 }
 
 void TWinControl::WMSysKeyUp(TWMKey& message) {
-    if (!DoKeyUp(message))
-        DefaultHandler(message.Message);
+    KeyMessage(message, &TWinControl::DoKeyUp);
 }
 
 void TWinControl::CNKeyDown(TWMKey& message) {

@@ -138,6 +138,8 @@ protected:
     bool DoKeyDown(TWMKey& message);
     bool DoKeyUp(TWMKey& message);
     bool DoKeyPress(TWMKey& message);
+    // One of the above, then DefaultHandler unless it used the key up.
+    void KeyMessage(TWMKey& message, bool (TWinControl::*process)(TWMKey&));
 
     void WMPaint(TWMPaint& message);
     void WMEraseBkgnd(TWMEraseBkgnd& message);

@@ -44,7 +44,8 @@ public:
     // The graphic control that holds the capture through its parent's window.
     TControl* CaptureControl() const { return FCaptureControl; }
     void SetCaptureControl(TControl* control) { FCaptureControl = control; }
-    // The control found under the mouse by the last idle-time hover check.
+    // The control the idle-time hover check last told of the mouse entering, until it tells it
+    // of leaving.
     TControl* MouseControl() const { return FMouseControl; }
     void SetMouseControl(TControl* control) { FMouseControl = control; }
     // Forgets every reference to a control that is being destroyed.

@@ -1,6 +1,7 @@
 #include "tests/support/FrameworkTest.h"
 #include "tests/windows/Probes.h"
 
+#include "framework/forms/Menus.h"
 #include "framework/windows/Win32Api.h"
 
 #include <string>
@@ -84,6 +85,26 @@ TEST_F(HoverTest, WhileTheMouseIsCapturedOnlyTheCapturingControlHears) {
     MouseUp(a, 5, 5);
     MouseMove(b, 5, 5);
     EXPECT_EQ(log, (Lines{"a enter", "a leave", "a enter", "a leave", "b enter"}));
+}
+
+TEST_F(HoverTest, AControlEnteredBeforeAMenuOpensHearsOfLeavingOnceTheMenuHasClosed) {
+    auto* menu = new TPopupMenu(form);
+    auto* item = new TMenuItem(form);
+    item->SetCaption("Item");
+    menu->Items()->Add(item);
+    MouseMove(a, 5, 5);
+    const auto popup = [this]() -> platform::HeadlessWindow* {
+        for (platform::HeadlessWindow* w : Host().Windows())
+            if (w->Kind() == platform::WindowKind::Popup && w->Visible())
+                return w;
+        return nullptr;
+    };
+    Host().WhenIdle([&] { Host().MouseMove(popup(), 20, 8); });
+    Host().WhenIdle([&] { Host().Click(popup(), 20, 8); });
+    const TPoint below = a->ClientToScreen({0, a->Height()});
+    menu->Popup(below.x, below.y);
+    RunUntilIdle();
+    EXPECT_EQ(log, (Lines{"a enter", "a leave"}));
 }
 
 TEST_F(HoverTest, AControlInDesignModeCountsAsNone) {

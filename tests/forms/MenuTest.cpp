@@ -1,5 +1,6 @@
 #include "framework/forms/Menus.h"
 #include "framework/stdctrls/Button.h"
+#include "framework/windows/Win32Api.h"
 #include "tests/support/FrameworkTest.h"
 
 #include <string>
@@ -196,6 +197,25 @@ TEST_F(MenuTest, RightClickShowsNoMenuWithoutAutoPopup) {
     Click(button, 10, 10, mbRight);
     EXPECT_EQ(Menu->PopupComponent(), nullptr);
     EXPECT_EQ(VisiblePopups(), 0);
+}
+
+TEST_F(MenuTest, KeyStateFollowsTheInputTheMenuTakes) {
+    // The left button goes down outside the menu and comes up on an item; Shift is pressed
+    // and released while the menu is open.
+    Host().MouseDown(&HostWindowOf(Form), 5, 5);
+    RunUntilIdle();
+    ASSERT_LT(GetKeyState(VK_LBUTTON), 0);
+    bool shiftSeenDown = false;
+    Host().WhenIdle([this] { Host().KeyDown(&HostWindowOf(Form), VK_SHIFT, platform::kModShift); });
+    Host().WhenIdle([&] {
+        shiftSeenDown = GetKeyState(VK_SHIFT) < 0;
+        Host().KeyUp(&HostWindowOf(Form), VK_SHIFT);
+    });
+    Host().WhenIdle([this] { Host().MouseUp(TopPopup(), 20, 8); });
+    Menu->Popup(300, 200);
+    EXPECT_TRUE(shiftSeenDown);
+    EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+    EXPECT_GE(GetKeyState(VK_LBUTTON), 0);
 }
 
 TEST_F(MenuTest, ItemsLeaveTheirParentWhenDestroyed) {
