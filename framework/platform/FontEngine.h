@@ -1,7 +1,7 @@
 #pragma once
 // Measuring and rasterising text: the one service the graphics layer takes from the platform.
 
-#include "framework/graphics/Types.h"
+#include "framework/core/Types.h"
 #include "framework/platform/PixelBuffer.h"
 
 #include <memory>

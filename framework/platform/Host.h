@@ -2,7 +2,7 @@
 // The host interface: everything the framework needs from the desktop (or from memory, in tests).
 // Only the framework calls it; applications and controls never see it.
 
-#include "framework/graphics/Types.h"
+#include "framework/core/Types.h"
 #include "framework/platform/FontEngine.h"
 #include "framework/platform/PixelBuffer.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// Colours, points and rectangles shared by every layer of the framework.
+// Colours, points and rectangles shared by every layer of the framework, the host interface
+// included.
 
 #include <cstdint>
 
@@ -81,9 +82,6 @@ constexpr TColor cl3DDkShadow = SystemColor(COLOR_3DDKSHADOW);
 constexpr TColor cl3DLight = SystemColor(COLOR_3DLIGHT);
 constexpr TColor clInfoText = SystemColor(COLOR_INFOTEXT);
 constexpr TColor clInfoBk = SystemColor(COLOR_INFOBK);
-
-// Resolves a system colour through the host's palette; plain colours pass through.
-TColor ColorToRGB(TColor color);
 
 constexpr std::uint8_t GetRValue(TColor c) {
     return static_cast<std::uint8_t>(c & 0xFF);
