@@ -6,7 +6,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/platform/Host.h"
-#include "framework/stdctrls/Bevel.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/windows/CustomControl.h"
 #include "framework/windows/InputRouter.h"
 #include "framework/windows/Win32Api.h"

@@ -4,7 +4,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/stdctrls/Bevel.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/streaming/Resources.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
