@@ -3,6 +3,7 @@
 // keyboard's dialog handling (Tab, Enter, Escape, accelerators), the focused control, closing,
 // and the modal show.
 
+#include "framework/windows/ModalResult.h"
 #include "framework/windows/WinControl.h"
 
 #include <memory>
@@ -32,20 +33,6 @@ inline constexpr unsigned biMaximize = 1u << 2;
 inline constexpr unsigned biHelp = 1u << 3;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
-
-using TModalResult = int;
-inline constexpr TModalResult mrNone = 0;
-inline constexpr TModalResult mrOk = 1;
-inline constexpr TModalResult mrCancel = 2;
-inline constexpr TModalResult mrAbort = 3;
-inline constexpr TModalResult mrRetry = 4;
-inline constexpr TModalResult mrIgnore = 5;
-inline constexpr TModalResult mrYes = 6;
-inline constexpr TModalResult mrNo = 7;
-inline constexpr TModalResult mrAll = 8;
-inline constexpr TModalResult mrNoToAll = 9;
-inline constexpr TModalResult mrYesToAll = 10;
-inline constexpr TModalResult mrClose = 11;
 
 using TCloseEvent = TClosure<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TClosure<TObject*, bool&>;

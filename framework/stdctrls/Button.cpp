@@ -1,6 +1,7 @@
 #include "framework/stdctrls/Button.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
 #include "framework/windows/Win32Api.h"
