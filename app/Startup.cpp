@@ -5,7 +5,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/streaming/Resources.h"
+#include "framework/core/Resources.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
-#include "framework/streaming/Resources.h"
+#include "framework/core/Resources.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 

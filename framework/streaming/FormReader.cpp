@@ -2,7 +2,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/streaming/PropertyJson.h"
-#include "framework/streaming/Resources.h"
+#include "framework/core/Resources.h"
 #include "framework/streaming/StandardClasses.h"
 
 #include <algorithm>
