@@ -5,6 +5,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/stdctrls/StandardClasses.h"
 #include "framework/core/Resources.h"
 
 namespace {
@@ -22,6 +23,7 @@ void LoadIcon() {
 
 void StartSaruvi() {
     Application->Initialize();
+    RegisterStandardClasses();
     LoadIcon();
     Application->SetTitle("Saruviです。");
     Application->CreateForm(Form1);

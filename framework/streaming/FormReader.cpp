@@ -3,7 +3,6 @@
 #include "framework/core/Exceptions.h"
 #include "framework/streaming/PropertyJson.h"
 #include "framework/core/Resources.h"
-#include "framework/streaming/StandardClasses.h"
 
 #include <algorithm>
 #include <vector>
@@ -90,11 +89,6 @@ struct TPendingReference {
     TPlace Place;
 };
 
-void EnsureStandardClasses() {
-    static const bool registered = (RegisterStandardClasses(), true);
-    (void)registered;
-}
-
 class TFormReader {
 public:
     TFormReader(TComponent* root, std::string_view text, const std::string& source)
@@ -168,7 +162,6 @@ private:
     }
 
     TComponent* Create(const std::string& className, const TPlace& place) {
-        EnsureStandardClasses();
         const TClassInfo* info = FindClass(className);
         if (!info)
             Fail(place, "class " + className + " not found");

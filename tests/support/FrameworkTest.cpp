@@ -1,5 +1,6 @@
 #include "tests/support/FrameworkTest.h"
 
+#include "framework/stdctrls/StandardClasses.h"
 #include "framework/windows/Window.h"
 #include "framework/windows/WindowManager.h"
 
@@ -40,6 +41,7 @@ unsigned HostMods(TShiftState shift) {
 FrameworkTest::FrameworkTest() : FHost(&platform::InstallHeadlessHost()) {
     FApplication = new TApplication(nullptr);
     FApplication->Initialize();
+    RegisterStandardClasses();
 }
 
 FrameworkTest::~FrameworkTest() {
