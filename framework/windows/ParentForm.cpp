@@ -1,6 +1,6 @@
 #include "framework/windows/ParentForm.h"
 
-#include "framework/windows/Control.h"
+#include "framework/windows/WinControl.h"
 
 IParentForm* ParentFormOf(const TControl* control) {
     if (!control)
