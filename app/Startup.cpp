@@ -3,10 +3,10 @@
 #include "app/about.h"
 #include "app/main.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/stdctrls/StandardClasses.h"
-#include "framework/core/Resources.h"
 
 namespace {
 

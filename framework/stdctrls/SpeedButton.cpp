@@ -2,10 +2,10 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
-#include "framework/core/Resources.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 

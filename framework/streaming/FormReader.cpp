@@ -1,8 +1,8 @@
 #include "framework/streaming/FormReader.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/streaming/PropertyJson.h"
 #include "framework/core/Resources.h"
+#include "framework/streaming/PropertyJson.h"
 
 #include <algorithm>
 #include <vector>

@@ -783,7 +783,8 @@ void TWinControl::CNKeyDown(TWMKey& message) {
     if (mask != 0 && !IsDesigning() && Perform(CM_WANTSPECIALKEY, message.CharCode) == 0 &&
         (Perform(WM_GETDLGCODE) & mask) == 0)
         if (IParentForm* form = ParentFormOf(this);
-            form && form->FormWindow().Perform(CM_DIALOGKEY, message.CharCode, message.KeyData) != 0)
+            form &&
+            form->FormWindow().Perform(CM_DIALOGKEY, message.CharCode, message.KeyData) != 0)
             return;
     message.Result = 0;
 }
@@ -792,7 +793,8 @@ void TWinControl::CNChar(TWMKey& message) {
     message.Result = 1;
     if (!IsDesigning() && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0)
         if (IParentForm* form = ParentFormOf(this);
-            form && form->FormWindow().Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData) != 0)
+            form &&
+            form->FormWindow().Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData) != 0)
             return;
     message.Result = 0;
 }
@@ -801,5 +803,6 @@ void TWinControl::CNSysChar(TWMKey& message) {
     if (IsDesigning() || message.CharCode == VK_SPACE)
         return;
     if (IParentForm* form = ParentFormOf(this))
-        message.Result = form->FormWindow().Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData);
+        message.Result =
+            form->FormWindow().Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData);
 }
