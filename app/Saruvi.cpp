@@ -2,8 +2,11 @@
 
 #include "app/Startup.h"
 #include "framework/forms/Application.h"
+#include "framework/platform/qt/DesktopHost.h"
 
 int main() {
+    // The program's windows are desktop windows; the same forms run on the headless host in tests.
+    const platform::HostScope desktop(platform::CreateDesktopHost());
     TApplication application;
     try {
         StartSaruvi();

@@ -3,9 +3,10 @@
 #include "app/about.h"
 #include "app/main.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/streaming/Resources.h"
+#include "framework/stdctrls/StandardClasses.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ void LoadIcon() {
 
 void StartSaruvi() {
     Application->Initialize();
+    RegisterStandardClasses();
     LoadIcon();
     Application->SetTitle("Saruviです。");
     Application->CreateForm(Form1);

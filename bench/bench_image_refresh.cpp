@@ -6,6 +6,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/platform/headless/HeadlessHost.h"
+#include "framework/platform/qt/QtFontEngine.h"
 #include "framework/stdctrls/Image.h"
 #include "framework/stdctrls/ScrollBox.h"
 
@@ -21,7 +22,7 @@ constexpr int ImageSide = 1280;
 class TScene {
 public:
     TScene() {
-        platform::InstallHeadlessHost();
+        platform::InstallHeadlessHost(platform::CreateQtFontEngine());
         FApplication = std::make_unique<TApplication>(nullptr);
         FApplication->Initialize();
         FForm = new TForm(FApplication.get());

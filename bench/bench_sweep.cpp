@@ -12,6 +12,7 @@
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/platform/headless/HeadlessHost.h"
+#include "framework/platform/qt/QtFontEngine.h"
 #include "framework/stdctrls/Image.h"
 #include "framework/stdctrls/SpeedButton.h"
 
@@ -65,7 +66,7 @@ void Measurement(benchmark::State& state) {
 }
 
 void HeadlessMeasurement(benchmark::State& state) {
-    platform::InstallHeadlessHost();
+    platform::InstallHeadlessHost(platform::CreateQtFontEngine());
     Measurement(state);
     platform::UninstallHost();
 }

@@ -1,5 +1,5 @@
 # Writes OUT, a C++ source that registers each of FILES as a resource named by its file name.
-set(code "#include \"framework/streaming/Resources.h\"\n\nnamespace {\n")
+set(code "#include \"framework/core/Resources.h\"\n\nnamespace {\n")
 set(regs "")
 set(i 0)
 foreach(f IN LISTS FILES)

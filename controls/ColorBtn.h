@@ -7,6 +7,7 @@
 // entering and leaving it.
 
 #include "framework/core/Strings.h"
+#include "framework/graphics/Canvas.h"
 #include "framework/stdctrls/Button.h"
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "framework/forms/Form.h"
 #include "framework/forms/Menus.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/stdctrls/Bevel.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/streaming/Registration.h"
 #include "framework/windows/Win32Api.h"
 

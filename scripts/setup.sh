@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Saruvi need.
+# Installs the Debian packages that building, running and testing Saruvi need; with the argument
+# "run", only those that building and running need.
 # Idempotent: when every package is present it only checks and returns.
 set -euo pipefail
 
@@ -8,11 +9,15 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   nlohmann-json3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
-  clang-14 libclang-rt-14-dev clang-format
-  python3
 )
+if [ "${1:-}" != run ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool imagemagick x11-utils
+    clang-14 libclang-rt-14-dev clang-format
+    python3
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,8 @@
 #include "controls/ColorBtn.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/platform/qt/DesktopHost.h"
+#include "framework/stdctrls/StandardClasses.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/streaming/FormReader.h"
 
@@ -34,6 +36,8 @@ void ShowEvents(TForm* form, TLabel* label) {
 } // namespace
 
 int main() {
+    const platform::HostScope desktop(platform::CreateDesktopHost());
+    RegisterStandardClasses();
     TApplication application;
     Application->Initialize();
     Application->SetTitle("Colour buttons");

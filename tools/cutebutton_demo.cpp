@@ -7,6 +7,8 @@
 #include "controls/CuteBtn.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/platform/qt/DesktopHost.h"
+#include "framework/stdctrls/StandardClasses.h"
 #include "framework/forms/Menus.h"
 #include "framework/streaming/FormReader.h"
 
@@ -27,6 +29,8 @@ TNotifyEvent Saying(std::string line) {
 } // namespace
 
 int main() {
+    const platform::HostScope desktop(platform::CreateDesktopHost());
+    RegisterStandardClasses();
     TApplication application;
     Application->Initialize();
     Application->SetTitle("CuteButton demo");

@@ -7,12 +7,16 @@
 #include "controls/xTrackBar.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/platform/qt/DesktopHost.h"
+#include "framework/stdctrls/StandardClasses.h"
 #include "framework/streaming/FormReader.h"
 
 #include <cstdio>
 #include <exception>
 
 int main() {
+    const platform::HostScope desktop(platform::CreateDesktopHost());
+    RegisterStandardClasses();
     TApplication application;
     try {
         Application->Initialize();

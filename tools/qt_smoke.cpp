@@ -4,12 +4,14 @@
 
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/platform/qt/DesktopHost.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Panel.h"
 
 #include <cstdio>
 
 int main() {
+    const platform::HostScope desktop(platform::CreateDesktopHost());
     TApplication application;
     Application->Initialize();
     Application->SetTitle("Qt smoke");

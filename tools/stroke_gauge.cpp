@@ -8,6 +8,8 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/platform/qt/DesktopHost.h"
+#include "framework/stdctrls/StandardClasses.h"
 #include "framework/streaming/FormReader.h"
 
 #include <cstdio>
@@ -41,6 +43,8 @@ const TClassInfo& TStrokeGaugeForm::StaticClass() {
 }
 
 int main() {
+    const platform::HostScope desktop(platform::CreateDesktopHost());
+    RegisterStandardClasses();
     TApplication application;
     try {
         Application->Initialize();

@@ -4,7 +4,7 @@
 // (component references a loaded form fills in), once, in declaration order. The form reader, the
 // writer and the palette all read these tables.
 
-#include "framework/graphics/Types.h"
+#include "framework/core/Types.h"
 
 #include <any>
 #include <cstdint>

@@ -3,11 +3,12 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Screen.h"
 #include "framework/graphics/Bitmap.h"
-#include "framework/platform/DesktopHost.h"
 #include "framework/platform/Host.h"
 #include "framework/windows/InputRouter.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WindowManager.h"
+
+#include <stdexcept>
 
 TApplication* Application = nullptr;
 
@@ -36,15 +37,12 @@ TApplication::~TApplication() {
     WindowManager().OnException = nullptr;
     if (Application == this)
         Application = nullptr;
-    if (FInstalledHost)
-        platform::UninstallHost();
 }
 
 void TApplication::Initialize() {
-    if (platform::HasHost())
-        return;
-    platform::InstallHost(platform::CreateDesktopHost());
-    FInstalledHost = true;
+    if (!platform::HasHost())
+        throw std::logic_error("TApplication::Initialize: no host installed; the program's entry "
+                               "installs one first");
 }
 
 void TApplication::SetIcon(const TBitmap* icon) {

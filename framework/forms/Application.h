@@ -24,8 +24,8 @@ public:
     explicit TApplication(TComponent* owner = nullptr);
     ~TApplication() override;
 
-    // Installs the desktop host unless a host is installed already; a host installed here is
-    // uninstalled again by the destructor, while the program still runs.
+    // Checks that the program's entry installed a host (the desktop's, or a test's headless one):
+    // the forms run on whichever it chose.
     void Initialize();
 
     // Shown by the taskbar and as the title of message boxes.
@@ -84,7 +84,6 @@ private:
     std::unique_ptr<TBitmap> FIcon;
     TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;
-    bool FInstalledHost = false;
 };
 
 // The one application object, or null when there is none.

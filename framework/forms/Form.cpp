@@ -516,11 +516,7 @@ void TCustomForm::CloseModal() {
 // --- helpers
 
 TCustomForm* GetParentForm(const TControl* control) {
-    if (!control)
-        return nullptr;
-    while (control->Parent())
-        control = control->Parent();
-    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+    return dynamic_cast<TCustomForm*>(ParentFormOf(control));
 }
 
 bool IsAccel(unsigned short charCode, const std::string& caption) {

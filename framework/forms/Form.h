@@ -3,6 +3,8 @@
 // keyboard's dialog handling (Tab, Enter, Escape, accelerators), the focused control, closing,
 // and the modal show.
 
+#include "framework/windows/ModalResult.h"
+#include "framework/windows/ParentForm.h"
 #include "framework/windows/WinControl.h"
 
 #include <memory>
@@ -33,24 +35,10 @@ inline constexpr unsigned biHelp = 1u << 3;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
-using TModalResult = int;
-inline constexpr TModalResult mrNone = 0;
-inline constexpr TModalResult mrOk = 1;
-inline constexpr TModalResult mrCancel = 2;
-inline constexpr TModalResult mrAbort = 3;
-inline constexpr TModalResult mrRetry = 4;
-inline constexpr TModalResult mrIgnore = 5;
-inline constexpr TModalResult mrYes = 6;
-inline constexpr TModalResult mrNo = 7;
-inline constexpr TModalResult mrAll = 8;
-inline constexpr TModalResult mrNoToAll = 9;
-inline constexpr TModalResult mrYesToAll = 10;
-inline constexpr TModalResult mrClose = 11;
-
 using TCloseEvent = TClosure<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TClosure<TObject*, bool&>;
 
-class TCustomForm : public TWinControl {
+class TCustomForm : public TWinControl, public IParentForm {
     FRAMEWORK_CLASS(TCustomForm)
     DECLARE_MESSAGE_MAP
 public:
@@ -69,7 +57,7 @@ public:
     void SetPosition(TPosition value) { FPosition = value; }
     bool Scaled() const { return FScaled; }
     void SetScaled(bool value) { FScaled = value; }
-    bool KeyPreview() const { return FKeyPreview; }
+    bool KeyPreview() const override { return FKeyPreview; }
     void SetKeyPreview(bool value) { FKeyPreview = value; }
 
     // The control that has (or gets, when the form is activated) the focus.
@@ -93,14 +81,16 @@ public:
     // Destroys the form once the messages in the queue have been handled.
     void Release();
 
+    TWinControl& FormWindow() override { return *this; }
+
     // Focus to control (which must be inside the form): the window focus when the form is
     // active, else only ActiveControl.
-    void FocusControl(TWinControl* control);
+    void FocusControl(TWinControl* control) override;
     // The window manager's focus moved to control: exit and enter events, CM_FOCUSCHANGED to
     // every control of the form.
-    void SetFocusedControl(TWinControl* control);
+    void SetFocusedControl(TWinControl* control) override;
     // Forgets control as the focused and active control (it is hidden, disabled or removed).
-    void DefocusControl(TWinControl* control, bool removing);
+    void DefocusControl(TWinControl* control, bool removing) override;
 
     void SetVisible(bool value) override;
     TRect ClientRect() const override;

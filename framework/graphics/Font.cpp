@@ -72,11 +72,7 @@ std::string SubstituteFontFace(const std::string& windowsName) {
 }
 
 platform::IFontEngine& CurrentFontEngine() {
-    if (platform::HasHost())
-        return platform::Host().Fonts();
-    // Never destroyed: text may still be measured while other statics go away at exit.
-    static platform::IFontEngine* const engine = platform::CreateQtFontEngine().release();
-    return *engine;
+    return platform::Host().Fonts();
 }
 
 const TClassInfo& TFont::StaticClass() {

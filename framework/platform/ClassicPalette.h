@@ -1,7 +1,7 @@
 #pragma once
 // The system colours of the classic Windows scheme, for hosts without a desktop palette.
 
-#include "framework/graphics/Types.h"
+#include "framework/core/Types.h"
 
 namespace platform {
 

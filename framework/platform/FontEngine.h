@@ -1,7 +1,8 @@
 #pragma once
 // Measuring and rasterising text: the one service the graphics layer takes from the platform.
+// Each host hands out its engine (IHost::Fonts); which engine that is stays the host's business.
 
-#include "framework/graphics/Types.h"
+#include "framework/core/Types.h"
 #include "framework/platform/PixelBuffer.h"
 
 #include <memory>
@@ -38,9 +39,5 @@ public:
     virtual void DrawText(PixelBuffer& target, const TRect& clip, int x, int y,
                           const FontSpec& font, std::string_view utf8, std::uint32_t rgb) = 0;
 };
-
-// Qt's font engine; works with or without a display (it brings up an off-screen Qt
-// application when none is running).
-std::unique_ptr<IFontEngine> CreateQtFontEngine();
 
 } // namespace platform

@@ -2,7 +2,7 @@
 // The host interface: everything the framework needs from the desktop (or from memory, in tests).
 // Only the framework calls it; applications and controls never see it.
 
-#include "framework/graphics/Types.h"
+#include "framework/core/Types.h"
 #include "framework/platform/FontEngine.h"
 #include "framework/platform/PixelBuffer.h"
 
@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -128,8 +129,6 @@ public:
     // 0x00BBGGRR of a Win32 system colour index (COLOR_*).
     virtual TColor SystemColor(int index) const = 0;
     virtual IFontEngine& Fonts() = 0;
-    // Writes pixels to a PNG file; false when it cannot.
-    virtual bool WritePng(const std::string& path, const PixelBuffer& pixels) = 0;
 };
 
 // The host the framework runs on. Installed once at start (the Qt host by the program's entry,
@@ -138,5 +137,15 @@ IHost& Host();
 bool HasHost();
 void InstallHost(std::unique_ptr<IHost> host);
 std::unique_ptr<IHost> UninstallHost();
+
+// Installs a host for the life of a scope (a program's main function) and uninstalls it at the
+// end, while the program still runs.
+class HostScope {
+public:
+    explicit HostScope(std::unique_ptr<IHost> host) { InstallHost(std::move(host)); }
+    ~HostScope() { UninstallHost(); }
+    HostScope(const HostScope&) = delete;
+    HostScope& operator=(const HostScope&) = delete;
+};
 
 } // namespace platform

@@ -1,9 +1,10 @@
 #include "framework/stdctrls/Button.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/EngravedText.h"
-#include "framework/stdctrls/Bevel.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 

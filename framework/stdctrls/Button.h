@@ -5,7 +5,7 @@
 // style is BS_OWNERDRAW. TButton adds the dialog roles: Default, Cancel, ModalResult and the
 // accelerator of its caption.
 
-#include "framework/forms/Form.h"
+#include "framework/windows/ModalResult.h"
 #include "framework/windows/WinControl.h"
 
 // Button notification codes (the high word of WM_COMMAND's WParam).

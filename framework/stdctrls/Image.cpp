@@ -2,8 +2,8 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/streaming/Resources.h"
 #include "framework/windows/WinControl.h"
 
 #include <cstdint>

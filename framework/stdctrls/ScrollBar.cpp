@@ -1,7 +1,7 @@
 #include "framework/stdctrls/ScrollBar.h"
 
 #include "framework/graphics/CheckerFill.h"
-#include "framework/stdctrls/Bevel.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 #include "framework/windows/Window.h"

@@ -2,12 +2,12 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/CheckerFill.h"
 #include "framework/graphics/EngravedText.h"
-#include "framework/stdctrls/Bevel.h"
-#include "framework/streaming/Resources.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 

@@ -2,7 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/stdctrls/Bevel.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 

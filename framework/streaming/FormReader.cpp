@@ -1,10 +1,9 @@
 #include "framework/streaming/FormReader.h"
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/Resources.h"
 #include "framework/streaming/LocatedJson.h"
 #include "framework/streaming/PropertyJson.h"
-#include "framework/streaming/Resources.h"
-#include "framework/streaming/StandardClasses.h"
 
 #include <set>
 #include <vector>
@@ -59,11 +58,6 @@ struct TPendingReference {
     std::string Target;
     TPlace Place;
 };
-
-void EnsureStandardClasses() {
-    static const bool registered = (RegisterStandardClasses(), true);
-    (void)registered;
-}
 
 class TFormReader {
 public:
@@ -146,7 +140,6 @@ private:
     }
 
     TComponent* Create(const std::string& className, const TPlace& place) {
-        EnsureStandardClasses();
         const TClassInfo* info = FindClass(className);
         if (!info)
             Fail(place, "class " + className + " not found");

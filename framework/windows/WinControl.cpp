@@ -2,9 +2,9 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/DestroyWatch.h"
-#include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsObjects.h"
+#include "framework/windows/ParentForm.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 #include "framework/windows/WindowManager.h"
@@ -618,14 +618,14 @@ bool TWinControl::CanFocus() const {
 }
 
 void TWinControl::SetFocus() {
-    if (TCustomForm* form = GetParentForm(this))
+    if (IParentForm* form = ParentFormOf(this))
         form->FocusControl(this);
     else if (CanFocus())
         ::SetFocus(Handle());
 }
 
 void TWinControl::RemoveFocus(bool removing) {
-    if (TCustomForm* form = GetParentForm(this))
+    if (IParentForm* form = ParentFormOf(this))
         form->DefocusControl(this, removing);
 }
 
@@ -664,7 +664,7 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 
 void TWinControl::WMSetFocus(TWMSetFocus& message) {
     DefaultHandler(message.Message);
-    if (TCustomForm* form = GetParentForm(this))
+    if (IParentForm* form = ParentFormOf(this))
         form->SetFocusedControl(this);
 }
 
@@ -697,8 +697,10 @@ namespace {
 
 // The form that previews the keys of control, if any.
 TWinControl* PreviewForm(TWinControl* control) {
-    TCustomForm* form = GetParentForm(control);
-    return form && form != control && form->KeyPreview() ? form : nullptr;
+    IParentForm* form = ParentFormOf(control);
+    if (!form || &form->FormWindow() == control || !form->KeyPreview())
+        return nullptr;
+    return &form->FormWindow();
 }
 
 } // namespace
@@ -788,8 +790,9 @@ void TWinControl::CNKeyDown(TWMKey& message) {
     }
     if (mask != 0 && !IsDesigning() && Perform(CM_WANTSPECIALKEY, message.CharCode) == 0 &&
         (Perform(WM_GETDLGCODE) & mask) == 0)
-        if (TCustomForm* form = GetParentForm(this);
-            form && form->Perform(CM_DIALOGKEY, message.CharCode, message.KeyData) != 0)
+        if (IParentForm* form = ParentFormOf(this);
+            form &&
+            form->FormWindow().Perform(CM_DIALOGKEY, message.CharCode, message.KeyData) != 0)
             return;
     message.Result = 0;
 }
@@ -797,8 +800,9 @@ void TWinControl::CNKeyDown(TWMKey& message) {
 void TWinControl::CNChar(TWMKey& message) {
     message.Result = 1;
     if (!IsDesigning() && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) == 0)
-        if (TCustomForm* form = GetParentForm(this);
-            form && form->Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData) != 0)
+        if (IParentForm* form = ParentFormOf(this);
+            form &&
+            form->FormWindow().Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData) != 0)
             return;
     message.Result = 0;
 }
@@ -806,6 +810,7 @@ void TWinControl::CNChar(TWMKey& message) {
 void TWinControl::CNSysChar(TWMKey& message) {
     if (IsDesigning() || message.CharCode == VK_SPACE)
         return;
-    if (TCustomForm* form = GetParentForm(this))
-        message.Result = form->Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData);
+    if (IParentForm* form = ParentFormOf(this))
+        message.Result =
+            form->FormWindow().Perform(CM_DIALOGCHAR, message.CharCode, message.KeyData);
 }

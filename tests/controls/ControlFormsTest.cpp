@@ -26,8 +26,8 @@ public:
 const TClassInfo& TControlsForm::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TControlsForm>("TControlsForm", &TForm::StaticClass(), [](auto& c) {
-            c.Field("Bar", &TControlsForm::Bar);
-            c.Field("Gauge", &TControlsForm::Gauge);
+            c.Field("Bar", &TControlsForm::Bar).Optional = true;
+            c.Field("Gauge", &TControlsForm::Gauge).Optional = true;
             c.Method("BarChanging", &TControlsForm::BarChanging);
         });
     return info;

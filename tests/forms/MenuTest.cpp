@@ -206,7 +206,7 @@ TEST_F(MenuTest, KeyStateFollowsTheInputTheMenuTakes) {
     RunUntilIdle();
     ASSERT_LT(GetKeyState(VK_LBUTTON), 0);
     bool shiftSeenDown = false;
-    Host().WhenIdle([this] { Host().KeyDown(&HostWindowOf(Form), VK_SHIFT, platform::kModShift); });
+    Host().WhenIdle([this] { Host().KeyDown(&HostWindowOf(Form), VK_SHIFT, platform::ModShift); });
     Host().WhenIdle([&] {
         shiftSeenDown = GetKeyState(VK_SHIFT) < 0;
         Host().KeyUp(&HostWindowOf(Form), VK_SHIFT);

@@ -3,7 +3,7 @@
 
 #include "framework/core/Exceptions.h"
 #include "framework/graphics/BmpDecoder.h"
-#include "framework/platform/ImageFile.h"
+#include "framework/platform/qt/ImageFile.h"
 
 #include <gtest/gtest.h>
 

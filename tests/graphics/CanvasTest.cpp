@@ -1,5 +1,6 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Bitmap.h"
+#include "tests/support/FontHostTest.h"
 
 #include <gtest/gtest.h>
 
@@ -458,7 +459,9 @@ TEST(CanvasDrawTest, CopyRectWithinOneCanvasReadsThePixelsAsTheyWere) {
     EXPECT_EQ(s.Where(clBlue), "2,0 ");
 }
 
-TEST(CanvasExtremesTest, CoordinatesAtTheEdgesOfTheIntegerRangeDrawOnlyWhatIsVisible) {
+class CanvasExtremesTest : public FontHostTest {};
+
+TEST_F(CanvasExtremesTest, CoordinatesAtTheEdgesOfTheIntegerRangeDrawOnlyWhatIsVisible) {
     TSheet s;
     constexpr int lo = -2147483647 - 1, hi = 2147483647;
     s.Canvas.Brush()->SetColor(clRed);

@@ -5,6 +5,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/CheckerFill.h"
 #include "framework/graphics/Win32Gdi.h"
+#include "tests/support/FontHostTest.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +24,11 @@ TColor At(const TBitmap& b, int x, int y) {
     return b.Canvas()->Pixels(x, y);
 }
 
+class EngravedTextTest : public FontHostTest {};
+
 } // namespace
 
-TEST(EngravedTextTest, AHighlightCopyOnePixelDownRightLiesUnderTheShadedText) {
+TEST_F(EngravedTextTest, AHighlightCopyOnePixelDownRightLiesUnderTheShadedText) {
     const TRect rect{2, 2, 58, 26};
     constexpr unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     TBitmap plain;

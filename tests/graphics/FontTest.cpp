@@ -1,11 +1,14 @@
 #include "framework/graphics/Font.h"
 #include "framework/core/Exceptions.h"
+#include "tests/support/FontHostTest.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-TEST(FontTest, DefaultsAreTheClassicDialogFont) {
+class FontTest : public FontHostTest {};
+
+TEST_F(FontTest, DefaultsAreTheClassicDialogFont) {
     TFont font;
     EXPECT_EQ(font.Name(), "ＭＳ Ｐゴシック");
     EXPECT_EQ(font.Height(), -12);
@@ -16,7 +19,7 @@ TEST(FontTest, DefaultsAreTheClassicDialogFont) {
     EXPECT_EQ(font.Pitch(), fpDefault);
 }
 
-TEST(FontTest, SizeAndHeightConvertAtNinetySixPixelsPerInch) {
+TEST_F(FontTest, SizeAndHeightConvertAtNinetySixPixelsPerInch) {
     TFont font;
     font.SetSize(10);
     EXPECT_EQ(font.Height(), -13); // 13.33 rounds down
@@ -29,7 +32,7 @@ TEST(FontTest, SizeAndHeightConvertAtNinetySixPixelsPerInch) {
     EXPECT_EQ(font.Size(), -11);
 }
 
-TEST(FontTest, MulDivRoundsHalfAwayFromZeroAndRefusesZeroDivisors) {
+TEST_F(FontTest, MulDivRoundsHalfAwayFromZeroAndRefusesZeroDivisors) {
     EXPECT_EQ(MulDiv(3, 1, 2), 2);
     EXPECT_EQ(MulDiv(-3, 1, 2), -2);
     EXPECT_EQ(MulDiv(3, -1, -2), 2);
@@ -37,7 +40,7 @@ TEST(FontTest, MulDivRoundsHalfAwayFromZeroAndRefusesZeroDivisors) {
     EXPECT_EQ(MulDiv(2000000000, 2000000000, 2000000000), 2000000000);
 }
 
-TEST(FontTest, OnChangeFiresOnEveryRealChangeOnly) {
+TEST_F(FontTest, OnChangeFiresOnEveryRealChangeOnly) {
     TFont font;
     int changes = 0;
     font.OnChange = TNotifyEvent::FromFunction([&](TObject*) { ++changes; });
@@ -54,7 +57,7 @@ TEST(FontTest, OnChangeFiresOnEveryRealChangeOnly) {
     EXPECT_EQ(changes, 7);
 }
 
-TEST(FontTest, AssignCopiesEveryAttributeAndFiresOnce) {
+TEST_F(FontTest, AssignCopiesEveryAttributeAndFiresOnce) {
     TFont source;
     source.SetName("ＭＳ Ｐ明朝");
     source.SetHeight(14);
@@ -73,14 +76,14 @@ TEST(FontTest, AssignCopiesEveryAttributeAndFiresOnce) {
     EXPECT_EQ(font.Charset(), SHIFTJIS_CHARSET);
 }
 
-TEST(FontTest, AssignFromAnotherKindOfObjectRaises) {
+TEST_F(FontTest, AssignFromAnotherKindOfObjectRaises) {
     TFont font;
     TPen pen;
     EXPECT_THROW(font.Assign(&pen), EConvertError);
     EXPECT_THROW(font.Assign(nullptr), EConvertError);
 }
 
-TEST(FontTest, WindowsFacesAreSubstitutedAndOthersPassThrough) {
+TEST_F(FontTest, WindowsFacesAreSubstitutedAndOthersPassThrough) {
     EXPECT_EQ(SubstituteFontFace("ＭＳ Ｐゴシック"), "IPAPGothic");
     EXPECT_EQ(SubstituteFontFace("ＭＳ Ｐ明朝"), "IPAPMincho");
     EXPECT_EQ(SubstituteFontFace("ＭＳ ゴシック"), "IPAGothic");
@@ -88,7 +91,7 @@ TEST(FontTest, WindowsFacesAreSubstitutedAndOthersPassThrough) {
     EXPECT_EQ(SubstituteFontFace("DejaVu Sans"), "DejaVu Sans");
 }
 
-TEST(FontTest, SpecCarriesTheFaceStyleAndCharacterHeight) {
+TEST_F(FontTest, SpecCarriesTheFaceStyleAndCharacterHeight) {
     TFont font;
     font.SetStyle(fsBold | fsUnderline);
     const auto desc = font.Resolved();
@@ -100,7 +103,7 @@ TEST(FontTest, SpecCarriesTheFaceStyleAndCharacterHeight) {
     EXPECT_FALSE(desc.StrikeOut);
 }
 
-TEST(FontTest, PositiveHeightPicksTheLargestCharacterWhoseCellFits) {
+TEST_F(FontTest, PositiveHeightPicksTheLargestCharacterWhoseCellFits) {
     TFont font;
     font.SetHeight(14);
     auto desc = font.Resolved();
@@ -111,7 +114,7 @@ TEST(FontTest, PositiveHeightPicksTheLargestCharacterWhoseCellFits) {
     EXPECT_GT(engine.Metrics(desc).Height(), 14);
 }
 
-TEST(FontTest, PublishedPropertiesComeInDeclarationOrder) {
+TEST_F(FontTest, PublishedPropertiesComeInDeclarationOrder) {
     std::vector<std::string> names;
     for (const TPropInfo* p : TFont::StaticClass().AllProperties())
         names.push_back(p->Name);
@@ -124,7 +127,7 @@ TEST(FontTest, PublishedPropertiesComeInDeclarationOrder) {
     EXPECT_EQ(style->EnumNames->at(0), "fsBold");
 }
 
-TEST(FontTest, StyleSetPropertyReadsAndWritesTheBits) {
+TEST_F(FontTest, StyleSetPropertyReadsAndWritesTheBits) {
     TFont font;
     const TPropInfo* style = TFont::StaticClass().FindProperty("Style");
     style->Set(font, TPropValue(std::int64_t{fsBold | fsStrikeOut}));

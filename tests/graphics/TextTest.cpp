@@ -1,6 +1,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Win32Gdi.h"
+#include "tests/support/FontHostTest.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +56,9 @@ int DrawText(TBitmap& b, const std::string& text, TRect& rect, unsigned format) 
 
 // ---- TextOut, TextRect, measuring ----
 
-TEST(CanvasTextTest, TextOutPaintsTheCellInTheBrushColourUnlessTheBrushIsClear) {
+class CanvasTextTest : public FontHostTest {};
+
+TEST_F(CanvasTextTest, TextOutPaintsTheCellInTheBrushColourUnlessTheBrushIsClear) {
     auto b = Sheet(60, 30);
     auto& c = *b->Canvas();
     c.Brush()->SetColor(clYellow);
@@ -77,7 +80,7 @@ TEST(CanvasTextTest, TextOutPaintsTheCellInTheBrushColourUnlessTheBrushIsClear) 
               CountNot(*clear, Paper, {0, 4, 60, 4 + size.cy}));
 }
 
-TEST(CanvasTextTest, TextHeightIsTheCellHeightAndTextWidthTheAdvance) {
+TEST_F(CanvasTextTest, TextHeightIsTheCellHeightAndTextWidthTheAdvance) {
     auto b = Sheet(10, 10);
     auto& c = *b->Canvas();
     EXPECT_EQ(c.TextHeight("x"), c.TextHeight(""));
@@ -87,7 +90,7 @@ TEST(CanvasTextTest, TextHeightIsTheCellHeightAndTextWidthTheAdvance) {
     EXPECT_GT(c.TextHeight("x"), 24);
 }
 
-TEST(CanvasTextTest, TextRectFillsTheRestOfTheRectangleAndCutsTheText) {
+TEST_F(CanvasTextTest, TextRectFillsTheRestOfTheRectangleAndCutsTheText) {
     auto b = Sheet(60, 30);
     auto& c = *b->Canvas();
     c.Brush()->SetColor(clYellow);
@@ -98,7 +101,7 @@ TEST(CanvasTextTest, TextRectFillsTheRestOfTheRectangleAndCutsTheText) {
     EXPECT_GT(CountNot(*b, clYellow, {10, 5, 20, 25}), 0); // glyphs inside
 }
 
-TEST(CanvasTextTest, TextRectWithAnInvertedRectangleDrawsNothing) {
+TEST_F(CanvasTextTest, TextRectWithAnInvertedRectangleDrawsNothing) {
     auto b = Sheet(60, 30);
     b->Canvas()->Brush()->SetColor(clYellow);
     b->Canvas()->TextRect({30, 0, 10, 30}, 10, 5, "50");
@@ -106,7 +109,7 @@ TEST(CanvasTextTest, TextRectWithAnInvertedRectangleDrawsNothing) {
 }
 
 // The gauge draws its percentage twice, each time clipped to one side of the bar edge.
-TEST(CanvasTextTest, ClippedTextChangesColourExactlyAtTheClipEdge) {
+TEST_F(CanvasTextTest, ClippedTextChangesColourExactlyAtTheClipEdge) {
     const int w = 80, h = 24, edge = 40;
     auto paint = [&](TColor barText, TColor backText, TRect barRect, TRect backRect) {
         auto b = Sheet(w, h);
@@ -138,7 +141,7 @@ TEST(CanvasTextTest, ClippedTextChangesColourExactlyAtTheClipEdge) {
     EXPECT_GT(CountNot(*gauge, clSilver, {edge, 0, edge + 3, h}), 0);
 }
 
-TEST(CanvasTextTest, ExtTextOutOpaqueFillsTheRectangleWithTheBackgroundColour) {
+TEST_F(CanvasTextTest, ExtTextOutOpaqueFillsTheRectangleWithTheBackgroundColour) {
     auto b = Sheet(40, 20);
     HDC dc = b->Canvas()->Handle();
     SetBkColor(dc, clLime);
@@ -184,7 +187,9 @@ TEST(DeviceContextTest, DirectSettingsHoldUntilTheCanvasToolChangesAgain) {
 
 // ---- DrawTextA ----
 
-TEST(DrawTextTest, CalcRectMeasuresEveryLineAndDrawsNothing) {
+class DrawTextTest : public FontHostTest {};
+
+TEST_F(DrawTextTest, CalcRectMeasuresEveryLineAndDrawsNothing) {
     auto b = Sheet(100, 60);
     auto& c = *b->Canvas();
     const int lh = c.TextHeight("x");
@@ -195,7 +200,7 @@ TEST(DrawTextTest, CalcRectMeasuresEveryLineAndDrawsNothing) {
     EXPECT_EQ(CountNot(*b, Paper, {0, 0, 100, 60}), 0);
 }
 
-TEST(DrawTextTest, EmptyTextMeasuresNothingButReturnsALineHeight) {
+TEST_F(DrawTextTest, EmptyTextMeasuresNothingButReturnsALineHeight) {
     auto b = Sheet(10, 10);
     const int lh = b->Canvas()->TextHeight("x");
     TRect r{0, 0, 0, 0};
@@ -206,7 +211,7 @@ TEST(DrawTextTest, EmptyTextMeasuresNothingButReturnsALineHeight) {
     EXPECT_EQ(r, Rect(0, 0, 0, lh));
 }
 
-TEST(DrawTextTest, EachLineIsCentredByItselfAndLinesStackAtTheCellHeight) {
+TEST_F(DrawTextTest, EachLineIsCentredByItselfAndLinesStackAtTheCellHeight) {
     auto drawn = Sheet(100, 60);
     auto expected = Sheet(100, 60);
     Transparent(*drawn);
@@ -222,7 +227,7 @@ TEST(DrawTextTest, EachLineIsCentredByItselfAndLinesStackAtTheCellHeight) {
     EXPECT_GT(CountNot(*drawn, Paper, {0, 4 + 2 * lh, 100, 4 + 3 * lh}), 0);
 }
 
-TEST(DrawTextTest, RightAlignedLinesEndAtTheRightEdge) {
+TEST_F(DrawTextTest, RightAlignedLinesEndAtTheRightEdge) {
     auto drawn = Sheet(80, 20);
     auto expected = Sheet(80, 20);
     Transparent(*drawn);
@@ -234,7 +239,7 @@ TEST(DrawTextTest, RightAlignedLinesEndAtTheRightEdge) {
     EXPECT_EQ(Differences(*drawn, *expected, {0, 0, 80, 20}), 0);
 }
 
-TEST(DrawTextTest, SingleLineCentresVerticallyWithTruncatingDivision) {
+TEST_F(DrawTextTest, SingleLineCentresVerticallyWithTruncatingDivision) {
     auto drawn = Sheet(60, 40);
     auto expected = Sheet(60, 40);
     Transparent(*drawn);
@@ -247,7 +252,7 @@ TEST(DrawTextTest, SingleLineCentresVerticallyWithTruncatingDivision) {
     EXPECT_EQ(Differences(*drawn, *expected, {0, 0, 60, 40}), 0);
 }
 
-TEST(DrawTextTest, VerticalCentringNeedsSingleLine) {
+TEST_F(DrawTextTest, VerticalCentringNeedsSingleLine) {
     auto b = Sheet(60, 40);
     const int lh = b->Canvas()->TextHeight("x");
     TRect r{0, 0, 60, 40};
@@ -259,7 +264,7 @@ TEST(DrawTextTest, VerticalCentringNeedsSingleLine) {
     EXPECT_EQ(measured.Bottom, 40);
 }
 
-TEST(DrawTextTest, AmpersandUnderlinesTheNextCharacterUnderItsBaseline) {
+TEST_F(DrawTextTest, AmpersandUnderlinesTheNextCharacterUnderItsBaseline) {
     auto drawn = Sheet(80, 30);
     auto plain = Sheet(80, 30);
     Transparent(*drawn);
@@ -280,7 +285,7 @@ TEST(DrawTextTest, AmpersandUnderlinesTheNextCharacterUnderItsBaseline) {
     EXPECT_EQ(Differences(*drawn, *plain, {2 + width, row, 80, row + 1}), 0);
 }
 
-TEST(DrawTextTest, DoubleAmpersandDrawsOneAndNoPrefixDrawsThemAll) {
+TEST_F(DrawTextTest, DoubleAmpersandDrawsOneAndNoPrefixDrawsThemAll) {
     auto drawn = Sheet(80, 20);
     auto expected = Sheet(80, 20);
     Transparent(*drawn);
@@ -299,7 +304,7 @@ TEST(DrawTextTest, DoubleAmpersandDrawsOneAndNoPrefixDrawsThemAll) {
     EXPECT_EQ(Differences(*raw, *rawExpected, r), 0);
 }
 
-TEST(DrawTextTest, TextIsClippedToTheRectangleUnlessNoClip) {
+TEST_F(DrawTextTest, TextIsClippedToTheRectangleUnlessNoClip) {
     auto clipped = Sheet(80, 20);
     auto free = Sheet(80, 20);
     Transparent(*clipped);
@@ -313,7 +318,7 @@ TEST(DrawTextTest, TextIsClippedToTheRectangleUnlessNoClip) {
     EXPECT_EQ(Differences(*clipped, *free, {0, 0, 8, 20}), 0);
 }
 
-TEST(DrawTextTest, OpaqueModePaintsTheBackgroundBehindEachLine) {
+TEST_F(DrawTextTest, OpaqueModePaintsTheBackgroundBehindEachLine) {
     auto b = Sheet(80, 40);
     auto& c = *b->Canvas();
     c.Brush()->SetColor(clYellow);

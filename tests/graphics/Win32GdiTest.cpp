@@ -1,6 +1,7 @@
 #include "framework/graphics/Win32Gdi.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "tests/support/FontHostTest.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +108,9 @@ TEST(BitBltTest, StretchBltScalesByNearestPixel) {
     EXPECT_EQ(dst->Canvas()->Pixels(4, 4), clBlue);
 }
 
-TEST(GdiStateTest, SettersReturnThePreviousValueAndRefuseBadModes) {
+class GdiStateTest : public FontHostTest {};
+
+TEST_F(GdiStateTest, SettersReturnThePreviousValueAndRefuseBadModes) {
     auto b = Filled(1, 1, clWhite);
     HDC dc = b->Canvas()->Handle();
     EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
@@ -119,7 +122,7 @@ TEST(GdiStateTest, SettersReturnThePreviousValueAndRefuseBadModes) {
     EXPECT_EQ(DrawTextA(nullptr, "x", -1, nullptr, 0), 0);
 }
 
-TEST(GdiStateTest, TextExtentIsTheAdvanceAndTheCellHeight) {
+TEST_F(GdiStateTest, TextExtentIsTheAdvanceAndTheCellHeight) {
     auto b = Filled(1, 1, clWhite);
     TSize size;
     ASSERT_TRUE(GetTextExtentPoint32A(b->Canvas()->Handle(), "Area", 4, &size));

@@ -3,7 +3,7 @@
 
 #include "framework/platform/headless/HeadlessHost.h"
 #include "framework/platform/ClassicPalette.h"
-#include "framework/platform/ImageFile.h"
+#include "framework/platform/qt/ImageFile.h"
 
 #include <gtest/gtest.h>
 
@@ -403,13 +403,13 @@ TEST_F(HeadlessHostTest, ResizingKeepsThePixelsThatStillFit) {
     EXPECT_EQ(hw->PixelAt(4, 1), clWhite);
 }
 
-TEST_F(HeadlessHostTest, SavePngWritesWhatTheWindowShows) {
+TEST_F(HeadlessHostTest, WhatTheWindowShowsSavesAsPng) {
     auto w = Open(WindowKind::Sizeable, "main", Bounds(0, 0, 3, 2));
     PixelBuffer surface(3, 2, ColorToPixel(clNavy));
     w->Present(surface, Rect(0, 0, 1, 1));
     const auto path = std::filesystem::path(::testing::TempDir()) / "headless-save.png";
 
-    ASSERT_TRUE(host.SavePng(*w, path.string()));
+    ASSERT_TRUE(WritePng(path.string(), host.WindowTitled("main")->Screen()));
     const auto read = ReadImage(path.string());
     std::filesystem::remove(path);
 

@@ -1,4 +1,4 @@
-#include "framework/stdctrls/Bevel.h"
+#include "framework/graphics/Frame3D.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 

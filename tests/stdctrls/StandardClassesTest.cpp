@@ -1,4 +1,4 @@
-#include "framework/streaming/StandardClasses.h"
+#include "framework/stdctrls/StandardClasses.h"
 
 #include "framework/core/ClassInfo.h"
 #include "framework/stdctrls/Dialogs.h"

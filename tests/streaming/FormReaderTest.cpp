@@ -1,7 +1,7 @@
 #include "framework/streaming/FormReader.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/streaming/Resources.h"
+#include "framework/core/Resources.h"
 #include "tests/streaming/StreamTestClasses.h"
 
 #include <gmock/gmock.h>

@@ -1,5 +1,7 @@
 #include "tests/support/FrameworkTest.h"
 
+#include "framework/platform/qt/QtFontEngine.h"
+#include "framework/stdctrls/StandardClasses.h"
 #include "framework/windows/Window.h"
 #include "framework/windows/WindowManager.h"
 
@@ -37,9 +39,11 @@ unsigned HostMods(TShiftState shift) {
     return mods;
 }
 
-FrameworkTest::FrameworkTest() : FHost(&platform::InstallHeadlessHost()) {
+FrameworkTest::FrameworkTest()
+    : FHost(&platform::InstallHeadlessHost(platform::CreateQtFontEngine())) {
     FApplication = new TApplication(nullptr);
     FApplication->Initialize();
+    RegisterStandardClasses();
 }
 
 FrameworkTest::~FrameworkTest() {

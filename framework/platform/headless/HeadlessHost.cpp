@@ -1,7 +1,6 @@
 #include "framework/platform/headless/HeadlessHost.h"
 
 #include "framework/platform/ClassicPalette.h"
-#include "framework/platform/ImageFile.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -186,7 +185,7 @@ TColor HeadlessWindow::PixelAt(int x, int y) const {
 // -------------------------------------------------------------------------------------
 // host
 
-HeadlessHost::HeadlessHost() = default;
+HeadlessHost::HeadlessHost(std::unique_ptr<IFontEngine> fonts) : FFonts(std::move(fonts)) {}
 
 HeadlessHost::~HeadlessHost() {
     for (HeadlessWindow* w : FWindows)
@@ -248,17 +247,8 @@ TColor HeadlessHost::SystemColor(int index) const {
 
 IFontEngine& HeadlessHost::Fonts() {
     if (!FFonts)
-        FFonts = CreateQtFontEngine();
+        throw std::logic_error("the headless host was made without a font engine");
     return *FFonts;
-}
-
-bool HeadlessHost::WritePng(const std::string& path, const PixelBuffer& pixels) {
-    return platform::WritePng(path, pixels);
-}
-
-bool HeadlessHost::SavePng(const IHostWindow& window, const std::string& path) {
-    const HeadlessWindow* w = Find(&window);
-    return w && WritePng(path, w->Screen());
 }
 
 HeadlessWindow* HeadlessHost::WindowTitled(const std::string& title) const {
@@ -433,8 +423,8 @@ void HeadlessHost::UserResize(IHostWindow* window, int width, int height) {
     Post(std::move(e));
 }
 
-HeadlessHost& InstallHeadlessHost() {
-    auto host = std::make_unique<HeadlessHost>();
+HeadlessHost& InstallHeadlessHost(std::unique_ptr<IFontEngine> fonts) {
+    auto host = std::make_unique<HeadlessHost>(std::move(fonts));
     HeadlessHost& installed = *host;
     InstallHost(std::move(host));
     return installed;

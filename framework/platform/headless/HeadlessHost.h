@@ -81,7 +81,8 @@ public:
         MessageBoxKind Kind;
     };
 
-    HeadlessHost();
+    // fonts measures and draws the text of the windows; a host without one refuses to.
+    explicit HeadlessHost(std::unique_ptr<IFontEngine> fonts = nullptr);
     ~HeadlessHost() override;
     HeadlessHost(const HeadlessHost&) = delete;
     HeadlessHost& operator=(const HeadlessHost&) = delete;
@@ -110,8 +111,8 @@ public:
     void Beep(unsigned type) override { FBeeps.push_back(type); }
 
     TColor SystemColor(int index) const override;
+    // Throws std::logic_error when the host was made without a font engine.
     IFontEngine& Fonts() override;
-    bool WritePng(const std::string& path, const PixelBuffer& pixels) override;
 
     // --- screen and pointer
     void SetScreenRect(const TRect& rect) { FScreenRect = rect; }
@@ -158,8 +159,6 @@ public:
     // The first live window with that title, or null.
     HeadlessWindow* WindowTitled(const std::string& title) const;
     HeadlessWindow* ActiveWindow() const { return FActive; }
-    // Writes what a window shows to a PNG file.
-    bool SavePng(const IHostWindow& window, const std::string& path);
 
     // --- dialogs and sounds
     void QueueFileDialogAnswer(std::optional<std::string> path);
@@ -197,7 +196,8 @@ private:
     std::unique_ptr<IFontEngine> FFonts;
 };
 
-// Creates a headless host, installs it as the framework's host and returns it.
-HeadlessHost& InstallHeadlessHost();
+// Creates a headless host with that font engine, installs it as the framework's host and
+// returns it.
+HeadlessHost& InstallHeadlessHost(std::unique_ptr<IFontEngine> fonts = nullptr);
 
 } // namespace platform

@@ -2,7 +2,7 @@
 // wraps the target pixels for drawing. Rendering is fixed (full hinting, grey anti-aliasing, no
 // kerning) so that the same text gives the same pixels on every run and every desktop.
 
-#include "framework/platform/FontEngine.h"
+#include "framework/platform/qt/QtFontEngine.h"
 
 #include <QApplication>
 #include <QFont>

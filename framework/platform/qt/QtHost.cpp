@@ -1,8 +1,8 @@
 #include "framework/platform/qt/QtHost.h"
 
-#include "framework/platform/DesktopHost.h"
-#include "framework/platform/ImageFile.h"
+#include "framework/platform/qt/DesktopHost.h"
 #include "framework/platform/qt/QtDialogs.h"
+#include "framework/platform/qt/QtFontEngine.h"
 #include "framework/platform/qt/QtWindow.h"
 
 #include <QAbstractEventDispatcher>
@@ -191,10 +191,6 @@ IFontEngine& QtHost::Fonts() {
     if (!FFonts)
         FFonts = CreateQtFontEngine();
     return *FFonts;
-}
-
-bool QtHost::WritePng(const std::string& path, const PixelBuffer& pixels) {
-    return platform::WritePng(path, pixels);
 }
 
 std::unique_ptr<IHost> CreateDesktopHost() {

@@ -42,7 +42,6 @@ public:
 
     TColor SystemColor(int index) const override;
     IFontEngine& Fonts() override;
-    bool WritePng(const std::string& path, const PixelBuffer& pixels) override;
 
     // Called by the windows.
     void Enqueue(HostEvent event);

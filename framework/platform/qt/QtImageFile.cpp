@@ -1,4 +1,4 @@
-#include "framework/platform/ImageFile.h"
+#include "framework/platform/qt/ImageFile.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "framework/streaming/Resources.h"
+#include "framework/core/Resources.h"
 
 #include <map>
 #include <string>
