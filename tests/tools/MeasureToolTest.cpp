@@ -2,7 +2,6 @@
 
 #include "tests/app/RegionCases.h"
 
-#include "framework/graphics/Bitmap.h"
 #include "framework/platform/qt/ImageFile.h"
 #include "tools/measure/ImageMeasurement.h"
 #include "tools/measure/MeasureTool.h"
@@ -84,9 +83,9 @@ TEST_P(MeasureToolCountTest, PrintsAndPaintsTheWindowsCount) {
     EXPECT_EQ(run.Out, std::to_string(c.Count) + "\n");
     EXPECT_EQ(run.Err, "");
 
-    TBitmap display;
-    EXPECT_EQ(MeasureImage(image, c.Seed, &display).Pixels, c.Count);
-    EXPECT_EQ(RedPixels(display.Pixels()), c.Count);
+    TImageMeasurer measurer;
+    EXPECT_EQ(measurer.Measure(image, c.Seed).Pixels, c.Count);
+    EXPECT_EQ(RedPixels(measurer.Display().Pixels()), c.Count);
 }
 
 INSTANTIATE_TEST_SUITE_P(Regions, MeasureToolCountTest, ::testing::ValuesIn(RegionCases),

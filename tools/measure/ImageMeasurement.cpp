@@ -2,7 +2,6 @@
 
 #include "app/RegionSweep.h"
 #include "framework/core/Exceptions.h"
-#include "framework/graphics/Bitmap.h"
 
 #include <charconv>
 
@@ -14,11 +13,10 @@ std::string Reason(const EInvalidGraphic& e) {
 
 } // namespace
 
-TImageMeasurement MeasureImage(const std::string& path, TPoint seed, TBitmap* display) {
+TImageMeasurement TImageMeasurer::Measure(const std::string& path, TPoint seed) {
     TImageMeasurement result;
-    TBitmap source;
     try {
-        source.LoadFromFile(path);
+        FSource.LoadFromFile(path);
     } catch (const EInvalidGraphic& e) {
         result.Error = Reason(e);
         return result;
@@ -26,18 +24,16 @@ TImageMeasurement MeasureImage(const std::string& path, TPoint seed, TBitmap* di
         result.Error = e.Message();
         return result;
     }
-    result.Width = source.Width();
-    result.Height = source.Height();
+    result.Width = FSource.Width();
+    result.Height = FSource.Height();
     if (seed.x < 0 || seed.y < 0 || seed.x >= result.Width || seed.y >= result.Height) {
         result.Error = "seed (" + std::to_string(seed.x) + ", " + std::to_string(seed.y) +
                        ") is outside the " + std::to_string(result.Width) + " x " +
                        std::to_string(result.Height) + " image";
         return result;
     }
-    TBitmap copy;
-    TBitmap& target = display ? *display : copy;
-    target.Assign(&source);
-    result.Pixels = SweepRegion(source, target, seed);
+    FDisplay.Assign(&FSource);
+    result.Pixels = SweepRegion(FSource, FDisplay, seed);
     return result;
 }
 

@@ -3,12 +3,11 @@
 // by the same sweep from the seed, painted on a copy of the image.
 
 #include "framework/core/Types.h"
+#include "framework/graphics/Bitmap.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
-
-class TBitmap;
 
 struct TImageMeasurement {
     // Zero when the image could not be loaded.
@@ -19,8 +18,19 @@ struct TImageMeasurement {
     std::string Error;
 };
 
-// With display, leaves there the image with the region painted red, as the window shows it.
-TImageMeasurement MeasureImage(const std::string& path, TPoint seed, TBitmap* display = nullptr);
+// Measures images one after another. Its bitmaps are kept from one image to the next: a batch
+// of images of one size then reuses their pixel memory instead of faulting in fresh pages for
+// every image, which would cost more than the measurement.
+class TImageMeasurer {
+public:
+    TImageMeasurement Measure(const std::string& path, TPoint seed);
+    // The image last measured, with its region painted red as the window shows it.
+    const TBitmap& Display() const { return FDisplay; }
+
+private:
+    TBitmap FSource;
+    TBitmap FDisplay;
+};
 
 // A seed coordinate as a list or a command line writes it: a decimal integer, blanks around it
 // allowed.

@@ -43,7 +43,8 @@ std::vector<TRow> ReadRows(std::istream& list) {
     return rows;
 }
 
-TImageMeasurement Measure(const TRow& row, const std::filesystem::path& base) {
+TImageMeasurement Measure(TImageMeasurer& measurer, const TRow& row,
+                          const std::filesystem::path& base) {
     if (!row.Error.empty())
         return {.Error = row.Error};
     const std::optional<int> x = ParseCoordinate(row.X);
@@ -52,7 +53,7 @@ TImageMeasurement Measure(const TRow& row, const std::filesystem::path& base) {
         return {.Error = "the seed's x and y must be integers"};
     if (row.Image.empty())
         return {.Error = "no image named"};
-    return MeasureImage((base / row.Image).string(), {*x, *y});
+    return measurer.Measure((base / row.Image).string(), {*x, *y});
 }
 
 void WriteRow(std::ostream& csv, const TRow& row, const TImageMeasurement& m) {
@@ -69,11 +70,12 @@ bool MeasureBatch(std::istream& list, const std::filesystem::path& base, std::os
                   const TBatchProgress& progress) {
     const std::vector<TRow> rows = ReadRows(list);
     csv << "image,x,y,width,height,pixels,error\n";
+    TImageMeasurer measurer;
     bool allMeasured = true;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (progress)
             progress(i + 1, rows.size());
-        const TImageMeasurement m = Measure(rows[i], base);
+        const TImageMeasurement m = Measure(measurer, rows[i], base);
         WriteRow(csv, rows[i], m);
         allMeasured = allMeasured && m.Error.empty();
     }

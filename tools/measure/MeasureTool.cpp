@@ -1,6 +1,5 @@
 #include "tools/measure/MeasureTool.h"
 
-#include "framework/graphics/Bitmap.h"
 #include "framework/platform/qt/ImageFile.h"
 #include "tools/measure/ImageMeasurement.h"
 #include "tools/measure/MeasureBatch.h"
@@ -96,13 +95,13 @@ int MeasureOne(const TOptions& options, const TToolStreams& io) {
         io.Err << "saruvi-measure: X and Y must be integers\n" << kUsage;
         return 2;
     }
-    TBitmap display;
-    const TImageMeasurement m = MeasureImage(image, {*x, *y}, &display);
+    TImageMeasurer measurer;
+    const TImageMeasurement m = measurer.Measure(image, {*x, *y});
     if (!m.Error.empty()) {
         io.Err << "saruvi-measure: " << image << ": " << m.Error << "\n";
         return 1;
     }
-    if (options.Paint && !platform::WritePng(*options.Paint, display.Pixels())) {
+    if (options.Paint && !platform::WritePng(*options.Paint, measurer.Display().Pixels())) {
         io.Err << "saruvi-measure: " << *options.Paint << ": cannot write PNG\n";
         return 1;
     }
