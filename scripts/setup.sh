@@ -13,7 +13,7 @@ packages=(
 if [ "${1:-}" != run ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-utils
+    xvfb xdotool imagemagick x11-utils desktop-file-utils
     clang-14 libclang-rt-14-dev clang-format
     python3
   )

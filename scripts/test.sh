@@ -15,10 +15,12 @@ for preset in debug sanitize; do
   ctest --preset "$preset" -j2
 done
 
+echo "== install and package =="
+bash scripts/test_install.sh build/debug
+
 echo "== BMP corpus results =="
 build/debug/tests/saruvi_tests --gtest_brief=1 --gtest_filter='BmpCorpus.ReportsWhatItAcceptsAndRejects' |
   grep -E '^(corpus:|  )' || echo "corpus: not at ../shared/bmp-corpus, skipped"
-
 
 echo "== fuzz smoke run (${fuzz_seconds}s) =="
 cmake --preset fuzz -DSARUVI_WERROR=ON >/dev/null

@@ -13,37 +13,6 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
-
-void Put(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-std::string BmpFile(int width, int height, const std::vector<TColor>& pixels) {
-    const auto stride = static_cast<std::uint32_t>((width * 3 + 3) / 4 * 4);
-    const std::uint32_t size = stride * static_cast<std::uint32_t>(height);
-    std::string out = "BM";
-    Put(out, 54 + size, 4);
-    Put(out, 0, 4);
-    Put(out, 54, 4);
-    for (const std::uint32_t field :
-         {40u, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height),
-          1u | (24u << 16), 0u, size, 2835u, 2835u, 0u, 0u})
-        Put(out, field, 4);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            const TColor c = pixels[static_cast<std::size_t>(y * width + x)];
-            out += {static_cast<char>(GetBValue(c)), static_cast<char>(GetGValue(c)),
-                    static_cast<char>(GetRValue(c))};
-        }
-        out.append(stride - static_cast<std::uint32_t>(width) * 3, '\0');
-    }
-    return out;
-}
-
-} // namespace
-
 SaruviTest::SaruviTest() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     FDirectory = (std::filesystem::path(::testing::TempDir()) / "saruvi" /
@@ -60,12 +29,7 @@ SaruviTest::SaruviTest() {
 
 std::string SaruviTest::WriteBmp(const std::string& name, int width, int height, TColor background,
                                  const std::vector<TFilledRect>& rects) {
-    std::vector<TColor> pixels(static_cast<std::size_t>(width * height), background);
-    for (const TFilledRect& r : rects)
-        for (int y = std::max(r.Rect.Top, 0); y < std::min(r.Rect.Bottom, height); ++y)
-            for (int x = std::max(r.Rect.Left, 0); x < std::min(r.Rect.Right, width); ++x)
-                pixels[static_cast<std::size_t>(y * width + x)] = r.Color;
-    return WriteFile(name, BmpFile(width, height, pixels));
+    return WriteFile(name, BmpFile(width, height, background, rects));
 }
 
 std::string SaruviTest::WriteFile(const std::string& name, const std::string& content) {

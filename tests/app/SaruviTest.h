@@ -2,16 +2,12 @@
 // The fixture for tests of the program's windows: the program started as its entry starts it
 // (on the headless host), the main window shown, and helpers that act as its user does.
 
+#include "tests/support/BmpFile.h"
 #include "tests/support/FrameworkTest.h"
 
 #include <string>
 #include <utility>
 #include <vector>
-
-struct TFilledRect {
-    TRect Rect;
-    TColor Color;
-};
 
 class SaruviTest : public FrameworkTest {
 protected:
