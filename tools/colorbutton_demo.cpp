@@ -5,12 +5,8 @@
 // middle, top-left and bottom-right pixels, so that a script can watch its edge.
 
 #include "controls/ColorBtn.h"
-#include "framework/forms/Application.h"
-#include "framework/forms/Form.h"
-#include "framework/platform/qt/DesktopHost.h"
-#include "framework/stdctrls/StandardClasses.h"
 #include "framework/stdctrls/Label.h"
-#include "framework/streaming/FormReader.h"
+#include "tools/demo/DemoProgram.h"
 
 #include <cstdio>
 #include <string>
@@ -36,29 +32,17 @@ void ShowEvents(TForm* form, TLabel* label) {
 } // namespace
 
 int main() {
-    const platform::HostScope desktop(platform::CreateDesktopHost());
-    RegisterStandardClasses();
-    TApplication application;
-    Application->Initialize();
-    Application->SetTitle("Colour buttons");
-    RegisterClass(TColorButton::StaticClass());
-    TForm* form = nullptr;
-    Application->CreateForm(form);
-    ReadComponentResource(form, "colorbutton_demo.json");
-    ShowEvents(form, static_cast<TLabel*>(form->FindComponent("EventLabel")));
-    form->OnKeyDown = TKeyEvent::FromFunction([form](TObject*, unsigned short& key, TShiftState) {
-        if (key == VK_ESCAPE)
-            form->Close();
+    TDemoProgram demo("Colour buttons", {&TColorButton::StaticClass()});
+    return demo.Run([&demo] {
+        auto* form = demo.CreateForm<TForm>("colorbutton_demo.json");
+        ShowEvents(form, static_cast<TLabel*>(form->FindComponent("EventLabel")));
+        TDemoProgram::Show(*form);
+        const auto* hover = static_cast<TControl*>(form->FindComponent("HoverButton"));
+        const TPoint middle = hover->ClientToScreen({hover->Width() / 2, hover->Height() / 2});
+        const TPoint first = hover->ClientToScreen({0, 0});
+        const TPoint last = hover->ClientToScreen({hover->Width() - 1, hover->Height() - 1});
+        std::printf("hover %d %d %d %d %d %d\n", middle.x, middle.y, first.x, first.y, last.x,
+                    last.y);
+        std::fflush(stdout);
     });
-
-    form->Show();
-    Application->ProcessMessages();
-    const auto* hover = static_cast<TControl*>(form->FindComponent("HoverButton"));
-    const TPoint middle = hover->ClientToScreen({hover->Width() / 2, hover->Height() / 2});
-    const TPoint first = hover->ClientToScreen({0, 0});
-    const TPoint last = hover->ClientToScreen({hover->Width() - 1, hover->Height() - 1});
-    std::printf("hover %d %d %d %d %d %d\n", middle.x, middle.y, first.x, first.y, last.x, last.y);
-    std::fflush(stdout);
-    Application->Run();
-    return 0;
 }

@@ -5,22 +5,10 @@
 // drive it. Escape closes the form, which ends the program.
 
 #include "controls/CuteBtn.h"
-#include "framework/forms/Application.h"
-#include "framework/forms/Form.h"
-#include "framework/platform/qt/DesktopHost.h"
-#include "framework/stdctrls/StandardClasses.h"
 #include "framework/forms/Menus.h"
-#include "framework/streaming/FormReader.h"
-
-#include <cstdio>
-#include <string>
+#include "tools/demo/DemoProgram.h"
 
 namespace {
-
-void Say(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-}
 
 TNotifyEvent Saying(std::string line) {
     return TNotifyEvent::FromFunction([line = std::move(line)](TObject*) { Say(line); });
@@ -29,35 +17,20 @@ TNotifyEvent Saying(std::string line) {
 } // namespace
 
 int main() {
-    const platform::HostScope desktop(platform::CreateDesktopHost());
-    RegisterStandardClasses();
-    TApplication application;
-    Application->Initialize();
-    Application->SetTitle("CuteButton demo");
-    RegisterClass(TCuteButton::StaticClass());
-    TForm* form = nullptr;
-    Application->CreateForm(form);
-    ReadComponentResource(form, "cutebutton_demo.json");
-    form->OnKeyDown = TKeyEvent::FromFunction([form](TObject*, unsigned short& key, TShiftState) {
-        if (key == VK_ESCAPE)
-            form->Close();
+    TDemoProgram demo("CuteButton demo", {&TCuteButton::StaticClass()});
+    return demo.Run([&demo] {
+        auto* form = demo.CreateForm<TForm>("cutebutton_demo.json");
+        auto* button = dynamic_cast<TCuteButton*>(form->FindComponent("CuteButton1"));
+        if (!button || !button->DropDownMenu())
+            throw EComponentError("the demo form has no drop-down button CuteButton1 with a menu");
+        button->OnClick = Saying("click");
+        TPopupMenu* menu = button->DropDownMenu();
+        menu->OnPopup = Saying("popup");
+        for (int i = 0; i < menu->Items()->Count(); ++i) {
+            TMenuItem* item = menu->Items()->Items(i);
+            item->OnClick = Saying("item " + item->Name());
+        }
+        TDemoProgram::Show(*form);
+        SayPoint("button", *button, {0, 0});
     });
-
-    auto* button = dynamic_cast<TCuteButton*>(form->FindComponent("CuteButton1"));
-    if (!button || !button->DropDownMenu())
-        return 1;
-    button->OnClick = Saying("click");
-    TPopupMenu* menu = button->DropDownMenu();
-    menu->OnPopup = Saying("popup");
-    for (int i = 0; i < menu->Items()->Count(); ++i) {
-        TMenuItem* item = menu->Items()->Items(i);
-        item->OnClick = Saying("item " + item->Name());
-    }
-
-    form->Show();
-    Application->ProcessMessages();
-    const TPoint corner = button->ClientToScreen({0, 0});
-    Say("button " + std::to_string(corner.x) + " " + std::to_string(corner.y));
-    Application->Run();
-    return 0;
 }

@@ -6,13 +6,8 @@
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
 #include "framework/core/ClassBuilder.h"
-#include "framework/forms/Application.h"
-#include "framework/forms/Form.h"
-#include "framework/platform/qt/DesktopHost.h"
-#include "framework/stdctrls/StandardClasses.h"
 #include "framework/streaming/FormReader.h"
-
-#include <cstdio>
+#include "tools/demo/DemoProgram.h"
 
 class TStrokeGaugeForm : public TForm {
     FRAMEWORK_CLASS(TStrokeGaugeForm)
@@ -25,10 +20,6 @@ public:
     TxGauge* Gauge = nullptr;
 
     void BarChanging(TObject*) { Gauge->SetPosition(Bar->Value()); }
-    void FormKeyDown(TObject*, unsigned short& key, TShiftState) {
-        if (key == VK_ESCAPE)
-            Close();
-    }
 };
 
 const TClassInfo& TStrokeGaugeForm::StaticClass() {
@@ -37,34 +28,17 @@ const TClassInfo& TStrokeGaugeForm::StaticClass() {
             c.Field("Bar", &TStrokeGaugeForm::Bar);
             c.Field("Gauge", &TStrokeGaugeForm::Gauge);
             c.Method("BarChanging", &TStrokeGaugeForm::BarChanging);
-            c.Method("FormKeyDown", &TStrokeGaugeForm::FormKeyDown);
         });
     return info;
 }
 
 int main() {
-    const platform::HostScope desktop(platform::CreateDesktopHost());
-    RegisterStandardClasses();
-    TApplication application;
-    try {
-        Application->Initialize();
-        Application->SetTitle("Stroke bar and gauge");
-        RegisterClass(TStrokeBar::StaticClass());
-        RegisterClass(TxGauge::StaticClass());
-        TStrokeGaugeForm* form = nullptr;
-        Application->CreateForm(form);
-        form->Show();
-        Application->ProcessMessages();
-        for (const TControl* control :
-             {static_cast<TControl*>(form->Bar), static_cast<TControl*>(form->Gauge)}) {
-            const TPoint origin = control->ClientToScreen({0, 0});
-            std::printf("%s %d %d\n", control->Name().c_str(), origin.x, origin.y);
-        }
-        std::fflush(stdout);
-        application.Run();
-    } catch (...) {
-        application.HandleException(&application);
-        return 1;
-    }
-    return 0;
+    TDemoProgram demo("Stroke bar and gauge",
+                      {&TStrokeBar::StaticClass(), &TxGauge::StaticClass()});
+    return demo.Run([&demo] {
+        auto* form = demo.CreateForm<TStrokeGaugeForm>();
+        TDemoProgram::Show(*form);
+        SayPoint("Bar", *form->Bar, {0, 0});
+        SayPoint("Gauge", *form->Gauge, {0, 0});
+    });
 }

@@ -12,51 +12,20 @@ exe="$1/../tools/cutebutton_demo"
 
 source "$(dirname "$0")/lib/display.bash"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" 2>/dev/null &&
-        cp "$work/failure.png" "${TMPDIR:-/tmp}/cutebutton_e2e_failure.png" &&
-        echo "screenshot: ${TMPDIR:-/tmp}/cutebutton_e2e_failure.png" >&2
-    echo "program output:" >&2
-    cat "$work/out.txt" "$work/err.txt" >&2 2>/dev/null || true
-    exit 1
-}
-
 start_display 1024x768
 
-QT_QPA_PLATFORM=xcb "$exe" >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
+start_program "$exe"
 
-# Waits (bounded) until the program has printed a line matching $1.
-wait_line() {
-    for _ in $(seq 100); do
-        grep -q "$1" "$work/out.txt" 2>/dev/null && return 0
-        kill -0 "$app_pid" 2>/dev/null || fail "the program ended early"
-        sleep 0.1
-    done
-    fail "$2"
-}
-
-# The screen's colour at ($1, $2) as RRGGBB.
-pixel() {
-    import -window root "$work/shot.png"
-    convert "$work/shot.png" -depth 8 -format "%[hex:p{$1,$2}]" info: | cut -c1-6
-}
-
-# Waits (bounded) until the pixel at ($1, $2) is $3, or with "not", until it is no longer $3.
+# pixel_becomes X Y RRGGBB [not]: until the pixel is that colour, or with "not", no longer is.
 pixel_becomes() {
-    local x=$1 y=$2 want=$3 negate=${4:-} got=""
-    for _ in $(seq 50); do
-        got=$(pixel "$x" "$y")
-        if [ -z "$negate" ] && [ "$got" = "$want" ]; then return 0; fi
-        if [ -n "$negate" ] && [ "$got" != "$want" ]; then return 0; fi
-        sleep 0.1
-    done
-    fail "pixel ($x, $y) is $got (wanted ${negate:+not }$want)"
+    local test=pixel_is
+    [ -n "${4:-}" ] && test=pixel_is_not
+    wait_until "$patience" "$test" "$1" "$2" "$3" ||
+        fail "pixel ($1, $2) is $(shot_pixel "$1" "$2") (wanted ${4:+not }$3)"
 }
 
-wait_line '^button ' "the program did not start"
-read -r _ bx by < <(grep '^button ' "$work/out.txt")
+line=$(wait_line '^button ' "the program did not start")
+read -r _ bx by <<<"$line"
 
 # The demo's colours: face C0C0C0, bevel highlight FFFFFF and shadow 808080, form 008080.
 # Flat: only the inner raised frame, so the pixel inside its corner shows the face.
@@ -68,13 +37,13 @@ pixel_becomes $((bx + 1)) $((by + 1)) FFFFFF # raised: an outer ring around the 
 
 xdotool mousedown 1
 pixel_becomes "$bx" "$by" 808080 # sunken while held
-wait_line '^popup$' "holding the button did not drop the menu"
+wait_line '^popup$' "holding the button did not drop the menu" >/dev/null
 # The menu stands below the button's lower-left corner, over the form's teal.
 pixel_becomes $((bx + 30)) $((by + 25 + 10)) 008080 not
 
 xdotool mousemove --sync $((bx + 30)) $((by + 25 + 11))
 xdotool mouseup 1
-wait_line '^item AppleItem$' "releasing on the first item did not choose it"
+wait_line '^item AppleItem$' "releasing on the first item did not choose it" >/dev/null
 grep -q '^click$' "$work/out.txt" && fail "the press that dropped the menu also clicked"
 
 xdotool mousemove --sync $((bx + 150)) $((by + 100))
@@ -83,11 +52,5 @@ pixel_becomes "$bx" "$by" FFFFFF
 
 # With no window manager the keyboard follows the pointer, which is over the form.
 xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the program did not end when its form closed"
-wait "$app_pid" || fail "the program failed"
-app_pid=""
+wait_exit "the program did not end when its form closed"
 echo "cutebutton e2e: ok"

@@ -14,33 +14,17 @@ source "$(dirname "$0")/lib/display.bash"
 
 start_display 1024x768
 
-QT_QPA_PLATFORM=xcb "$exe" >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
-for _ in $(seq 100); do
-    grep -q '^edit ' "$work/out.txt" 2>/dev/null && break
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-read -r _ x y < <(grep '^edit ' "$work/out.txt") ||
-    fail "the demo did not start: $(cat "$work/err.txt")"
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Number edit demo$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Number edit demo$' >/dev/null || fail "no demo window"
+start_program "$exe"
+line=$(wait_line '^edit ' "the demo did not start")
+read -r _ x y <<<"$line"
+wait_window '^Number edit demo$' >/dev/null || fail "no demo window"
 
 # With no window manager the keyboard follows the pointer, which the click leaves on the edit.
 xdotool mousemove "$x" "$y" click 1
 xdotool key End BackSpace BackSpace 1 2 3 a minus 4
 xdotool key Escape
 
-for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the demo did not end when its form closed"
-wait "$app_pid" || fail "the demo failed: $(cat "$work/err.txt")"
-app_pid=""
+wait_exit "the demo did not end when its form closed"
 
 text=$(grep '^text ' "$work/out.txt" || true)
 [ "$text" = "text 1234" ] || fail "the edit kept '${text#text }', not '1234'"

@@ -13,14 +13,9 @@ source "$(dirname "$0")/lib/display.bash"
 
 start_display 1024x768
 
-QT_QPA_PLATFORM=xcb "$exe" >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
-panel_reported() {
-    grep -q '^panel ' "$work/out.txt" 2>/dev/null
-}
-wait_until "$patience" panel_reported ||
-    fail "the program did not start: $(cat "$work/err.txt")"
-read -r _ x y < <(grep '^panel ' "$work/out.txt")
+start_program "$exe"
+line=$(wait_line '^panel ' "the program did not start")
+read -r _ x y <<<"$line"
 
 wait_pixel "$x" "$y" 0000FF
 xdotool mousemove --sync "$x" "$y" click 1

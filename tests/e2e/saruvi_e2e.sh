@@ -12,14 +12,6 @@ exe="$1/saruvi"
 
 source "$(dirname "$0")/lib/display.bash"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" 2>/dev/null &&
-        cp "$work/failure.png" "${TMPDIR:-/tmp}/saruvi_e2e_failure.png" &&
-        echo "screenshot: ${TMPDIR:-/tmp}/saruvi_e2e_failure.png" >&2
-    exit 1
-}
-
 start_display 1280x1024
 
 # --- the image: 200 x 150, white, with a black 80 x 60 rectangle at columns 40..119, rows 30..89

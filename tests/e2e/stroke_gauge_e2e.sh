@@ -12,52 +12,32 @@ exe="$1/../tools/stroke_gauge"
 
 source "$(dirname "$0")/lib/display.bash"
 
-fail() {
-    echo "FAIL: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" 2>/dev/null &&
-        cp "$work/failure.png" "${TMPDIR:-/tmp}/stroke_gauge_e2e_failure.png" &&
-        echo "screenshot: ${TMPDIR:-/tmp}/stroke_gauge_e2e_failure.png" >&2
-    exit 1
-}
-
 start_display 800x600
 
-QT_QPA_PLATFORM=xcb "$exe" >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
-for _ in $(seq 100); do
-    grep -q '^Gauge ' "$work/out.txt" 2>/dev/null && break
-    sleep 0.1
-done
-read -r _ bar_x bar_y < <(grep '^Bar ' "$work/out.txt") ||
-    fail "the program did not start: $(cat "$work/err.txt")"
-read -r _ gauge_x gauge_y < <(grep '^Gauge ' "$work/out.txt") || fail "no gauge"
+start_program "$exe"
+wait_line '^Gauge ' "the program did not start" >/dev/null
+read -r _ bar_x bar_y < <(grep '^Bar ' "$work/out.txt")
+read -r _ gauge_x gauge_y < <(grep '^Gauge ' "$work/out.txt")
 
 # Both controls are 200 pixels wide over the range 0..200, so a value shows as that many
 # columns. The bar band is rows 16..31, inside two bevels; the gauge's row 1 lies inside its
 # frame and above its text.
 band_y=$((bar_y + 24))
 
-# Navy pixels in row 1 of the gauge: the fill less the frame's left column.
-gauge_navy() {
-    convert "$work/shot.png" -crop "200x1+$gauge_x+$((gauge_y + 1))" +repage -fill black \
-        +opaque '#000080' -fill white -opaque '#000080' -format '%[fx:round(mean*w)]' info:
-}
-# The colour of a pixel of the bar's band row 28, as RRGGBB; column 149 is clear of the text.
-bar_pixel() {
-    convert "$work/shot.png" -depth 8 -format "%[hex:p{$((bar_x + $1)),$((bar_y + 28))}]" info:
+# Navy pixels in row 1 of the gauge (the fill less the frame's left column), and the colour of
+# the bar's band row 28 at column $2 (149 is clear of the text), as the screen shows them.
+gauge_and_bar_are() {
+    screenshot &&
+        [ "$(count_colour 000080 200 1 "$gauge_x" $((gauge_y + 1)))" = "$1" ] &&
+        [ "$(shot_pixel $((bar_x + $2)) $((bar_y + 28)))" = "$3" ]
 }
 
-# Waits (bounded) until the gauge shows $1 navy pixels and the bar's column $2 has colour $3.
+# shows NAVY COLUMN RRGGBB: until the gauge shows that many navy pixels and the bar's column
+# that colour.
 shows() {
-    local navy="" pixel=""
-    for _ in $(seq 50); do
-        import -window root "$work/shot.png"
-        navy=$(gauge_navy)
-        pixel=$(bar_pixel "$2")
-        [ "$navy" = "$1" ] && [ "${pixel:0:6}" = "$3" ] && return 0
-        sleep 0.1
-    done
-    fail "gauge shows $navy navy pixels (expected $1), bar column $2 is $pixel (expected $3)"
+    wait_until "$patience" gauge_and_bar_are "$@" ||
+        fail "gauge shows $(count_colour 000080 200 1 "$gauge_x" $((gauge_y + 1))) navy pixels" \
+            "(expected $1), bar column $2 is $(shot_pixel $((bar_x + $2)) $((bar_y + 28))) (expected $3)"
 }
 
 move() {
@@ -86,13 +66,5 @@ shows 59 149 000080
 echo "stroked to 60 and cancelled back to 150"
 
 xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$app_pid" 2>/dev/null; then
-    fail "the program did not end when its form closed"
-fi
-wait "$app_pid" || fail "the program failed"
-app_pid=""
+wait_exit "the program did not end when its form closed"
 echo "PASS"

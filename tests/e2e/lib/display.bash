@@ -13,9 +13,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Scripts may redefine fail to save more evidence.
+# Says what went wrong, with what the display and the program under test showed; ends the script.
 fail() {
     echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ] && import -window root "$work/failure.png" 2>/dev/null; then
+        local saved="${TMPDIR:-/tmp}/$(basename "$0" .sh)_failure.png"
+        cp "$work/failure.png" "$saved" && echo "screenshot: $saved" >&2
+    fi
+    if [ -s "$work/out.txt" ] || [ -s "$work/err.txt" ]; then
+        echo "program output:" >&2
+        cat "$work/out.txt" "$work/err.txt" >&2 2>/dev/null || true
+    fi
     exit 1
 }
 
@@ -104,12 +112,33 @@ pixel_is() {
     screenshot && [ "$(shot_pixel "$1" "$2")" = "$3" ]
 }
 
+pixel_is_not() {
+    ! pixel_is "$@"
+}
+
 # wait_pixel X Y RRGGBB: until the screen shows that colour at (x, y).
 wait_pixel() {
     wait_until "$patience" pixel_is "$@" || fail "pixel ($1, $2) is $(shot_pixel "$1" "$2"), not $3"
 }
 
 # --- the program under test
+
+# Starts the program on the display, its output in $work/out.txt and $work/err.txt.
+start_program() {
+    QT_QPA_PLATFORM=xcb "$1" >"$work/out.txt" 2>"$work/err.txt" &
+    app_pid=$!
+}
+
+has_line() {
+    grep -q "$1" "$work/out.txt" 2>/dev/null
+}
+
+# wait_line PATTERN MESSAGE: until the program has printed a line matching the pattern, which
+# it prints; fails with the message if none comes.
+wait_line() {
+    wait_until "$patience" has_line "$1" || fail "$2"
+    grep -m1 "$1" "$work/out.txt"
+}
 
 app_ended() {
     ! kill -0 "$app_pid" 2>/dev/null
