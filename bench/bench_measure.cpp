@@ -26,8 +26,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kImages = 200;
-constexpr int kSide = 1280;
+constexpr int Images = 200;
+constexpr int Side = 1280;
 
 // An ellipse of dark horizontal bars around the centre, its radii chosen by index.
 std::vector<TFilledRect> Ellipse(int index) {
@@ -37,8 +37,8 @@ std::vector<TFilledRect> Ellipse(int index) {
     for (int dy = -ry; dy <= ry; ++dy) {
         const double t = 1.0 - static_cast<double>(dy) * dy / (static_cast<double>(ry) * ry);
         const int half = static_cast<int>(rx * std::sqrt(t));
-        const int y = kSide / 2 + dy;
-        bars.push_back({Rect(kSide / 2 - half, y, kSide / 2 + half + 1, y + 1), clBlack});
+        const int y = Side / 2 + dy;
+        bars.push_back({Rect(Side / 2 - half, y, Side / 2 + half + 1, y + 1), clBlack});
     }
     return bars;
 }
@@ -50,11 +50,11 @@ public:
                   ("saruvi-bench-measure-" + std::to_string(getpid()))) {
         fs::create_directories(FFolder);
         std::ostringstream list;
-        for (int i = 0; i < kImages; ++i) {
+        for (int i = 0; i < Images; ++i) {
             const std::string name = "image" + std::to_string(i) + ".bmp";
             std::ofstream(FFolder / name, std::ios::binary)
-                << BmpFile(kSide, kSide, clWhite, Ellipse(i));
-            list << name << ',' << kSide / 2 << ',' << kSide / 2 << '\n';
+                << BmpFile(Side, Side, clWhite, Ellipse(i));
+            list << name << ',' << Side / 2 << ',' << Side / 2 << '\n';
             FFiles.push_back((FFolder / name).string());
         }
         FList = list.str();
@@ -80,7 +80,7 @@ const TCorpus& Corpus() {
 
 void ReportImages(benchmark::State& state) {
     state.counters["images/s"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * kImages, benchmark::Counter::kIsRate);
+        static_cast<double>(state.iterations()) * Images, benchmark::Counter::kIsRate);
 }
 
 void DecodeOnly(benchmark::State& state) {

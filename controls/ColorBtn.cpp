@@ -28,12 +28,12 @@
 
 namespace {
 
-constexpr UINT_PTR kHoverTimer = 1;
-constexpr UINT kHoverInterval = 100;
+constexpr UINT_PTR HoverTimer = 1;
+constexpr UINT HoverInterval = 100;
 
 // Caption shifts beyond this lie outside any bitmap whatever the text; keeping them within it
 // keeps the arithmetic on the caption box from overflowing.
-constexpr std::int64_t kFarAway = std::int64_t{1} << 24;
+constexpr std::int64_t FarAway = std::int64_t{1} << 24;
 
 const std::vector<std::string> ButtonStyleNames{"bsStd", "bsIELike", "bsNone"};
 const std::vector<std::string> HAlignmentNames{"haLeft", "haCenter", "haRight"};
@@ -221,7 +221,7 @@ void TColorButton::WMMMove(TWMMouse& message) {
     if (!FMouseInside && inside && !OnlyLeftButtonHeld())
         Perform(CM_MOUSEENTER, 0, 0);
     if (FMouseInside)
-        SetTimer(Handle(), kHoverTimer, kHoverInterval, TimerProc);
+        SetTimer(Handle(), HoverTimer, HoverInterval, TimerProc);
     DispatchInherited(TButton::StaticMessageMap(), message.Message);
 }
 
@@ -261,8 +261,8 @@ TRect TColorButton::CaptionBox(int textHeight, bool pressed, bool focused) const
         ++dy;
     }
     TRect box{0, 0, ClientWidth(), textHeight};
-    OffsetRect(box, static_cast<int>(std::clamp(dx, -kFarAway, kFarAway)),
-               static_cast<int>(std::clamp(dy, -kFarAway, kFarAway)));
+    OffsetRect(box, static_cast<int>(std::clamp(dx, -FarAway, FarAway)),
+               static_cast<int>(std::clamp(dy, -FarAway, FarAway)));
     return box;
 }
 

@@ -42,10 +42,10 @@ namespace {
 
 // Text rectangle edges stay this far inside the integer range, so that the few pixels added
 // to them later cannot overflow, whatever BevelWidth and the margins hold.
-constexpr std::int64_t kFarEdge = std::int64_t{1} << 29;
+constexpr std::int64_t FarEdge = std::int64_t{1} << 29;
 
 int Edge(std::int64_t value) {
-    return static_cast<int>(std::clamp(value, -kFarEdge, kFarEdge));
+    return static_cast<int>(std::clamp(value, -FarEdge, FarEdge));
 }
 
 // The shift state from the key-state table; ssDouble is never set.
@@ -55,10 +55,10 @@ TShiftState CurrentShiftState() {
     constexpr struct {
         unsigned short Vk;
         TShiftStateBit Bit;
-    } kKeys[] = {{VK_SHIFT, ssShift},  {VK_MENU, ssAlt},      {VK_CONTROL, ssCtrl},
-                 {VK_LBUTTON, ssLeft}, {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
+    } Keys[] = {{VK_SHIFT, ssShift},  {VK_MENU, ssAlt},      {VK_CONTROL, ssCtrl},
+                {VK_LBUTTON, ssLeft}, {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
     unsigned bits = 0;
-    for (const auto& key : kKeys)
+    for (const auto& key : Keys)
         if (keys[key.Vk] & 0x80)
             bits |= key.Bit;
     return bits;
@@ -285,9 +285,9 @@ void TCuteButton::Paint() {
     }
     TRect text{Edge(left), Edge(top), Edge(right), Edge(bottom)};
 
-    static constexpr unsigned kHorizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-    static constexpr unsigned kVertical[] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
-    const unsigned format = DT_SINGLELINE | kHorizontal[FAlignment] | kVertical[FLayout];
+    static constexpr unsigned Horizontal[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
+    static constexpr unsigned Vertical[] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
+    const unsigned format = DT_SINGLELINE | Horizontal[FAlignment] | Vertical[FLayout];
 
     canvas.SetFont(Font());
     if (!Enabled()) {

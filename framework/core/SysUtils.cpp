@@ -55,14 +55,14 @@ std::optional<int> ParseHex(std::string_view digits) {
 }
 
 std::optional<int> ParseDecimal(std::string_view digits, bool negative) {
-    constexpr std::int64_t kLimit = std::int64_t{INT_MAX} + 1;
+    constexpr std::int64_t Limit = std::int64_t{INT_MAX} + 1;
     std::int64_t magnitude = 0;
     for (char c : digits) {
         const int digit = DigitValue(c, 10);
         if (digit < 0)
             return std::nullopt;
         magnitude = magnitude * 10 + digit;
-        if (magnitude > kLimit)
+        if (magnitude > Limit)
             return std::nullopt;
     }
     const std::int64_t value = negative ? -magnitude : magnitude;

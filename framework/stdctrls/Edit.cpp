@@ -14,7 +14,7 @@
 namespace {
 
 // Pixels between the client edge and the text.
-constexpr int kMargin = 1;
+constexpr int Margin = 1;
 
 const std::vector<std::string> CharCaseNames{"ecNormal", "ecUpperCase", "ecLowerCase"};
 
@@ -163,7 +163,7 @@ void TCustomEdit::AdjustHeight() {
     if (!FAutoSize || IsLoading())
         return;
     const int edge = FBorderStyle == TBorderStyle::bsSingle ? 2 : 0;
-    SetHeight(LineHeight() + 2 * kMargin + 2 * edge + 2);
+    SetHeight(LineHeight() + 2 * Margin + 2 * edge + 2);
 }
 
 void TCustomEdit::Change() {
@@ -278,7 +278,7 @@ int TCustomEdit::LineHeight() const {
 int TCustomEdit::TextX(int position) const {
     const int shown = FPasswordChar ? CharacterCount(Text(), position) : position;
     const std::string prefix = DisplayText().substr(0, static_cast<std::size_t>(shown));
-    return kMargin - FScrollX + CurrentFontEngine().TextWidth(Font()->Resolved(), prefix);
+    return Margin - FScrollX + CurrentFontEngine().TextWidth(Font()->Resolved(), prefix);
 }
 
 // The text position whose boundary lies nearest to client x.
@@ -298,10 +298,10 @@ int TCustomEdit::PositionAt(int x) const {
 }
 
 void TCustomEdit::ScrollToCaret() {
-    const int width = ClientWidth() - 2 * kMargin;
+    const int width = ClientWidth() - 2 * Margin;
     if (width <= 0)
         return;
-    const int x = TextX(FEditor.Caret().Col) + FScrollX - kMargin;
+    const int x = TextX(FEditor.Caret().Col) + FScrollX - Margin;
     if (x < FScrollX)
         FScrollX = x;
     else if (x >= FScrollX + width)
@@ -319,10 +319,10 @@ void TCustomEdit::PaintEdit() {
     canvas.SetFont(Font());
     canvas.Font()->SetColor(enabled ? Font()->Color() : clGrayText);
     canvas.Brush()->SetStyle(bsClear);
-    const TRect inner{kMargin, 0, std::max(kMargin, client.Right - kMargin), client.Bottom};
+    const TRect inner{Margin, 0, std::max(Margin, client.Right - Margin), client.Bottom};
     const std::string shown = DisplayText();
     const int x = TextX(0);
-    const int y = kMargin;
+    const int y = Margin;
     const int height = LineHeight();
     canvas.TextRect(inner, x, y, shown);
 

@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr int kMarginX = 2; // between the client edge and the text, left and right
-constexpr int kMarginY = 1;
-constexpr UINT_PTR kCaretTimer = 0x5C10;
-constexpr UINT kCaretBlink = 530;
+constexpr int MarginX = 2; // between the client edge and the text, left and right
+constexpr int MarginY = 1;
+constexpr UINT_PTR CaretTimer = 0x5C10;
+constexpr UINT CaretBlink = 530;
 
 } // namespace
 
@@ -206,9 +206,9 @@ int TCustomMemo::LineHeight() const {
 
 TRect TCustomMemo::TextArea() const {
     TRect area = ClientRect();
-    area.Left += kMarginX;
-    area.Right = std::max(area.Left, area.Right - kMarginX);
-    area.Top += kMarginY;
+    area.Left += MarginX;
+    area.Right = std::max(area.Left, area.Right - MarginX);
+    area.Top += MarginY;
     return area;
 }
 
@@ -413,7 +413,7 @@ void TCustomMemo::ShowCaret(bool visible) {
     if (!HandleAllocated())
         return;
     if (visible && Focused())
-        SetTimer(Handle(), kCaretTimer, kCaretBlink, nullptr);
+        SetTimer(Handle(), CaretTimer, CaretBlink, nullptr);
     const TRect caret = CaretRect();
     InvalidateRect(Handle(), &caret, false);
 }
@@ -506,13 +506,13 @@ void TCustomMemo::DefaultHandler(TMessage& message) {
         break;
     case WM_KILLFOCUS:
         if (HandleAllocated())
-            KillTimer(Handle(), kCaretTimer);
+            KillTimer(Handle(), CaretTimer);
         ShowCaret(false);
         FEditor.MouseUp();
         Invalidate();
         break;
     case WM_TIMER:
-        if (message.WParam == kCaretTimer) {
+        if (message.WParam == CaretTimer) {
             ShowCaret(!FCaretShown);
             return;
         }

@@ -126,10 +126,10 @@ TEST_F(ColorButtonBehaviourTest, EqualValuesRepaintNothing) {
     b->SetFocusline(true);
     b->SetCapOffsetH(0);
     b->SetCapOffsetV(0);
-    b->SetFrameColor(kFrame);
-    b->SetEdgeHighlight(kHighlight);
-    b->SetEdgeShadow(kShadow);
-    b->SetColor(kFace);
+    b->SetFrameColor(Frame);
+    b->SetEdgeHighlight(Highlight);
+    b->SetEdgeShadow(Shadow);
+    b->SetColor(Face);
     b->SetButtonStyle(false);
     b->CaptionLines()->Add("two"); // in place: shows at the next repaint only
     RunUntilIdle();

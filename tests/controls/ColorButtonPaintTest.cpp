@@ -55,8 +55,8 @@ protected:
 
     void ExpectFace(const TColorButton* button, const std::string& text, TRect box,
                     unsigned horizontal, const TRect& area) const {
-        auto expected = Expected(button, text, box, horizontal, kFace);
-        const TComparison c = Compare(button, *expected, kFace, area);
+        auto expected = Expected(button, text, box, horizontal, Face);
+        const TComparison c = Compare(button, *expected, Face, area);
         EXPECT_GT(c.Ink, 0);
         EXPECT_EQ(c.Differences, 0) << "caption box " << box.Left << ", " << box.Top;
     }
@@ -174,8 +174,8 @@ TEST_F(ColorButtonPaintTest, DisabledFaceIsButtonFaceWithAnEngravedCaption) {
         }
     EXPECT_GT(lighter, 0);
     EXPECT_GT(darker, 0);
-    EXPECT_EQ(At(b, 0, 0), kHighlight); // the edges as for an enabled button
-    EXPECT_EQ(At(b, 74, 24), kFrame);
+    EXPECT_EQ(At(b, 0, 0), Highlight); // the edges as for an enabled button
+    EXPECT_EQ(At(b, 74, 24), Frame);
 }
 
 // Each line is drawn after the ones before it, so the corners tell the order.
@@ -185,36 +185,36 @@ TEST_F(ColorButtonPaintTest, StandardEdgeAtRestWhenDefaultAndWhenPressed) {
     edit->SetParent(form);
     edit->SetBounds(10, 100, 80, 21);
     TColorButton* b = NewButton("Go");
-    EXPECT_EQ(At(b, 0, 0), kHighlight);
-    EXPECT_EQ(At(b, 74, 0), kFrame);
-    EXPECT_EQ(At(b, 0, 24), kFrame);
-    EXPECT_EQ(At(b, 74, 24), kFrame);
-    EXPECT_EQ(At(b, 73, 1), kShadow);
-    EXPECT_EQ(At(b, 1, 23), kShadow);
-    EXPECT_EQ(At(b, 73, 0), kHighlight);
-    EXPECT_EQ(At(b, 1, 1), kFace);
+    EXPECT_EQ(At(b, 0, 0), Highlight);
+    EXPECT_EQ(At(b, 74, 0), Frame);
+    EXPECT_EQ(At(b, 0, 24), Frame);
+    EXPECT_EQ(At(b, 74, 24), Frame);
+    EXPECT_EQ(At(b, 73, 1), Shadow);
+    EXPECT_EQ(At(b, 1, 23), Shadow);
+    EXPECT_EQ(At(b, 73, 0), Highlight);
+    EXPECT_EQ(At(b, 1, 1), Face);
 
     // The form's default button while an edit box has the focus: the frame, the bevel inside
     // it, and no focus rectangle.
     b->SetDefault(true);
     edit->SetFocus();
     RunUntilIdle();
-    EXPECT_EQ(At(b, 0, 0), kFrame);
-    EXPECT_EQ(At(b, 74, 24), kFrame);
-    EXPECT_EQ(At(b, 1, 1), kHighlight);
-    EXPECT_EQ(At(b, 73, 1), kFrame);
-    EXPECT_EQ(At(b, 1, 23), kFrame);
-    EXPECT_EQ(At(b, 72, 2), kShadow);
-    EXPECT_EQ(At(b, 2, 22), kShadow);
-    EXPECT_EQ(At(b, 2, 2), kFace);
-    EXPECT_EQ(At(b, 4, 4), kFace);
+    EXPECT_EQ(At(b, 0, 0), Frame);
+    EXPECT_EQ(At(b, 74, 24), Frame);
+    EXPECT_EQ(At(b, 1, 1), Highlight);
+    EXPECT_EQ(At(b, 73, 1), Frame);
+    EXPECT_EQ(At(b, 1, 23), Frame);
+    EXPECT_EQ(At(b, 72, 2), Shadow);
+    EXPECT_EQ(At(b, 2, 22), Shadow);
+    EXPECT_EQ(At(b, 2, 2), Face);
+    EXPECT_EQ(At(b, 4, 4), Face);
 
     MouseDown(b, 30, 12);
-    EXPECT_EQ(At(b, 0, 0), kFrame);
-    EXPECT_EQ(At(b, 1, 1), kShadow);
-    EXPECT_EQ(At(b, 73, 1), kShadow);
-    EXPECT_EQ(At(b, 73, 23), kShadow);
-    EXPECT_EQ(At(b, 2, 2), kFace);
+    EXPECT_EQ(At(b, 0, 0), Frame);
+    EXPECT_EQ(At(b, 1, 1), Shadow);
+    EXPECT_EQ(At(b, 73, 1), Shadow);
+    EXPECT_EQ(At(b, 73, 23), Shadow);
+    EXPECT_EQ(At(b, 2, 2), Face);
     MouseUp(b, 30, 12);
 }
 
@@ -223,26 +223,26 @@ TEST_F(ColorButtonPaintTest, ThinEdgeRaisedUnderTheMouseSunkenWhilePressed) {
     b->SetMBStyle(bsIELike);
     b->SetFocusline(false);
     RunUntilIdle();
-    EXPECT_EQ(At(b, 0, 0), kFace);
-    EXPECT_EQ(At(b, 74, 24), kFace);
+    EXPECT_EQ(At(b, 0, 0), Face);
+    EXPECT_EQ(At(b, 74, 24), Face);
 
     MouseMove(b, 30, 12);
-    EXPECT_EQ(At(b, 0, 0), kHighlight);
-    EXPECT_EQ(At(b, 74, 0), kShadow);
-    EXPECT_EQ(At(b, 0, 24), kShadow);
-    EXPECT_EQ(At(b, 74, 24), kShadow);
-    EXPECT_EQ(At(b, 1, 1), kFace);
+    EXPECT_EQ(At(b, 0, 0), Highlight);
+    EXPECT_EQ(At(b, 74, 0), Shadow);
+    EXPECT_EQ(At(b, 0, 24), Shadow);
+    EXPECT_EQ(At(b, 74, 24), Shadow);
+    EXPECT_EQ(At(b, 1, 1), Face);
 
     MouseDown(b, 30, 12);
-    EXPECT_EQ(At(b, 0, 0), kShadow);
-    EXPECT_EQ(At(b, 74, 0), kHighlight);
-    EXPECT_EQ(At(b, 0, 24), kHighlight);
-    EXPECT_EQ(At(b, 74, 24), kHighlight);
+    EXPECT_EQ(At(b, 0, 0), Shadow);
+    EXPECT_EQ(At(b, 74, 0), Highlight);
+    EXPECT_EQ(At(b, 0, 24), Highlight);
+    EXPECT_EQ(At(b, 74, 24), Highlight);
     MouseUp(b, 30, 12);
 
     MoveMouseAway();
-    EXPECT_EQ(At(b, 0, 0), kFace);
-    EXPECT_EQ(At(b, 74, 24), kFace);
+    EXPECT_EQ(At(b, 0, 0), Face);
+    EXPECT_EQ(At(b, 74, 24), Face);
 }
 
 TEST_F(ColorButtonPaintTest, ThinEdgeShowsRaisedInDesignMode) {
@@ -251,8 +251,8 @@ TEST_F(ColorButtonPaintTest, ThinEdgeShowsRaisedInDesignMode) {
     b->SetDesigning(true);
     b->Invalidate();
     RunUntilIdle();
-    EXPECT_EQ(At(b, 0, 0), kHighlight);
-    EXPECT_EQ(At(b, 74, 24), kShadow);
+    EXPECT_EQ(At(b, 0, 0), Highlight);
+    EXPECT_EQ(At(b, 74, 24), Shadow);
 }
 
 TEST_F(ColorButtonPaintTest, StyleNoneDrawsNoEdgeInAnyState) {
@@ -261,25 +261,25 @@ TEST_F(ColorButtonPaintTest, StyleNoneDrawsNoEdgeInAnyState) {
     b->SetFocusline(false);
     RunUntilIdle();
     MouseMove(b, 30, 12);
-    EXPECT_EQ(At(b, 0, 0), kFace);
+    EXPECT_EQ(At(b, 0, 0), Face);
     MouseDown(b, 30, 12);
-    EXPECT_EQ(At(b, 0, 0), kFace);
-    EXPECT_EQ(At(b, 74, 24), kFace);
+    EXPECT_EQ(At(b, 0, 0), Face);
+    EXPECT_EQ(At(b, 74, 24), Face);
     MouseUp(b, 30, 12);
 }
 
 TEST_F(ColorButtonPaintTest, FocusRectangleInsetDependsOnTheStyle) {
-    const TColor dotted = kFace ^ ColorToRGB(clBtnFace); // XOR with the background colour
+    const TColor dotted = Face ^ ColorToRGB(clBtnFace); // XOR with the background colour
     for (const auto& [style, inset] : {std::pair{bsStd, 4}, {bsIELike, 2}, {bsNone, 0}}) {
         TColorButton* b = NewButton("");
         b->SetMBStyle(style);
         b->SetFocus();
         RunUntilIdle();
         EXPECT_EQ(At(b, inset, inset), dotted) << "style " << int(style);
-        EXPECT_EQ(At(b, inset + 1, inset + 1), kFace) << "style " << int(style);
+        EXPECT_EQ(At(b, inset + 1, inset + 1), Face) << "style " << int(style);
         b->SetFocusline(false);
         RunUntilIdle();
-        EXPECT_EQ(At(b, inset, inset), kFace) << "style " << int(style);
+        EXPECT_EQ(At(b, inset, inset), Face) << "style " << int(style);
         delete b;
     }
 }

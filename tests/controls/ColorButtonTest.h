@@ -10,10 +10,10 @@
 
 class ColorButtonTest : public FrameworkTest {
 protected:
-    static constexpr TColor kFace = clYellow;
-    static constexpr TColor kFrame = clRed;
-    static constexpr TColor kHighlight = clLime;
-    static constexpr TColor kShadow = clBlue;
+    static constexpr TColor Face = clYellow;
+    static constexpr TColor Frame = clRed;
+    static constexpr TColor Highlight = clLime;
+    static constexpr TColor Shadow = clBlue;
 
     // On a fresh form at (10, 10), painted; its font is 13 pixels high.
     TColorButton* NewButton(const std::string& caption = "Go") {
@@ -24,10 +24,10 @@ protected:
         button->SetBounds(10, 10, 75, 25);
         button->SetCaption(caption);
         button->Font()->SetHeight(13);
-        button->SetColor(kFace);
-        button->SetFrameColor(kFrame);
-        button->SetEdgeHighlight(kHighlight);
-        button->SetEdgeShadow(kShadow);
+        button->SetColor(Face);
+        button->SetFrameColor(Frame);
+        button->SetEdgeHighlight(Highlight);
+        button->SetEdgeShadow(Shadow);
         RunUntilIdle();
         return button;
     }

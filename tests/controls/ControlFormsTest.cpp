@@ -35,7 +35,7 @@ const TClassInfo& TControlsForm::StaticClass() {
 
 // A stored Max below the Min of the moment is raised to it before Min is read; a stored Min
 // above the default Max is pulled down to it.
-constexpr const char* kDescription = R"({
+constexpr const char* Description = R"({
   "class": "TControlsForm",
   "name": "Controls",
   "properties": {"ClientWidth": 300, "ClientHeight": 200, "Font": {"Height": -14}},
@@ -84,7 +84,7 @@ TEST_F(ControlFormsTest, RegisterPutsBothControlsOnTheCustomPage) {
 }
 
 TEST_F(ControlFormsTest, LoadingAppliesTheSettersInDeclarationOrder) {
-    TControlsForm* form = Load(kDescription);
+    TControlsForm* form = Load(Description);
     ASSERT_NE(form->Bar, nullptr);
     EXPECT_EQ(form->Bar->Max(), 0);
     EXPECT_EQ(form->Bar->Min(), -20);
@@ -103,7 +103,7 @@ TEST_F(ControlFormsTest, LoadingAppliesTheSettersInDeclarationOrder) {
 }
 
 TEST_F(ControlFormsTest, LoadedGivesTheCanvasTheFontAndLeavesItTheParents) {
-    TControlsForm* form = Load(kDescription);
+    TControlsForm* form = Load(Description);
     EXPECT_EQ(form->Bar->Canvas()->Font()->Height(), -14);
     EXPECT_TRUE(form->Bar->ParentFont());
 }
@@ -122,7 +122,7 @@ TEST_F(ControlFormsTest, LoadedCommitsTheLoadedValueForACancel) {
 }
 
 TEST_F(ControlFormsTest, ChangingEventBoundByNameDrivesTheGauge) {
-    TControlsForm* form = Load(kDescription);
+    TControlsForm* form = Load(Description);
     form->Gauge->SetMaxValue(300);
     form->Gauge->SetMinValue(-20);
     form->Show();
@@ -134,7 +134,7 @@ TEST_F(ControlFormsTest, ChangingEventBoundByNameDrivesTheGauge) {
 }
 
 TEST_F(ControlFormsTest, WrittenFormsReadBackTheSame) {
-    TControlsForm* form = Load(kDescription);
+    TControlsForm* form = Load(Description);
     const std::string written = WriteComponent(form);
     TControlsForm* again = Load(written);
     EXPECT_EQ(WriteComponent(again), written);

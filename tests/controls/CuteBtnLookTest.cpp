@@ -38,7 +38,7 @@ public:
     TCuteButton* Btn() const { return Button; }
 };
 
-const TLookRow kRows[] = {
+const TLookRow Rows[] = {
     {"construction", "none", [](CuteBtnLookTest&) {}, bvNone},
     // The framework has no drag and drop, so the owner form's active control is never being
     // dragged: with one set, entering goes on to the rows below.
@@ -134,7 +134,7 @@ TEST_P(CuteBtnLookTest, GivesTheLookOfItsRow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(TransitionTable, CuteBtnLookTest, ::testing::ValuesIn(kRows),
+INSTANTIATE_TEST_SUITE_P(TransitionTable, CuteBtnLookTest, ::testing::ValuesIn(Rows),
                          [](const ::testing::TestParamInfo<TLookRow>& row) {
                              return "Row" + std::to_string(row.index);
                          });

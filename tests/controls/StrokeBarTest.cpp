@@ -10,8 +10,8 @@
 namespace {
 
 // A 120 x 48 bar with margins 16: the band is rows 16..31; the default canvas font is 12 pixels.
-constexpr int kBandRow = 20;
-constexpr int kLastBandRow = 31;
+constexpr int BandRow = 20;
+constexpr int LastBandRow = 31;
 
 int Red(TColor c) {
     return c & 0xFF;
@@ -44,14 +44,14 @@ protected:
     // The first column of the band's last row that does not show fill.
     int BarEnd(const TStrokeBar* bar, TColor fill) const {
         for (int x = 0; x < bar->Width(); ++x)
-            if (PixelAt(bar, x, kLastBandRow) != ColorToRGB(fill))
+            if (PixelAt(bar, x, LastBandRow) != ColorToRGB(fill))
                 return x;
         return bar->Width();
     }
 
     // The first move into the band only starts tracking.
     void StartTracking(TStrokeBar* bar) {
-        MouseMove(bar, 60, kBandRow);
+        MouseMove(bar, 60, BandRow);
         ASSERT_TRUE(bar->MouseCapture());
     }
 
@@ -69,13 +69,13 @@ TEST_F(StrokeBarTest, ValueAndBarPositionMapWithTruncationTowardZero) {
     EXPECT_EQ(BarEnd(bar, clNavy), 39);
 
     StartTracking(bar);
-    MouseMove(bar, 39, kBandRow);
+    MouseMove(bar, 39, BandRow);
     EXPECT_EQ(bar->Value(), 32);
     EXPECT_EQ(BarEnd(bar, clBlue), 39);
     const std::vector<std::pair<int, int>> columns{{1, 0},     {2, 1},     {119, 99},
                                                    {120, 100}, {400, 100}, {-30, 0}};
     for (auto [column, value] : columns) {
-        MouseMove(bar, column, kBandRow);
+        MouseMove(bar, column, BandRow);
         EXPECT_EQ(bar->Value(), value) << "column " << column;
     }
 }
@@ -85,7 +85,7 @@ TEST_F(StrokeBarTest, NegativeRangeMapsAcrossZero) {
     bar->SetMin(-50);
     bar->SetMax(50);
     StartTracking(bar);
-    MouseMove(bar, 59, kBandRow);
+    MouseMove(bar, 59, BandRow);
     EXPECT_EQ(bar->Value(), -1);
 }
 
@@ -102,7 +102,7 @@ TEST_F(StrokeBarTest, EmptyRangeAndZeroWidthGiveTheLowerEnd) {
     bar->SetMax(10);
     StartTracking(bar);
     bar->SetWidth(0);
-    MouseMove(bar, 80, kBandRow);
+    MouseMove(bar, 80, BandRow);
     EXPECT_EQ(bar->Value(), -7);
 }
 
@@ -114,11 +114,11 @@ TEST_F(StrokeBarTest, FullIntegerRangeMapsWithoutOverflow) {
     RunUntilIdle();
     EXPECT_EQ(BarEnd(bar, clNavy), 60);
     StartTracking(bar);
-    MouseMove(bar, 60, kBandRow);
+    MouseMove(bar, 60, BandRow);
     EXPECT_EQ(bar->Value(), -1);
-    MouseMove(bar, 120, kBandRow);
+    MouseMove(bar, 120, BandRow);
     EXPECT_EQ(bar->Value(), INT_MAX);
-    MouseMove(bar, 0, kBandRow);
+    MouseMove(bar, 0, BandRow);
     EXPECT_EQ(bar->Value(), INT_MIN);
 }
 
@@ -145,8 +145,8 @@ TEST_F(StrokeBarTest, NarrowingTheRangeLeavesTheCommittedPairForACancel) {
     EXPECT_EQ(BarEnd(bar, clNavy), 120);
 
     StartTracking(bar);
-    MouseMove(bar, 10, kBandRow);
-    MouseDown(bar, 10, kBandRow, mbRight);
+    MouseMove(bar, 10, BandRow);
+    MouseDown(bar, 10, BandRow, mbRight);
     EXPECT_EQ(bar->Value(), 80);
     EXPECT_EQ(BarEnd(bar, clNavy), 96);
 }
@@ -236,8 +236,8 @@ TEST_F(StrokeBarTest, DisabledBarIsGreyOnSilverWhateverItsColours) {
     bar->SetCaption("Ab");
     bar->SetEnabled(false);
     RunUntilIdle();
-    EXPECT_EQ(PixelAt(bar, 10, kLastBandRow), ColorToRGB(clGray));
-    EXPECT_EQ(PixelAt(bar, 100, kLastBandRow), ColorToRGB(clSilver));
+    EXPECT_EQ(PixelAt(bar, 10, LastBandRow), ColorToRGB(clGray));
+    EXPECT_EQ(PixelAt(bar, 100, LastBandRow), ColorToRGB(clSilver));
     int dark = 0;
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 20; ++x) {
@@ -258,7 +258,7 @@ TEST_F(StrokeBarTest, IdleMovesOutsideTheBandStartNothingAndEntryOnlyCaptures) {
     EXPECT_TRUE(bar->MouseCapture());
     EXPECT_EQ(bar->Value(), 0);
     EXPECT_EQ(Changings, 0);
-    EXPECT_EQ(PixelAt(bar, 0, kLastBandRow), ColorToRGB(clWhite));
+    EXPECT_EQ(PixelAt(bar, 0, LastBandRow), ColorToRGB(clWhite));
 }
 
 TEST_F(StrokeBarTest, TrackingFollowsThePointerOutsideTheControlAfterTheValueChanged) {
@@ -269,7 +269,7 @@ TEST_F(StrokeBarTest, TrackingFollowsThePointerOutsideTheControlAfterTheValueCha
         [&](TObject*, TShiftState, int, int) { seenByMouseMove.push_back(bar->Value()); });
     bar->OnChanging = TNotifyEvent::FromFunction([&](TObject*) {
         seenByChanging.push_back(bar->Value());
-        drawnByChanging.push_back(bar->Canvas()->Pixels(89, kLastBandRow));
+        drawnByChanging.push_back(bar->Canvas()->Pixels(89, LastBandRow));
     });
     StartTracking(bar);
     MouseMove(bar, 90, 300);
@@ -288,11 +288,11 @@ TEST_F(StrokeBarTest, TrackingFollowsThePointerOutsideTheControlAfterTheValueCha
 TEST_F(StrokeBarTest, RepaintsWhileTrackingUseBarColourUntilTheNextMove) {
     TStrokeBar* bar = NewBar();
     StartTracking(bar);
-    MouseMove(bar, 60, kBandRow);
+    MouseMove(bar, 60, BandRow);
     bar->SetHighlightColor(clRed);
     RunUntilIdle();
     EXPECT_EQ(BarEnd(bar, clNavy), 60);
-    MouseMove(bar, 70, kBandRow);
+    MouseMove(bar, 70, BandRow);
     EXPECT_EQ(BarEnd(bar, clRed), 70);
     bar->Invalidate();
     RunUntilIdle();
@@ -302,22 +302,22 @@ TEST_F(StrokeBarTest, RepaintsWhileTrackingUseBarColourUntilTheNextMove) {
 TEST_F(StrokeBarTest, LeftClickCommitsAtItsColumnAndSettles) {
     TStrokeBar* bar = NewBar();
     StartTracking(bar);
-    MouseMove(bar, 90, kBandRow);
-    MouseDown(bar, 30, kBandRow);
+    MouseMove(bar, 90, BandRow);
+    MouseDown(bar, 30, BandRow);
     EXPECT_EQ(bar->Value(), 25);
     EXPECT_EQ(BarEnd(bar, clNavy), 30);
     EXPECT_FALSE(bar->MouseCapture());
     EXPECT_EQ(Presses, std::vector<TMouseButton>{mbLeft});
-    MouseUp(bar, 30, kBandRow);
+    MouseUp(bar, 30, BandRow);
 
     // Settled: moves do nothing until a mouse-leave.
-    MouseMove(bar, 80, kBandRow);
+    MouseMove(bar, 80, BandRow);
     EXPECT_FALSE(bar->MouseCapture());
     EXPECT_EQ(bar->Value(), 25);
     MoveMouseAway();
     StartTracking(bar);
-    MouseMove(bar, 100, kBandRow);
-    MouseDown(bar, 100, kBandRow, mbRight);
+    MouseMove(bar, 100, BandRow);
+    MouseDown(bar, 100, BandRow, mbRight);
     EXPECT_EQ(bar->Value(), 25);
 }
 
@@ -325,9 +325,9 @@ TEST_F(StrokeBarTest, RightClickCancelsToTheCommittedPair) {
     TStrokeBar* bar = NewBar();
     bar->SetValue(40);
     StartTracking(bar);
-    MouseMove(bar, 100, kBandRow);
+    MouseMove(bar, 100, BandRow);
     EXPECT_EQ(bar->Value(), 83);
-    MouseDown(bar, 100, kBandRow, mbRight);
+    MouseDown(bar, 100, BandRow, mbRight);
     EXPECT_EQ(bar->Value(), 40);
     EXPECT_EQ(BarEnd(bar, clNavy), 48);
     EXPECT_FALSE(bar->MouseCapture());
@@ -338,14 +338,14 @@ TEST_F(StrokeBarTest, RightClickCancelsToTheCommittedPair) {
 TEST_F(StrokeBarTest, MiddleClickWhileTrackingChangesNothingAndRaisesNoMouseDown) {
     TStrokeBar* bar = NewBar();
     StartTracking(bar);
-    MouseMove(bar, 90, kBandRow);
-    MouseDown(bar, 30, kBandRow, mbMiddle);
+    MouseMove(bar, 90, BandRow);
+    MouseDown(bar, 30, BandRow, mbMiddle);
     EXPECT_TRUE(bar->MouseCapture());
     EXPECT_EQ(bar->Value(), 75);
     EXPECT_EQ(BarEnd(bar, clBlue), 90);
     EXPECT_TRUE(Presses.empty());
-    MouseUp(bar, 30, kBandRow, mbMiddle);
-    MouseMove(bar, 30, kBandRow);
+    MouseUp(bar, 30, BandRow, mbMiddle);
+    MouseMove(bar, 30, BandRow);
     EXPECT_EQ(bar->Value(), 25);
 }
 
@@ -354,7 +354,7 @@ TEST_F(StrokeBarTest, MouseLeaveWhileTrackingIsIgnored) {
     StartTracking(bar);
     bar->Perform(CM_MOUSELEAVE);
     MoveMouseAway();
-    MouseMove(bar, 30, kBandRow);
+    MouseMove(bar, 30, BandRow);
     EXPECT_EQ(bar->Value(), 25);
     EXPECT_TRUE(bar->MouseCapture());
 }
@@ -362,14 +362,14 @@ TEST_F(StrokeBarTest, MouseLeaveWhileTrackingIsIgnored) {
 TEST_F(StrokeBarTest, CommitOutsideTheControlTracksAgainOnlyAfterALeaveAndAReturn) {
     TStrokeBar* bar = NewBar();
     StartTracking(bar);
-    MouseMove(bar, 200, kBandRow);
-    Click(bar, 200, kBandRow);
+    MouseMove(bar, 200, BandRow);
+    Click(bar, 200, BandRow);
     EXPECT_EQ(bar->Value(), 100);
 
-    MouseMove(bar, 60, kBandRow); // back in: entered, but no leave came while settled
+    MouseMove(bar, 60, BandRow); // back in: entered, but no leave came while settled
     EXPECT_FALSE(bar->MouseCapture());
     MoveMouseAway();
-    MouseMove(bar, 60, kBandRow);
+    MouseMove(bar, 60, BandRow);
     EXPECT_TRUE(bar->MouseCapture());
 }
 

@@ -72,7 +72,7 @@ TEST_F(ActionTest, DestroyingEitherSideUndoesTheLink) {
     other->SetCaption("nobody listens"); // would reach the destroyed panel
 }
 
-constexpr const char* kLinkedForm = R"({
+constexpr const char* LinkedForm = R"({
   "class": "TForm",
   "name": "Linked",
   "components": [
@@ -87,7 +87,7 @@ constexpr const char* kLinkedForm = R"({
 
 TEST_F(ActionTest, AStoredFormLinksByNameAndKeepsWhatTheControlSetsItself) {
     auto* linked = new TForm(Application);
-    ReadComponent(linked, kLinkedForm, "linked.json");
+    ReadComponent(linked, LinkedForm, "linked.json");
     auto* plain = dynamic_cast<TPanel*>(linked->FindComponent("Plain"));
     auto* own = dynamic_cast<TPanel*>(linked->FindComponent("Own"));
     ASSERT_NE(plain, nullptr);

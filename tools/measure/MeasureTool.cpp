@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: saruvi-measure [--paint OUT.png] IMAGE X Y\n"
-                               "       saruvi-measure --csv LIST\n";
+constexpr const char* UsageText = "usage: saruvi-measure [--paint OUT.png] IMAGE X Y\n"
+                                  "       saruvi-measure --csv LIST\n";
 
-constexpr const char* kHelp =
+constexpr const char* HelpText =
     "Measures the dark region grown from the seed (X, Y) of a BMP image, as Saruvi does.\n"
     "\n"
     "  IMAGE X Y          print the region's pixel count\n"
@@ -92,7 +92,7 @@ int MeasureOne(const TOptions& options, const TToolStreams& io) {
     const std::optional<int> x = ParseCoordinate(options.Operands[1]);
     const std::optional<int> y = ParseCoordinate(options.Operands[2]);
     if (!x || !y) {
-        io.Err << "saruvi-measure: X and Y must be integers\n" << kUsage;
+        io.Err << "saruvi-measure: X and Y must be integers\n" << UsageText;
         return 2;
     }
     TImageMeasurer measurer;
@@ -137,11 +137,11 @@ int RunMeasureTool(const std::vector<std::string>& args, const TToolStreams& io)
     std::string error;
     const std::optional<TOptions> options = Parse(args, error);
     if (!options) {
-        io.Err << "saruvi-measure: " << error << "\n" << kUsage;
+        io.Err << "saruvi-measure: " << error << "\n" << UsageText;
         return 2;
     }
     if (options->Help) {
-        io.Out << kUsage << "\n" << kHelp;
+        io.Out << UsageText << "\n" << HelpText;
         return 0;
     }
     if (options->Version) {
