@@ -61,6 +61,8 @@ public:
     void SetFont(const TFont* font);
     // Recomputes the bar position from Value; full repaint. Other size changes do neither.
     void SetWidth(int value);
+    // The column just right of the filled part of the bar.
+    int BarEnd() const { return FXPos; }
 
     // Raised on every pointer move while tracking, after Value and the bar have changed.
     TNotifyEvent OnChanging;
