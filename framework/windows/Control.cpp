@@ -119,9 +119,15 @@ void TControl::SetParent(TWinControl* parent) {
         parent->InsertControl(this);
 }
 
+void TControl::LimitBounds(int& left, int& top, int& width, int& height) {
+    left = std::clamp(left, -MaxCoordinate, MaxCoordinate);
+    top = std::clamp(top, -MaxCoordinate, MaxCoordinate);
+    width = std::clamp(width, 0, MaxCoordinate);
+    height = std::clamp(height, 0, MaxCoordinate);
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    LimitBounds(left, top, width, height);
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight)
         return;
     const bool resized = width != FWidth || height != FHeight;

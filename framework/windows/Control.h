@@ -101,8 +101,11 @@ public:
     void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
     void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
     void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
-    // In the parent's client coordinates (a form's: the screen's).
+    // In the parent's client coordinates (a form's: the screen's). A size below 0 is taken as 0;
+    // positions and sizes are held to +-MaxCoordinate, so that an edge (a position plus a size)
+    // never overflows.
     virtual void SetBounds(int left, int top, int width, int height);
+    static constexpr int MaxCoordinate = 1 << 30;
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
     TAlign Align() const { return FAlign; }
@@ -226,6 +229,8 @@ public:
     virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
 
 protected:
+    // What SetBounds makes of the values it is given (see there).
+    static void LimitBounds(int& left, int& top, int& width, int& height);
     virtual const TMessageMap& MessageMap() const { return StaticMessageMap(); }
     void Notification(TComponent* component, TOperation operation) override;
     virtual void Resize();

@@ -377,8 +377,7 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
 // --- geometry and painting
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    LimitBounds(left, top, width, height);
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight)
         return;
     const bool resized = width != FWidth || height != FHeight;

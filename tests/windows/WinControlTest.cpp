@@ -5,6 +5,7 @@
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -261,6 +262,27 @@ TEST_F(WinControlTest, AClassThatBeginsItsDestructionHandlesItsWindowsLastMessag
     delete late;
     EXPECT_EQ(log, (std::vector<std::string>{"Early destroyed its window"}));
     EXPECT_EQ(form->ActiveControl(), nullptr);
+    RunUntilIdle();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WinControlTest, ExtremeBoundsAreHeldSoThatNoEdgeOverflows) {
+    auto* windowed = Place(new TParamsProbe(form), form, 0, 0, 10, 245);
+    auto* graphic = Place(new TGraphicProbe(form), form, 0, 0, 10, 245);
+    for (TControl* control : {static_cast<TControl*>(windowed), static_cast<TControl*>(graphic)}) {
+        control->SetTop(INT32_MAX);
+        control->SetLeft(INT32_MIN);
+        control->SetWidth(INT32_MAX);
+        EXPECT_EQ(control->Top(), TControl::MaxCoordinate);
+        EXPECT_EQ(control->Left(), -TControl::MaxCoordinate);
+        EXPECT_EQ(control->Width(), TControl::MaxCoordinate);
+        EXPECT_EQ(control->BoundsRect().Right, 0);
+        control->SetHeight(-5);
+        EXPECT_EQ(control->Height(), 0);
+    }
     RunUntilIdle();
 }
 
