@@ -75,3 +75,18 @@ TEST(CheckerFillTest, AlternatesByPositionOnTheCanvasAndStaysInsideTheRect) {
             EXPECT_EQ(At(b, x, y), want) << x << ", " << y;
         }
 }
+
+// A scroll bar track of a control sized to the integer limit: only the canvas's pixels are
+// visited, and the pattern stays aligned to the canvas.
+TEST(CheckerFillTest, ARectReachingTheIntegerLimitsFillsOnlyTheCanvas) {
+    TBitmap b;
+    Clear(b, 4, 3);
+    FillChecker(*b.Canvas(), {-2147483647 - 1, 1, 2147483647, 2147483647}, clBtnFace, clWhite);
+    const TColor face = ColorToRGB(clBtnFace);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(At(b, x, y), y == 0             ? Paper
+                                   : (x + y) % 2 == 0 ? face
+                                                      : clWhite)
+                << x << ", " << y;
+}

@@ -347,6 +347,16 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
         FPointerAway = true;
         return;
     }
+    // A mouse button cannot go down twice: the user lets it go first. Without the release the
+    // host would clear its held button while the soak still holds it, and later moves would
+    // report a left button that nothing captured.
+    const bool presses = e.Kind == TSoakKind::MouseDown || e.Kind == TSoakKind::Click ||
+                         e.Kind == TSoakKind::DoubleClick || e.Kind == TSoakKind::WindowClick;
+    if (presses && (FButtonsHeld & ButtonBit(e.Button))) {
+        TSoakEvent release = e;
+        release.Kind = TSoakKind::MouseUp;
+        ApplyMouse(release, control);
+    }
     platform::HeadlessWindow* window = nullptr;
     TPoint p;
     if (e.Kind == TSoakKind::WindowClick || !Usable(control)) {
