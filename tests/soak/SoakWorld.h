@@ -46,6 +46,7 @@ private:
     platform::HeadlessWindow* Topmost() const;
     platform::HeadlessWindow* OpenMenu() const;
     platform::HeadlessWindow* HeldGrab() const;
+    void ForgetClosedGrabs();
     bool Usable(const TControl* control) const;
     TPoint PointIn(const TControl* control, int x, int y) const;
 
