@@ -316,6 +316,11 @@ void TStrokeBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
         case mbRight:
             FXPos = FCommittedXPos;
             FValue = FCommittedValue;
+            // Min or Max may have moved since the commit: a cancel never leaves the range.
+            if (FValue < FMin || FValue > FMax) {
+                FValue = std::clamp(FValue, FMin, FMax);
+                CalcXPos();
+            }
             break;
         default:
             return;

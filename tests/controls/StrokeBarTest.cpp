@@ -136,7 +136,7 @@ TEST_F(StrokeBarTest, SettersClampValueAndRange) {
     EXPECT_EQ(bar->Value(), 0);
 }
 
-TEST_F(StrokeBarTest, NarrowingTheRangeLeavesTheCommittedPairForACancel) {
+TEST_F(StrokeBarTest, ACancelAfterTheRangeNarrowedStaysInTheRange) {
     TStrokeBar* bar = NewBar();
     bar->SetValue(80);
     bar->SetMax(50);
@@ -147,8 +147,18 @@ TEST_F(StrokeBarTest, NarrowingTheRangeLeavesTheCommittedPairForACancel) {
     StartTracking(bar);
     MouseMove(bar, 10, BandRow);
     MouseDown(bar, 10, BandRow, mbRight);
-    EXPECT_EQ(bar->Value(), 80);
-    EXPECT_EQ(BarEnd(bar, clNavy), 96);
+    EXPECT_EQ(bar->Value(), 50);
+    EXPECT_EQ(BarEnd(bar, clNavy), 120);
+
+    bar->SetMax(100);
+    bar->SetValue(0);
+    bar->SetMin(100);
+    EXPECT_EQ(bar->Value(), 100);
+    MoveMouseAway();
+    StartTracking(bar);
+    MouseMove(bar, 10, BandRow);
+    MouseDown(bar, 10, BandRow, mbRight);
+    EXPECT_EQ(bar->Value(), 100);
 }
 
 TEST_F(StrokeBarTest, MarginsAreLoweredToLeaveNoOverlapAndAnEmptyBandNeverTracks) {
