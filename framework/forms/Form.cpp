@@ -4,6 +4,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/platform/Host.h"
 #include "framework/windows/ControlCanvas.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
@@ -281,6 +282,11 @@ void TCustomForm::ShowWindowNow() {
     ApplyPosition();
     DoShow();
     window->SetVisible(true);
+    ActivateWindowNow();
+}
+
+void TCustomForm::ActivateWindowNow() {
+    HWND window = Handle();
     if (platform::IHostWindow* host = window->HostWindow())
         host->Activate();
     if (window->Enabled())
@@ -358,9 +364,14 @@ void TCustomForm::SetActiveControl(TWinControl* control) {
         ::SetFocus(control->Handle());
 }
 
+// Focusing a control of a form behind another brings the form to the front, as a click would;
+// otherwise the control that had the focus would never hear it leave.
 void TCustomForm::FocusControl(TWinControl* control) {
+    const bool wasActive = FActive;
     SetActiveControl(control);
-    if (FActive && control == FActiveControl && control->CanFocus() && !control->Focused())
+    if (!wasActive && control == FActiveControl && HandleAllocated() && Handle()->Visible())
+        ActivateWindowNow();
+    else if (FActive && control == FActiveControl && control->CanFocus() && !control->Focused())
         ::SetFocus(control->Handle());
 }
 
@@ -478,6 +489,15 @@ void TCustomForm::CMRelease(TMessage&) {
     delete this;
 }
 
+void TCustomForm::LimitBounds(int& left, int& top, int& width, int& height) const {
+    TWinControl::LimitBounds(left, top, width, height);
+    if (Parent() || !platform::HasHost())
+        return;
+    const TRect screen = platform::Host().ScreenRect();
+    width = std::min(width, std::max(screen.Width(), 0));
+    height = std::min(height, std::max(screen.Height(), 0));
+}
+
 TModalResult TCustomForm::ShowModal() {
     if (FVisible || !FEnabled || FModal)
         throw Exception("Cannot make a visible window modal");
@@ -491,7 +511,9 @@ TModalResult TCustomForm::ShowModal() {
         Show();
         while (FModalResult == mrNone) {
             Application->HandleMessage();
-            if (Application->Terminated())
+            // A modal form hidden by the program could never be closed by the user, while every
+            // other window waits for it.
+            if (Application->Terminated() || !FVisible)
                 FModalResult = mrCancel;
             else if (FModalResult != mrNone)
                 CloseModal();

@@ -110,6 +110,9 @@ public:
     TNotifyEvent OnPaint;
 
 protected:
+    // A window of its own is never larger than the screen, as a desktop holds it: no desktop
+    // could show more, nor keep the pixels of an arbitrarily large one.
+    void LimitBounds(int& left, int& top, int& width, int& height) const override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void PaintWindow(HDC dc) override;
@@ -131,6 +134,7 @@ private:
     // The modal loop saw a result: OnCloseQuery and OnClose may still refuse.
     void CloseModal();
     void ShowWindowNow();
+    void ActivateWindowNow();
     void HideWindowNow();
     void ActivateNext();
     void ApplyIcon();

@@ -119,7 +119,7 @@ void TControl::SetParent(TWinControl* parent) {
         parent->InsertControl(this);
 }
 
-void TControl::LimitBounds(int& left, int& top, int& width, int& height) {
+void TControl::LimitBounds(int& left, int& top, int& width, int& height) const {
     left = std::clamp(left, -MaxCoordinate, MaxCoordinate);
     top = std::clamp(top, -MaxCoordinate, MaxCoordinate);
     width = std::clamp(width, 0, MaxCoordinate);

@@ -230,7 +230,7 @@ public:
 
 protected:
     // What SetBounds makes of the values it is given (see there).
-    static void LimitBounds(int& left, int& top, int& width, int& height);
+    virtual void LimitBounds(int& left, int& top, int& width, int& height) const;
     virtual const TMessageMap& MessageMap() const { return StaticMessageMap(); }
     void Notification(TComponent* component, TOperation operation) override;
     virtual void Resize();

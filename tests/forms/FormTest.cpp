@@ -3,6 +3,8 @@
 
 #include "framework/windows/Win32Api.h"
 
+#include <climits>
+
 namespace {
 
 class FormTest : public FrameworkTest {};
@@ -25,6 +27,17 @@ TEST_F(FormTest, ScreenCenterPlacesTheFormInTheMiddleWhenShown) {
     EXPECT_EQ(form->Left(), (1280 - 976) / 2);
     EXPECT_EQ(form->Top(), (1024 - 575) / 2);
     EXPECT_EQ(HostWindowOf(form).OuterBounds(), form->BoundsRect());
+}
+
+TEST_F(FormTest, AFormIsNeverLargerThanTheScreen) {
+    TForm* form = NewForm(300, 200);
+    form->SetWidth(INT_MAX);
+    form->SetHeight(5000);
+    EXPECT_EQ(form->Width(), 1280);
+    EXPECT_EQ(form->Height(), 1024);
+    EXPECT_EQ(HostWindowOf(form).OuterBounds(), form->BoundsRect());
+    form->SetWidth(640);
+    EXPECT_EQ(form->Width(), 640);
 }
 
 TEST_F(FormTest, TheCaptionIsTheWindowTitle) {
@@ -54,6 +67,22 @@ TEST_F(FormTest, ShowingAFormActivatesItAndFocusesItsFirstTabStop) {
     EXPECT_TRUE(form->Active());
     EXPECT_TRUE(second->Focused());
     EXPECT_EQ(form->ActiveControl(), second);
+}
+
+TEST_F(FormTest, FocusingAControlOfAFormBehindBringsItToTheFrontAndTheOldFocusLeaves) {
+    TForm* back = NewForm(200, 100);
+    auto* first = Place(new TPaintProbe(back), back, 0, 0, 5, 5);
+    auto* second = Place(new TPaintProbe(back), back, 10, 0, 5, 5);
+    first->SetFocus();
+    int exits = 0;
+    first->OnExit = TNotifyEvent::FromFunction([&exits](TObject*) { ++exits; });
+    TForm* front = NewForm(200, 100);
+    ASSERT_TRUE(front->Active());
+    second->SetFocus();
+    RunUntilIdle();
+    EXPECT_TRUE(back->Active());
+    EXPECT_TRUE(second->Focused());
+    EXPECT_EQ(exits, 1);
 }
 
 TEST_F(FormTest, AnActiveControlSetBeforeTheFormIsShownGetsTheFocusThen) {

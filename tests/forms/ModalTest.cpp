@@ -110,6 +110,14 @@ TEST_F(ModalTest, TheCloseBoxEndsTheModalLoopWithCancel) {
     EXPECT_EQ(results, (std::vector<TModalResult>{mrCancel}));
 }
 
+TEST_F(ModalTest, HidingTheDialogByProgramEndsTheModalLoopWithCancel) {
+    OpenOnClick();
+    Host().WhenIdle([this] { dialog->SetVisible(false); });
+    Click(opener, 5, 5);
+    EXPECT_EQ(results, (std::vector<TModalResult>{mrCancel}));
+    EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+}
+
 TEST_F(ModalTest, TheSameFormCanBeShownModallyAgain) {
     OpenOnClick();
     ClickOkWhenIdle();

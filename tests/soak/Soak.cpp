@@ -36,7 +36,7 @@ std::optional<TSoakFailure> Run(const std::string& images, const TSoakEvents& ev
     try {
         return world.Play(events);
     } catch (const std::exception& x) {
-        return TSoakFailure{"no exception escapes", x.what(), 0};
+        return TSoakFailure{"no exception escapes", x.what(), world.Applied()};
     }
 }
 

@@ -70,6 +70,12 @@ std::string Range(const std::string& what, std::int64_t low, std::int64_t value,
     return out.str();
 }
 
+// With TabFocusUp, its form's active control rests raised, also while another form is active.
+bool RestsRaised(const TCuteButton& button) {
+    const TCustomForm* form = GetParentForm(&button);
+    return button.TabFocusUp() && form && form->ActiveControl() == &button;
+}
+
 } // namespace
 
 TSoakWorld::TSoakWorld(std::string images) : FImages(std::move(images)) {
@@ -325,6 +331,7 @@ void TSoakWorld::Apply(const TSoakEvent& e) {
                 const TPoint p = PointIn(Form1->Image, std::abs(e.X) % 1000, std::abs(e.Y) % 1000);
                 Host().Click(&HostWindowOf(Form1->Image), p.x, p.y);
                 ClickCentre(Form1->sbCalc);
+                FMeasuring = true;
             }
             break;
         case TSoakKind::About:
@@ -332,7 +339,8 @@ void TSoakWorld::Apply(const TSoakEvent& e) {
                 ClickCentre(Form1->SpeedButton1);
             break;
         case TSoakKind::CloseBox:
-            if (control != Form1 && Usable(control))
+            // Closing the main window ends the program; the soak closes the others.
+            if (Usable(control) && &HostWindowOf(control) != &HostWindowOf(Form1))
                 Host().CloseBox(&HostWindowOf(control));
             break;
         case TSoakKind::Show:
@@ -359,11 +367,8 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
     // report a left button that nothing captured.
     const bool presses = e.Kind == TSoakKind::MouseDown || e.Kind == TSoakKind::Click ||
                          e.Kind == TSoakKind::DoubleClick || e.Kind == TSoakKind::WindowClick;
-    if (presses && (FButtonsHeld & ButtonBit(e.Button))) {
-        TSoakEvent release = e;
-        release.Kind = TSoakKind::MouseUp;
-        ApplyMouse(release, control);
-    }
+    if (presses && (FButtonsHeld & ButtonBit(e.Button)))
+        ReleaseWhereThePointerIs(e.Button);
     platform::HeadlessWindow* window = nullptr;
     TPoint p;
     if (e.Kind == TSoakKind::WindowClick || !Usable(control)) {
@@ -391,6 +396,13 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
         p = {p.x + from.Left - to.Left, p.y + from.Top - to.Top};
         window = grab;
     }
+    // A desktop delivers a press only inside the client area: outside it lies the frame or
+    // another window. Moves and releases follow a held button anywhere.
+    if (presses) {
+        const TRect b = window->ClientBounds();
+        p = {std::clamp(p.x, 0, std::max(b.Width() - 1, 0)),
+             std::clamp(p.y, 0, std::max(b.Height() - 1, 0))};
+    }
     const unsigned mods = KeyMods(e.Mods);
     switch (e.Kind) {
     case TSoakKind::MouseMove:
@@ -416,6 +428,18 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
         Host().Click(window, p.x, p.y, HostButton(e.Button), mods);
         break;
     }
+}
+
+void TSoakWorld::ReleaseWhereThePointerIs(int button) {
+    ForgetClosedGrabs();
+    platform::HeadlessWindow*& grab = FGrabWindows[static_cast<std::size_t>(button)];
+    if (grab) {
+        const TPoint origin = grab->ClientBounds().TopLeft();
+        const TPoint at = Host().CursorPos();
+        Host().MouseUp(grab, at.x - origin.x, at.y - origin.y, HostButton(button));
+    }
+    grab = nullptr;
+    FButtonsHeld &= ~ButtonBit(button);
 }
 
 void TSoakWorld::ApplyKeyboard(const TSoakEvent& e) {
@@ -545,7 +569,7 @@ void TSoakWorld::CheckReleased() {
     for (TCuteButton* b : OfClass<TCuteButton>(FControls)) {
         if (b->BevelOuter() == bvLowered)
             Fail("no button left pressed", "cute button " + b->Name());
-        else if (FPointerAway && b->BevelOuter() != bvNone && !(b->Focused() && b->TabFocusUp()))
+        else if (FPointerAway && b->BevelOuter() != bvNone && !RestsRaised(*b))
             Fail("no button left hovered", "cute button " + b->Name());
     }
 }
@@ -585,11 +609,14 @@ static int FloodCount(const TBitmap& bitmap, TPoint seed) {
     return count;
 }
 
+// Only right after a measurement: the log is an ordinary memo that the user may edit.
 void TSoakWorld::CheckMeasurement() {
     const int lines = Form1->Memo->Lines()->Count();
-    if (lines == FLogLines)
-        return;
+    const bool measured = FMeasuring && lines != FLogLines;
     FLogLines = lines;
+    FMeasuring = false;
+    if (!measured)
+        return;
     const std::string last = lines > 0 ? Form1->Memo->Lines()->Strings(lines - 1) : std::string();
     static const std::string prefix = "* Total Pixels = ";
     if (last.rfind(prefix, 0) != 0)

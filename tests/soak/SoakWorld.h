@@ -28,6 +28,8 @@ public:
     explicit TSoakWorld(std::string images);
 
     std::optional<TSoakFailure> Play(const TSoakEvents& events);
+    // How many events have been applied, counting the one being applied.
+    int Applied() const { return static_cast<int>(FNext); }
     int MessageBoxCount() const;
 
 private:
@@ -36,6 +38,8 @@ private:
     void BuildControlsForm();
     void Apply(const TSoakEvent& event);
     void ApplyMouse(const TSoakEvent& event, TControl* control);
+    // The user lets a held button go before pressing it again, where the pointer is.
+    void ReleaseWhereThePointerIs(int button);
     void ApplyKeyboard(const TSoakEvent& event);
     void ApplyProperty(const TSoakEvent& event, TControl* control);
     void ClickCentre(const TControl* control);
@@ -70,5 +74,6 @@ private:
     std::set<int> FKeysHeld;
     bool FPointerAway = true;
     int FLogLines = 0;
+    bool FMeasuring = false; // a measurement was asked for since the last check
     std::optional<TSoakFailure> FFailure;
 };
