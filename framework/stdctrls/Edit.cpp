@@ -233,7 +233,8 @@ bool TCustomEdit::HandleMouse(TMessage& message) {
         FEditor.MouseDrag({0, PositionAt(mouse.XPos)});
         return true;
     case WM_LBUTTONUP:
-        if (FEditor.MouseSelecting() && GetCapture() == Handle())
+        // Also when the focus left during the press and ended the selecting.
+        if (GetCapture() == Handle())
             ReleaseCapture();
         FEditor.MouseUp();
         return true;

@@ -70,10 +70,10 @@ std::string Range(const std::string& what, std::int64_t low, std::int64_t value,
     return out.str();
 }
 
-// With TabFocusUp, its form's active control rests raised, also while another form is active.
+// With TabFocusUp the resting look is raised: the look a keyboard press or an accelerator
+// leaves, and the look of its form's active control, also while another form is active.
 bool RestsRaised(const TCuteButton& button) {
-    const TCustomForm* form = GetParentForm(&button);
-    return button.TabFocusUp() && form && form->ActiveControl() == &button;
+    return button.TabFocusUp() && button.BevelOuter() == bvRaised;
 }
 
 } // namespace
@@ -471,11 +471,14 @@ void TSoakWorld::ApplyKeyboard(const TSoakEvent& e) {
 }
 
 void TSoakWorld::ApplyProperty(const TSoakEvent& e, TControl* control) {
+    // As with the enable events, a disabled form is the program's own choice: a modal one
+    // would leave the user nothing to press.
+    const bool form = dynamic_cast<TForm*>(control) != nullptr;
     std::vector<const TPropInfo*> props;
     for (const TPropInfo* p : control->ClassType().AllProperties())
         if (p->Set && p->Name != "Name" && p->Kind != TPropKind::Persistent &&
             p->Kind != TPropKind::Event && p->Kind != TPropKind::Component &&
-            p->Kind != TPropKind::Resource)
+            p->Kind != TPropKind::Resource && !(form && p->Name == "Enabled"))
             props.push_back(p);
     if (props.empty())
         return;

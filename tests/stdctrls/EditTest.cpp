@@ -172,6 +172,18 @@ TEST_F(EditTest, DraggingTheMouseSelects) {
     EXPECT_EQ(edit->SelText(), "drag me");
 }
 
+TEST_F(EditTest, TheReleaseEndsTheCaptureAfterTheFocusLeftDuringThePress) {
+    TEdit* edit = NewFocusedEdit("drag me");
+    auto* other = new TEdit(edit->Owner());
+    other->SetParent(edit->Parent());
+    other->SetBounds(10, 40, 150, 21);
+    MouseDown(edit, 1, 8);
+    PressKey(VK_TAB);
+    ASSERT_TRUE(other->Focused());
+    MouseUp(edit, 140, 8);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(EditTest, AssigningTextFiresOnChangeAndResetsTheCaret) {
     TEdit* edit = NewFocusedEdit("abc");
     Changes = 0;
