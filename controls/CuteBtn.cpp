@@ -387,7 +387,10 @@ void TCuteButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
     if (!watch.Alive())
         return;
     KillDropDownTimer();
-    ReleaseCapture();
+    // Another button's release leaves the capture to a left press still held here; without
+    // it the left release would go elsewhere and leave the button sunken.
+    if (button == mbLeft || GetKeyState(VK_LBUTTON) >= 0)
+        ReleaseCapture();
 }
 
 // ---- keyboard and accelerator

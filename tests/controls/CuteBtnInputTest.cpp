@@ -80,6 +80,18 @@ TEST_F(CuteBtnInputTest, MouseEnterAndLeaveReportTheShiftStateFromTheKeyState) {
     EXPECT_EQ(seen, (Lines{"enter 7 8 shift", "leave -15 -15"}));
 }
 
+// ---- mouse buttons
+
+TEST_F(CuteBtnInputTest, AnotherButtonsClickDuringAPressLeavesTheLeftReleaseToTheButton) {
+    MouseDown(Button, 5, 5);
+    MouseDown(Button, 6, 6, mbRight, ssLeft);
+    MouseUp(Button, 6, 6, mbRight, ssLeft);
+    EXPECT_EQ(Look(), bvLowered);
+    MouseUp(Form, 2, 2);
+    EXPECT_EQ(Look(), bvRaised);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 // ---- drop-down
 
 TEST_F(CuteBtnInputTest, WithNoDelayAPressDropsTheMenuUnderTheButtonAndSwallowsItsClick) {

@@ -273,6 +273,7 @@ TPoint TSoakWorld::PointIn(const TControl* control, int x, int y) const {
 }
 
 void TSoakWorld::ClickCentre(const TControl* control) {
+    ReleaseHeldButtons();
     const TPoint p = PointIn(control, 500, 500);
     Host().Click(&HostWindowOf(control), p.x, p.y);
 }
@@ -328,6 +329,7 @@ void TSoakWorld::Apply(const TSoakEvent& e) {
         }
         case TSoakKind::Measure:
             if (Usable(Form1->Image)) {
+                ReleaseHeldButtons();
                 const TPoint p = PointIn(Form1->Image, std::abs(e.X) % 1000, std::abs(e.Y) % 1000);
                 Host().Click(&HostWindowOf(Form1->Image), p.x, p.y);
                 ClickCentre(Form1->sbCalc);
@@ -384,21 +386,20 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
     FPointerAway = false;
     // A window closed while it held a press (a dialog that a key closed) takes its grab along.
     ForgetClosedGrabs();
-    // While a button is held, a desktop sends the pointer's events to the window that took the
-    // press, wherever the pointer is.
+    // While a button is held, a desktop sends the pointer's events, presses of the other
+    // buttons among them, to the window that took the press, wherever the pointer is.
     platform::HeadlessWindow* grab = e.Kind == TSoakKind::MouseUp
                                          ? FGrabWindows[static_cast<std::size_t>(e.Button)]
-                                     : e.Kind == TSoakKind::MouseMove ? HeldGrab()
-                                                                      : nullptr;
+                                         : HeldGrab();
     if (grab && grab != window) {
         const TRect from = window->ClientBounds();
         const TRect to = grab->ClientBounds();
         p = {p.x + from.Left - to.Left, p.y + from.Top - to.Top};
         window = grab;
     }
-    // A desktop delivers a press only inside the client area: outside it lies the frame or
-    // another window. Moves and releases follow a held button anywhere.
-    if (presses) {
+    // A desktop delivers a first press only inside the client area: outside it lies the frame
+    // or another window. Everything else follows a held button anywhere.
+    if (presses && !grab) {
         const TRect b = window->ClientBounds();
         p = {std::clamp(p.x, 0, std::max(b.Width() - 1, 0)),
              std::clamp(p.y, 0, std::max(b.Height() - 1, 0))};
@@ -440,6 +441,12 @@ void TSoakWorld::ReleaseWhereThePointerIs(int button) {
     }
     grab = nullptr;
     FButtonsHeld &= ~ButtonBit(button);
+}
+
+void TSoakWorld::ReleaseHeldButtons() {
+    for (int button = 0; button < 3; ++button)
+        if (FButtonsHeld & ButtonBit(button))
+            ReleaseWhereThePointerIs(button);
 }
 
 void TSoakWorld::ApplyKeyboard(const TSoakEvent& e) {

@@ -40,6 +40,8 @@ private:
     void ApplyMouse(const TSoakEvent& event, TControl* control);
     // The user lets a held button go before pressing it again, where the pointer is.
     void ReleaseWhereThePointerIs(int button);
+    // Before the soak clicks a button of the program for the user.
+    void ReleaseHeldButtons();
     void ApplyKeyboard(const TSoakEvent& event);
     void ApplyProperty(const TSoakEvent& event, TControl* control);
     void ClickCentre(const TControl* control);
