@@ -473,7 +473,10 @@ bool TWindowScrollBars::HandleMessage(TMessage& message) {
     default:
         return false;
     }
-    // Whatever else the mouse does over the bars (or the corner between them) is theirs too.
+    // Whatever else the mouse does over the bars (or the corner between them) is theirs too,
+    // unless a press on the client area holds the capture: then it all goes to the control.
+    if (GetCapture() == FControl.Handle())
+        return false;
     Layout();
     const TRect client = FControl.ClientRect();
     return !PtInRect(client, p) && p.x >= client.Left && p.y >= client.Top &&

@@ -1,6 +1,7 @@
 #include "framework/stdctrls/Memo.h"
 
 #include "framework/core/SysUtils.h"
+#include "framework/windows/Win32Api.h"
 #include "tests/stdctrls/StdCtrlsTest.h"
 
 namespace {
@@ -105,6 +106,19 @@ TEST_F(MemoTest, DraggingSelectsAcrossLines) {
     EXPECT_EQ(memo->SelText(), "abc\r\nde");
     EXPECT_EQ(memo->SelStart(), 0);
     EXPECT_EQ(memo->SelLength(), 7);
+}
+
+TEST_F(MemoTest, APressOnTheTextEndsWhenReleasedOverTheScrollBar) {
+    memo->Lines()->Add("abc");
+    RunUntilIdle();
+    const TPoint from = At(0, 0);
+    MouseDown(memo, from.x, from.y);
+    MouseMove(memo, memo->ClientWidth() + 5, from.y);
+    MouseUp(memo, memo->ClientWidth() + 5, from.y);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(memo->SelText(), "abc");
+    MouseMove(memo, from.x, from.y);
+    EXPECT_EQ(memo->SelText(), "abc");
 }
 
 TEST_F(MemoTest, ShiftWithArrowsAndHomeEndSelectsFromTheKeyboard) {
