@@ -72,9 +72,12 @@ std::string Range(const std::string& what, std::int64_t low, std::int64_t value,
 
 // With TabFocusUp the resting look is raised: the look a keyboard press or an accelerator
 // leaves, and the look of its form's active control, also while another form is active. The
-// look the focus gave stays while it does, though TabFocusUp was cleared meanwhile.
+// look the focus gave stays while the button is its form's active control, though TabFocusUp
+// was cleared meanwhile.
 bool RestsRaised(const TCuteButton& button) {
-    return (button.TabFocusUp() || button.Focused()) && button.BevelOuter() == bvRaised;
+    const TCustomForm* form = GetParentForm(&button);
+    const bool active = form && form->ActiveControl() == &button;
+    return (button.TabFocusUp() || active) && button.BevelOuter() == bvRaised;
 }
 
 } // namespace
