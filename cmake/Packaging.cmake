@@ -2,7 +2,8 @@
 
 include(GNUInstallDirs)
 
-install(TARGETS saruvi saruvi-measure bmpinfo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS saruvi saruvi-measure bmpinfo saruvi-gallery
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/saruvi.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 

@@ -17,7 +17,7 @@ fail() {
 echo "== install into a staging folder =="
 stage=$work/stage
 cmake --install "$build" --prefix "$stage" >/dev/null
-for program in saruvi saruvi-measure bmpinfo; do
+for program in saruvi saruvi-measure bmpinfo saruvi-gallery; do
   [ -x "$stage/bin/$program" ] || fail "bin/$program is not installed"
 done
 desktop=$stage/share/applications/saruvi.desktop
@@ -50,7 +50,7 @@ echo "== Debian package =="
 deb=$(echo "$work"/package/saruvi_*.deb)
 [ -f "$deb" ] || fail "no package"
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/saruvi ./usr/bin/saruvi-measure ./usr/bin/bmpinfo \
+for path in ./usr/bin/saruvi ./usr/bin/saruvi-measure ./usr/bin/bmpinfo ./usr/bin/saruvi-gallery \
   ./usr/share/applications/saruvi.desktop ./usr/share/icons/hicolor/32x32/apps/saruvi.png; do
   grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done

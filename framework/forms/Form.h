@@ -91,6 +91,10 @@ public:
     void SetFocusedControl(TWinControl* control) override;
     // Forgets control as the focused and active control (it is hidden, disabled or removed).
     void DefocusControl(TWinControl* control, bool removing) override;
+    // Not owned; the design environment sets it for the forms it designs and clears it before
+    // it goes.
+    IDesigner* Designer() const override { return FDesigner; }
+    void SetDesigner(IDesigner* designer) { FDesigner = designer; }
 
     void SetVisible(bool value) override;
     TRect ClientRect() const override;
@@ -150,6 +154,7 @@ private:
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
     TModalResult FModalResult = mrNone;
+    IDesigner* FDesigner = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -95,6 +95,8 @@ struct FileDialogSpec {
     std::string Filter;
     int FilterIndex = 1; // one-based, as the framework's dialog counts; 0 means the first
     std::string DefaultExt;
+    // A save dialog asks before it lets the user choose a file that exists.
+    bool OverwritePrompt = false;
 };
 
 enum class MessageBoxKind { Error, Warning, Information, Question };
@@ -122,6 +124,8 @@ public:
 
     // The chosen file's full path, or nothing when the user cancels.
     virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) = 0;
+    // The same for a file to write, which need not exist.
+    virtual std::optional<std::string> SaveFileDialog(const FileDialogSpec& desc) = 0;
     virtual void MessageBox(const std::string& title, const std::string& text,
                             MessageBoxKind kind) = 0;
     virtual void Beep(unsigned type) = 0;

@@ -32,6 +32,12 @@ const TClassInfo& TOpenDialog::StaticClass() {
     return info;
 }
 
+const TClassInfo& TSaveDialog::StaticClass() {
+    static const TClassInfo info =
+        DescribeClass<TSaveDialog>("TSaveDialog", &TOpenDialog::StaticClass(), [](auto&) {});
+    return info;
+}
+
 bool TOpenDialog::Execute() {
     platform::FileDialogSpec desc;
     desc.Title = FTitle;
@@ -40,13 +46,22 @@ bool TOpenDialog::Execute() {
     desc.Filter = FFilter;
     desc.FilterIndex = FFilterIndex;
     desc.DefaultExt = FDefaultExt;
+    desc.OverwritePrompt = (FOptions & ofOverwritePrompt) != 0;
     if (OnShow)
         OnShow(this);
-    const auto chosen = platform::Host().OpenFileDialog(desc);
+    const auto chosen = RunHostDialog(desc);
     if (OnClose)
         OnClose(this);
     if (!chosen)
         return false;
     FFileName = *chosen;
     return true;
+}
+
+std::optional<std::string> TOpenDialog::RunHostDialog(const platform::FileDialogSpec& desc) const {
+    return platform::Host().OpenFileDialog(desc);
+}
+
+std::optional<std::string> TSaveDialog::RunHostDialog(const platform::FileDialogSpec& desc) const {
+    return platform::Host().SaveFileDialog(desc);
 }

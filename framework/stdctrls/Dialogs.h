@@ -1,11 +1,16 @@
 #pragma once
-// TOpenDialog: the desktop's file-open dialog, with the filter, initial directory and default
-// extension it is shown with and the file name the user chose.
+// TOpenDialog and TSaveDialog: the desktop's file-open and file-save dialogs, with the filter,
+// initial directory and default extension they are shown with and the file name the user chose.
 
 #include "framework/core/Component.h"
 #include "framework/core/Events.h"
 
+#include <optional>
 #include <string>
+
+namespace platform {
+struct FileDialogSpec;
+}
 
 // Options, a set of these bits.
 enum TOpenOptionBit : unsigned {
@@ -62,6 +67,10 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnClose;
 
+protected:
+    // The host's dialog of this kind; nothing when the user cancels.
+    virtual std::optional<std::string> RunHostDialog(const platform::FileDialogSpec& desc) const;
+
 private:
     std::string FFileName;
     std::string FFilter;
@@ -70,4 +79,15 @@ private:
     std::string FInitialDir;
     std::string FTitle;
     TOpenOptions FOptions = ofHideReadOnly | ofEnableSizing;
+};
+
+// The file-save dialog: the same settings; with ofOverwritePrompt in Options it asks before the
+// user chooses a file that exists.
+class TSaveDialog : public TOpenDialog {
+    FRAMEWORK_CLASS(TSaveDialog)
+public:
+    explicit TSaveDialog(TComponent* owner) : TOpenDialog(owner) {}
+
+protected:
+    std::optional<std::string> RunHostDialog(const platform::FileDialogSpec& desc) const override;
 };

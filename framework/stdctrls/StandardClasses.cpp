@@ -33,6 +33,7 @@ void RegisterStandardClasses() {
              &TPopupMenu::StaticClass(),
              &TMenuItem::StaticClass(),
              &TOpenDialog::StaticClass(),
+             &TSaveDialog::StaticClass(),
          })
         RegisterClass(*info);
 }

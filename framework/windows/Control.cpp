@@ -5,6 +5,8 @@
 #include "framework/core/DestroyWatch.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
+#include "framework/windows/Designer.h"
+#include "framework/windows/ParentForm.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 #include "framework/windows/Window.h"
@@ -367,6 +369,11 @@ LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
 }
 
 void TControl::WndProc(TMessage& message) {
+    if (IsDesigning() && IsDesignInput(message.Msg))
+        if (IParentForm* form = ParentFormOf(this))
+            if (IDesigner* designer = form->Designer();
+                designer && designer->IsDesignMsg(*this, message))
+                return;
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
         const bool doubleClick = message.Msg == WM_LBUTTONDBLCLK ||
                                  message.Msg == WM_RBUTTONDBLCLK || message.Msg == WM_MBUTTONDBLCLK;

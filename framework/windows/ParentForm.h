@@ -3,6 +3,7 @@
 // Forms are a layer above the controls, so a control reaches the form it sits on through this;
 // TCustomForm implements it.
 
+class IDesigner;
 class TControl;
 class TWinControl;
 
@@ -14,6 +15,8 @@ public:
     virtual void FocusControl(TWinControl* control) = 0;
     virtual void SetFocusedControl(TWinControl* control) = 0;
     virtual void DefocusControl(TWinControl* control, bool removing) = 0;
+    // The design environment that takes the input of the form's designing controls, or null.
+    virtual IDesigner* Designer() const = 0;
 
 protected:
     ~IParentForm() = default;

@@ -436,6 +436,15 @@ TEST_F(HeadlessHostTest, FileDialogsTakeQueuedAnswersAndCancelWithoutOne) {
     ASSERT_EQ(host.FileDialogs().size(), 3u);
     EXPECT_EQ(host.FileDialogs()[2].Title, "Open image");
     EXPECT_EQ(host.FileDialogs()[2].Filter, "Bitmap (*.bmp)|*.bmp");
+
+    // Save dialogs answer from the same queue and are recorded apart.
+    host.QueueFileDialogAnswer("/tmp/b.json");
+    desc.Title = "Save form";
+    EXPECT_EQ(host.SaveFileDialog(desc), std::optional<std::string>("/tmp/b.json"));
+    EXPECT_EQ(host.SaveFileDialog(desc), std::nullopt);
+    ASSERT_EQ(host.SaveDialogs().size(), 2u);
+    EXPECT_EQ(host.SaveDialogs()[0].Title, "Save form");
+    EXPECT_EQ(host.FileDialogs().size(), 3u);
 }
 
 TEST_F(HeadlessHostTest, MessageBoxesAndBeepsAreRecorded) {

@@ -51,3 +51,22 @@ TEST_F(OpenDialogTest, CancelReturnsFalseAndKeepsTheFileName) {
     EXPECT_EQ(dialog.FileName(), "old.bmp");
     EXPECT_EQ(shown, 2);
 }
+
+TEST_F(OpenDialogTest, TheSaveDialogAsksTheHostForAFileToWriteWithItsOverwritePrompt) {
+    TSaveDialog save{nullptr};
+    save.SetTitle("Save form");
+    save.SetOptions(save.Options() | ofOverwritePrompt);
+    Host().QueueFileDialogAnswer("/forms/new.json");
+    EXPECT_TRUE(save.Execute());
+    EXPECT_EQ(save.FileName(), "/forms/new.json");
+    ASSERT_EQ(Host().SaveDialogs().size(), 1u);
+    EXPECT_TRUE(Host().FileDialogs().empty());
+    EXPECT_EQ(Host().SaveDialogs()[0].Title, "Save form");
+    EXPECT_TRUE(Host().SaveDialogs()[0].OverwritePrompt);
+
+    // Without the option no prompt is asked for; a cancel keeps the name.
+    save.SetOptions(save.Options() & ~ofOverwritePrompt);
+    EXPECT_FALSE(save.Execute());
+    EXPECT_EQ(save.FileName(), "/forms/new.json");
+    EXPECT_FALSE(Host().SaveDialogs().back().OverwritePrompt);
+}

@@ -25,7 +25,7 @@ template <class T> T* Find(TComponent* root, const char* name) {
 TEST_F(StandardClassesTest, EveryStandardControlCanBeNamedByAStoredForm) {
     RegisterStandardClasses();
     for (const char* name : {"TForm", "TPanel", "TLabel", "TMemo", "TScrollBox", "TImage",
-                             "TSpeedButton", "TOpenDialog"}) {
+                             "TSpeedButton", "TOpenDialog", "TSaveDialog"}) {
         const TClassInfo* info = FindClass(name);
         ASSERT_NE(info, nullptr) << name;
         EXPECT_TRUE(static_cast<bool>(info->Create)) << name;

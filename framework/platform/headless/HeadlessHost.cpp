@@ -225,6 +225,15 @@ void HeadlessHost::WaitForEvent(std::int64_t timeoutMs) {
 
 std::optional<std::string> HeadlessHost::OpenFileDialog(const FileDialogSpec& desc) {
     FFileDialogs.push_back(desc);
+    return NextFileDialogAnswer();
+}
+
+std::optional<std::string> HeadlessHost::SaveFileDialog(const FileDialogSpec& desc) {
+    FSaveDialogs.push_back(desc);
+    return NextFileDialogAnswer();
+}
+
+std::optional<std::string> HeadlessHost::NextFileDialogAnswer() {
     if (FFileDialogAnswers.empty())
         return std::nullopt;
     auto answer = std::move(FFileDialogAnswers.front());

@@ -105,6 +105,8 @@ public:
 
     // Records the request and gives the next queued answer; with none queued, cancels.
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) override;
+    // Likewise, from the same queue of answers.
+    std::optional<std::string> SaveFileDialog(const FileDialogSpec& desc) override;
     // Records the box and returns at once, as if the user pressed OK.
     void MessageBox(const std::string& title, const std::string& text,
                     MessageBoxKind kind) override;
@@ -162,7 +164,9 @@ public:
 
     // --- dialogs and sounds
     void QueueFileDialogAnswer(std::optional<std::string> path);
+    // Open and save dialogs share one queue of answers; each kind records its own requests.
     const std::vector<FileDialogSpec>& FileDialogs() const { return FFileDialogs; }
+    const std::vector<FileDialogSpec>& SaveDialogs() const { return FSaveDialogs; }
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return FMessageBoxes; }
     const std::vector<unsigned>& Beeps() const { return FBeeps; }
 
@@ -177,6 +181,7 @@ private:
     void PostMouse(HostEvent::Kind kind, IHostWindow* window, int x, int y, MouseButton button,
                    unsigned mods);
     static unsigned ButtonBit(MouseButton button);
+    std::optional<std::string> NextFileDialogAnswer();
 
     TRect FScreenRect{0, 0, 1280, 1024};
     TPoint FCursorPos{};
@@ -191,6 +196,7 @@ private:
     std::optional<std::string> FClipboard;
     std::deque<std::optional<std::string>> FFileDialogAnswers;
     std::vector<FileDialogSpec> FFileDialogs;
+    std::vector<FileDialogSpec> FSaveDialogs;
     std::vector<MessageBoxRecord> FMessageBoxes;
     std::vector<unsigned> FBeeps;
     std::unique_ptr<IFontEngine> FFonts;

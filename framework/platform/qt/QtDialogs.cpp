@@ -45,13 +45,16 @@ QStringList QtNameFilters(std::string_view filter) {
     return filters;
 }
 
-std::optional<std::string> RunOpenFileDialog(const FileDialogSpec& desc) {
-    QFileDialog dialog(QApplication::activeWindow(),
-                       desc.Title.empty() ? QStringLiteral("Open") : FromUtf8(desc.Title),
-                       FromUtf8(desc.InitialDir));
+std::optional<std::string> RunFileDialog(const FileDialogSpec& desc, FileDialogMode mode) {
+    const bool save = mode == FileDialogMode::Save;
+    const QString title = !desc.Title.empty() ? FromUtf8(desc.Title)
+                          : save              ? QStringLiteral("Save As")
+                                              : QStringLiteral("Open");
+    QFileDialog dialog(QApplication::activeWindow(), title, FromUtf8(desc.InitialDir));
     // Qt's own dialog behaves the same on every desktop and under a virtual display.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && desc.OverwritePrompt));
     // Like the Win32 dialog without "file must exist": the caller finds out when it opens it.
     dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = QtNameFilters(desc.Filter);

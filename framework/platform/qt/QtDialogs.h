@@ -1,5 +1,5 @@
 #pragma once
-// The desktop's common dialogs: the open-file dialog and the message box.
+// The desktop's common dialogs: the open-file and save-file dialogs and the message box.
 
 #include "framework/platform/Host.h"
 
@@ -14,7 +14,9 @@ namespace platform {
 // with its patterns in parentheses gets them appended, since Qt reads the patterns from there.
 QStringList QtNameFilters(std::string_view filter);
 
-std::optional<std::string> RunOpenFileDialog(const FileDialogSpec& desc);
+enum class FileDialogMode { Open, Save };
+
+std::optional<std::string> RunFileDialog(const FileDialogSpec& desc, FileDialogMode mode);
 void RunMessageBox(const std::string& title, const std::string& text, MessageBoxKind kind);
 
 } // namespace platform

@@ -168,7 +168,11 @@ void QtHost::SetClipboardText(const std::string& utf8) {
 }
 
 std::optional<std::string> QtHost::OpenFileDialog(const FileDialogSpec& desc) {
-    return RunOpenFileDialog(desc);
+    return RunFileDialog(desc, FileDialogMode::Open);
+}
+
+std::optional<std::string> QtHost::SaveFileDialog(const FileDialogSpec& desc) {
+    return RunFileDialog(desc, FileDialogMode::Save);
 }
 
 void QtHost::MessageBox(const std::string& title, const std::string& text, MessageBoxKind kind) {

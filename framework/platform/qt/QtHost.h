@@ -36,6 +36,7 @@ public:
     void SetClipboardText(const std::string& utf8) override;
 
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) override;
+    std::optional<std::string> SaveFileDialog(const FileDialogSpec& desc) override;
     void MessageBox(const std::string& title, const std::string& text,
                     MessageBoxKind kind) override;
     void Beep(unsigned type) override;

@@ -1,0 +1,27 @@
+#include "tools/gallery/DesignedForm.h"
+
+#include "controls/StrokeBar.h"
+#include "controls/xGauge.h"
+#include "framework/core/ClassBuilder.h"
+
+const TClassInfo& TDesignedForm::StaticClass() {
+    static const TClassInfo info = DescribeClass<TDesignedForm>(
+        "TDesignedForm", &TForm::StaticClass(), [](TClassBuilder<TDesignedForm>& c) {
+            // The gallery shows the form; a saved one does not show itself while it is read.
+            c.Unstored("Visible");
+            c.Field("LevelGauge", &TDesignedForm::LevelGauge).Optional = true;
+            c.Method("StrokeBarChanging", &TDesignedForm::StrokeBarChanging);
+        });
+    return info;
+}
+
+void TDesignedForm::StrokeBarChanging(TObject* sender) {
+    if (auto* bar = dynamic_cast<TStrokeBar*>(sender); bar && LevelGauge)
+        LevelGauge->SetPosition(bar->Value());
+}
+
+void TDesignedForm::Notification(TComponent* component, TOperation operation) {
+    TForm::Notification(component, operation);
+    if (operation == opRemove && component == LevelGauge)
+        LevelGauge = nullptr;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// TDesignedForm: the form the gallery designs, a top-level form of its own whose content is a
+// stored form description. It publishes the methods that stored forms bind, so that a form saved
+// from the gallery binds them again when it is opened.
+
+#include "framework/forms/Form.h"
+
+class TxGauge;
+
+class TDesignedForm : public TForm {
+    FRAMEWORK_CLASS(TDesignedForm)
+public:
+    explicit TDesignedForm(TComponent* owner) : TForm(owner) {}
+
+    // The gauge that stroke bars drive, filled from the component named LevelGauge when the
+    // description has one.
+    TxGauge* LevelGauge = nullptr;
+
+    // OnChanging of a stroke bar: LevelGauge follows the bar's value.
+    void StrokeBarChanging(TObject* sender);
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+};
