@@ -177,6 +177,21 @@ TEST_F(PropertyInspectorTest, MaxTypedBelowMinShowsBothClampedValuesAtOnce) {
     EXPECT_EQ(Changes, 2);
 }
 
+TEST_F(PropertyInspectorTest, TabbingThroughTheRowsKeepsTheFocusedEditorInSight) {
+    TControl* max = Editor("Max");
+    Reveal(max);
+    Click(max, 5, 5);
+    // Down to the last row, then round to the first ones, scrolled out of sight above.
+    for (int tab = 0; tab < 30; ++tab) {
+        PressKey(VK_TAB);
+        const TControl* focused = FindControl(GetFocus());
+        ASSERT_NE(focused, nullptr);
+        EXPECT_GE(focused->Top(), 0) << tab;
+        EXPECT_LE(focused->Top() + focused->Height(), Inspector->ClientHeight()) << tab;
+    }
+    EXPECT_EQ(Changes, 0);
+}
+
 TEST_F(PropertyInspectorTest, AStringIsTypedAndAppliedThroughTheSetter) {
     EnterProperty("Caption", "Speed");
     EXPECT_EQ(Bar->GetCaption(), "Speed");

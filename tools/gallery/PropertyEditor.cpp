@@ -33,6 +33,13 @@ void TPropertyEditor::Adopt(TComponent* component) {
     FComponents.push_back(component);
     if (auto* control = dynamic_cast<TControl*>(component))
         control->SetParent(&FHost.EditorParent());
+    if (auto* control = dynamic_cast<TWinControl*>(component))
+        control->OnEnter = TNotifyEvent(this, &TPropertyEditor::Entered);
+}
+
+void TPropertyEditor::Entered(TObject* sender) {
+    if (Live())
+        FHost.ScrollInView(*static_cast<TControl*>(sender));
 }
 
 std::unique_ptr<TPropertyEditor> MakePropertyEditor(IPropertyEditorHost& host,

@@ -34,6 +34,8 @@ public:
     virtual void Refuse(const TPropertyRow& row, const std::string& reason) = 0;
     // Where the components a reference may name are owned.
     virtual TComponent* Root() const = 0;
+    // Scrolls the control of an editor into sight (it has the focus now).
+    virtual void ScrollInView(const TControl& control) = 0;
 
 protected:
     ~IPropertyEditorHost() = default;
@@ -67,7 +69,7 @@ protected:
     // Whether the controls' events are still to be handled.
     bool Live() const { return !FDestroyed; }
     // A component of the editor, owned by the inspector and destroyed with the editor; a
-    // control is placed on the inspector.
+    // control is placed on the inspector and scrolled into sight when it takes the focus.
     template <class T> T* Make() {
         auto* component = new T(&FHost.EditorParent());
         Adopt(component);
@@ -79,6 +81,7 @@ protected:
 
 private:
     void Adopt(TComponent* component);
+    void Entered(TObject* sender);
 
     std::vector<TComponent*> FComponents;
     bool FDestroyed = false;

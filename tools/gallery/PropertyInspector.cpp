@@ -153,3 +153,11 @@ TComponent* TPropertyInspector::Root() const {
         return nullptr;
     return FInspected->Owner() ? FInspected->Owner() : FInspected;
 }
+
+void TPropertyInspector::ScrollInView(const TControl& control) {
+    TControlScrollBar& bar = *VertScrollBar();
+    if (control.Top() < 0)
+        bar.SetPosition(bar.Position() + control.Top() - Gap);
+    else if (control.Top() + control.Height() > ClientHeight())
+        bar.SetPosition(bar.Position() + control.Top() + control.Height() - ClientHeight() + Gap);
+}

@@ -55,6 +55,7 @@ private:
     bool ApplyChange(const TPropertyRow& row, const std::function<void()>& change) override;
     void Refuse(const TPropertyRow& row, const std::string& reason) override;
     TComponent* Root() const override;
+    void ScrollInView(const TControl& control) override;
 
     TComponent* FInspected = nullptr;
     std::vector<TRow> FRows;
