@@ -162,6 +162,9 @@ public:
         p.GetReference = [get](const TObject& o) -> TComponent* {
             return std::invoke(get, static_cast<const T&>(o));
         };
+        p.Accepts = [](const TComponent* target) {
+            return dynamic_cast<const C*>(target) != nullptr;
+        };
         p.SetReference = [set](TObject& o, TComponent* target) {
             auto* typed = dynamic_cast<C*>(target);
             if (target && !typed)

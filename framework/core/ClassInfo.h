@@ -51,6 +51,8 @@ struct TPropInfo {
     // Component: the referenced component; SetReference is false when its class does not fit.
     std::function<TComponent*(const TObject&)> GetReference;
     std::function<bool(TObject&, TComponent*)> SetReference;
+    // Component: whether a component's class fits, so that a designer can offer only those.
+    std::function<bool(const TComponent*)> Accepts;
     // Persistent: the nested object.
     std::function<TPersistent*(TObject&)> Object;
     // Event: the closure type, and reading or writing it as a std::any holding that type.

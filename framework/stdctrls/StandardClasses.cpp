@@ -6,6 +6,7 @@
 #include "framework/forms/Menus.h"
 #include "framework/forms/Timer.h"
 #include "framework/stdctrls/Button.h"
+#include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Dialogs.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Image.h"
@@ -26,6 +27,7 @@ void RegisterStandardClasses() {
              &TImage::StaticClass(),
              &TSpeedButton::StaticClass(),
              &TButton::StaticClass(),
+             &TCheckBox::StaticClass(),
              &TEdit::StaticClass(),
              &TTrackBar::StaticClass(),
              &TTimer::StaticClass(),

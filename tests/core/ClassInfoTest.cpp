@@ -151,6 +151,8 @@ TEST(ClassInfoTest, StringsReferencesAndEvents) {
     EXPECT_EQ(partner->Get(object), TPropValue(std::string("Other")));
     EXPECT_FALSE(partner->SetReference(object, &plain));
     EXPECT_EQ(object.Partner(), &base);
+    EXPECT_TRUE(partner->Accepts(&base));
+    EXPECT_FALSE(partner->Accepts(&plain));
 
     const TPropInfo* onClick = info.FindProperty("OnClick");
     const TMethodInfo* clicked = info.FindMethod("Clicked");

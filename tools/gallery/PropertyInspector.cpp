@@ -1,26 +1,17 @@
 #include "tools/gallery/PropertyInspector.h"
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/stdctrls/Edit.h"
+#include "framework/core/Exceptions.h"
+#include "framework/forms/Application.h"
 #include "framework/stdctrls/Label.h"
-#include "framework/streaming/PropertyJson.h"
 
-#include <charconv>
+#include <algorithm>
 
 namespace {
 
-constexpr int RowHeight = 22;
-
-std::string ValueText(const TComponent& component, const TPropInfo& prop) {
-    switch (prop.Kind) {
-    case TPropKind::Persistent:
-        return "(object)";
-    case TPropKind::Event:
-        return "(event)";
-    default:
-        return ValueToJson(prop, prop.Get(component)).dump();
-    }
-}
+constexpr int NameWidth = 112;
+constexpr int Gap = 4;
+constexpr int RowGap = 2;
 
 } // namespace
 
@@ -30,87 +21,143 @@ const TClassInfo& TPropertyInspector::StaticClass() {
     return info;
 }
 
-TPropertyInspector::TPropertyInspector(TComponent* owner) : TScrollBox(owner) {}
+TPropertyInspector::TPropertyInspector(TComponent* owner) : TScrollBox(owner) {
+    SetBounds(0, 0, 300, 400);
+    SetColor(clBtnFace);
+    HorzScrollBar()->SetVisible(false);
+    VertScrollBar()->SetIncrement(22);
+}
+
+TPropertyInspector::~TPropertyInspector() {
+    Clear();
+}
 
 void TPropertyInspector::Inspect(TComponent* component) {
-    if (FInspected)
-        FInspected->RemoveFreeNotification(this);
+    if (component == FInspected)
+        return;
+    Clear();
     FInspected = component;
-    if (FInspected)
-        FInspected->FreeNotification(this);
-    Rebuild();
+    if (!component)
+        return;
+    component->FreeNotification(this);
+    VertScrollBar()->SetPosition(0);
+    AddRows(*component, "");
+    LayoutRows();
+    Refresh();
 }
 
 void TPropertyInspector::Refresh() {
     for (const TRow& row : FRows)
-        row.Value->SetText(FInspected ? ValueText(*FInspected, *row.Prop) : std::string());
+        row.Editor->Show();
 }
 
 TControl* TPropertyInspector::EditorOf(const std::string& propertyName) const {
-    for (const TRow& row : FRows)
-        if (row.Prop->Name == propertyName && dynamic_cast<TEdit*>(row.Value))
-            return row.Value;
-    return nullptr;
+    const auto row = std::find_if(FRows.begin(), FRows.end(), [&](const TRow& r) {
+        return r.Editor->Row().Path == propertyName;
+    });
+    return row == FRows.end() ? nullptr : row->Editor->Control();
+}
+
+void TPropertyInspector::AddRows(TObject& target, const std::string& prefix) {
+    for (const TPropInfo* prop : target.ClassType().AllProperties()) {
+        const std::string path = prefix + prop->Name;
+        if (prop->Kind != TPropKind::Persistent) {
+            AddRow({path, &target, prop});
+        } else if (TPersistent* nested = prop->Object(target)) {
+            AddRows(*nested, path + ".");
+        }
+    }
+}
+
+void TPropertyInspector::AddRow(TPropertyRow row) {
+    auto* name = new TLabel(this);
+    name->SetParent(this);
+    name->SetAutoSize(false);
+    name->SetCaption(row.Path);
+    name->SetShowAccelChar(false);
+    FRows.push_back({name, MakePropertyEditor(*this, row)});
+}
+
+void TPropertyInspector::Clear() {
+    if (FInspected && !FInspected->IsDestroying())
+        FInspected->RemoveFreeNotification(this);
+    FInspected = nullptr;
+    // The editors stop listening before any of their controls goes: a control losing the focus
+    // as it is destroyed must not apply its entry to a component that is gone.
+    for (TRow& row : FRows)
+        row.Editor->DestroyControls();
+    for (TRow& row : FRows)
+        delete row.Name;
+    FRows.clear();
+}
+
+void TPropertyInspector::LayoutRows() {
+    const auto place = [this] {
+        const int width = std::max(ClientWidth() - NameWidth - 3 * Gap, 40);
+        int top = Gap - VertScrollBar()->Position();
+        for (const TRow& row : FRows) {
+            const int height = row.Editor->RowHeight();
+            row.Name->SetBounds(Gap, top + 3, NameWidth, height - 3);
+            row.Editor->Place(Bounds(NameWidth + 2 * Gap, top, width, height));
+            top += height + RowGap;
+        }
+    };
+    // The rows' heights decide whether the scroll bar shows, and the bar the width left to them.
+    place();
+    UpdateScrollBars();
+    place();
+}
+
+void TPropertyInspector::Resize() {
+    TScrollBox::Resize();
+    LayoutRows();
 }
 
 void TPropertyInspector::Notification(TComponent* component, TOperation operation) {
     TScrollBox::Notification(component, operation);
-    if (operation == opRemove && component == FInspected) {
-        FInspected = nullptr;
-        Rebuild();
-    }
+    if (operation == opRemove && component == FInspected)
+        Clear();
 }
 
-void TPropertyInspector::Rebuild() {
-    if (IsDestroying())
+bool TPropertyInspector::ApplyChange(const TPropertyRow& row, const std::function<void()>& change) {
+    if (FApplying || !FInspected)
+        return false;
+    try {
+        FApplying = true;
+        change();
+        FApplying = false;
+    } catch (const std::exception& e) {
+        FApplying = false;
+        Refuse(row, e.what());
+        return false;
+    }
+    Refresh();
+    OnChange(this);
+    return true;
+}
+
+// The old values are back before the message shows, so that an editor that loses the focus to
+// the message box has nothing left to apply.
+void TPropertyInspector::Refuse(const TPropertyRow& row, const std::string& reason) {
+    if (FApplying)
         return;
-    FRows.clear();
-    while (ControlCount() > 0)
-        delete Controls(ControlCount() - 1);
+    FApplying = true;
+    Refresh();
+    if (Application)
+        Application->ShowException(EConvertError(row.Path + ": " + reason));
+    FApplying = false;
+}
+
+TComponent* TPropertyInspector::Root() const {
     if (!FInspected)
-        return;
-    int top = 2;
-    for (const TPropInfo* prop : FInspected->ClassType().AllProperties()) {
-        AddRow(*prop, top);
-        top += RowHeight;
-    }
+        return nullptr;
+    return FInspected->Owner() ? FInspected->Owner() : FInspected;
 }
 
-void TPropertyInspector::AddRow(const TPropInfo& prop, int top) {
-    auto* name = new TLabel(this);
-    name->SetBounds(4, top + 3, 130, 16);
-    name->SetCaption(prop.Name);
-    name->SetParent(this);
-    TControl* value = nullptr;
-    if (prop.Kind == TPropKind::Integer && prop.Set) {
-        auto* edit = new TEdit(this);
-        edit->SetBounds(136, top, 120, 21);
-        edit->OnKeyDown = TKeyEvent(this, &TPropertyInspector::EditorKeyDown);
-        value = edit;
-    } else {
-        value = new TLabel(this);
-        value->SetBounds(136, top + 3, 200, 16);
-    }
-    value->SetText(ValueText(*FInspected, prop));
-    value->SetParent(this);
-    FRows.push_back({&prop, value});
-}
-
-void TPropertyInspector::EditorKeyDown(TObject* sender, unsigned short& key, TShiftState) {
-    if (key != VK_RETURN || !FInspected)
-        return;
-    for (const TRow& row : FRows) {
-        if (row.Value != sender)
-            continue;
-        const std::string text = row.Value->Text();
-        std::int64_t number = 0;
-        const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), number);
-        if (fault != std::errc() || end != text.data() + text.size())
-            throw EConvertError("'" + text + "' is not a number for " + row.Prop->Name);
-        row.Prop->Set(*FInspected, TPropValue(number));
-        key = 0;
-        Refresh();
-        OnChange(this);
-        return;
-    }
+void TPropertyInspector::ScrollInView(const TControl& control) {
+    TControlScrollBar& bar = *VertScrollBar();
+    if (control.Top() < 0)
+        bar.SetPosition(bar.Position() + control.Top() - Gap);
+    else if (control.Top() + control.Height() > ClientHeight())
+        bar.SetPosition(bar.Position() + control.Top() + control.Height() - ClientHeight() + Gap);
 }
