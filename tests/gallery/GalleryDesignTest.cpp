@@ -4,6 +4,7 @@
 #include "controls/CuteBtn.h"
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
+#include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "tools/gallery/PaletteBar.h"
 #include "tools/gallery/PropertyInspector.h"
@@ -169,6 +170,11 @@ TEST_F(GalleryTest, DeselectingPutsTheFormsHandlersBack) {
     const TNotifyEvent bound = bar->OnChanging;
     gallery->Select(bar);
     EXPECT_FALSE(bar->OnChanging == bound);
+    // The inspector names the form's method all the same, also after reading the values again.
+    gallery->Inspector()->Refresh();
+    auto* row = dynamic_cast<TEdit*>(gallery->Inspector()->EditorOf("OnChanging"));
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->Text(), "StrokeBarChanging");
     gallery->Select(nullptr);
     EXPECT_TRUE(bar->OnChanging == bound);
 }

@@ -189,7 +189,7 @@ std::string TReadOnlyEditor::Text() const {
         return std::get<std::string>(Value());
     if (prop.Kind != TPropKind::Event)
         return {};
-    const std::any event = prop.GetEvent(*FRow.Target);
+    const std::any event = FHost.EventHandler(FRow);
     TComponent* root = FHost.Root();
     for (const auto* info = root ? &root->ClassType() : nullptr; info; info = info->Parent)
         for (const auto& method : info->Methods)

@@ -152,6 +152,14 @@ void TEventLog::Detach() {
     FHooked.clear();
 }
 
+std::any TEventLog::HandlerOf(const TObject& target, const TPropInfo& prop) const {
+    if (&target == FComponent)
+        for (const THooked& hooked : FHooked)
+            if (hooked.Prop == &prop)
+                return hooked.Kept;
+    return prop.GetEvent(target);
+}
+
 void TEventLog::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == FComponent) {

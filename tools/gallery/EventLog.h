@@ -24,6 +24,9 @@ public:
     void Attach(TComponent* component);
     void Detach();
     TComponent* Attached() const { return FComponent; }
+    // The handler the program gave an event property of target: the one kept while attached to
+    // it, otherwise the one it holds.
+    std::any HandlerOf(const TObject& target, const TPropInfo& prop) const;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

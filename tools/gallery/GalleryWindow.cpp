@@ -78,6 +78,9 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     FInspector->SetAlign(alClient);
     FInspector->SetParent(InspectorPanel);
     FEventLog = new TEventLog(this, [this](const std::string& line) { LogLine(line); });
+    FInspector->EventHandlerOf = [this](const TObject& target, const TPropInfo& prop) {
+        return FEventLog->HandlerOf(target, prop);
+    };
     FDesigner.OnSelect = TClosure<TComponent*>(this, &TGalleryWindow::DesignerSelect);
     FDesigner.OnPlace = TClosure<TComponent*>(this, &TGalleryWindow::DesignerPlace);
 

@@ -6,6 +6,7 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Component.h"
 
+#include <any>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,6 +37,8 @@ public:
     virtual TComponent* Root() const = 0;
     // Scrolls the control of an editor into sight (it has the focus now).
     virtual void ScrollInView(const TControl& control) = 0;
+    // The handler an event row shows the method of.
+    virtual std::any EventHandler(const TPropertyRow& row) const = 0;
 
 protected:
     ~IPropertyEditorHost() = default;

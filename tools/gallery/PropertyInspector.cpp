@@ -154,6 +154,11 @@ TComponent* TPropertyInspector::Root() const {
     return FInspected->Owner() ? FInspected->Owner() : FInspected;
 }
 
+std::any TPropertyInspector::EventHandler(const TPropertyRow& row) const {
+    return EventHandlerOf ? EventHandlerOf(*row.Target, *row.Prop)
+                          : row.Prop->GetEvent(*row.Target);
+}
+
 void TPropertyInspector::ScrollInView(const TControl& control) {
     TControlScrollBar& bar = *VertScrollBar();
     if (control.Top() < 0)

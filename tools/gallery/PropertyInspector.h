@@ -7,6 +7,8 @@
 #include "framework/stdctrls/ScrollBox.h"
 #include "tools/gallery/PropertyEditor.h"
 
+#include <any>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +35,9 @@ public:
     // The row of a property, for tests and the end-to-end script: the editor control (a
     // TNumberEdit, TEdit, TColorButton swatch, TCuteButton, TCheckBox, TMemo), or nullptr.
     TControl* EditorOf(const std::string& propertyName) const;
+    // Reads the handler of an event property, when something stands in for the program's own
+    // (the event log's logging handlers); by default the one the property holds.
+    std::function<std::any(const TObject& target, const TPropInfo& prop)> EventHandlerOf;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -56,6 +61,7 @@ private:
     void Refuse(const TPropertyRow& row, const std::string& reason) override;
     TComponent* Root() const override;
     void ScrollInView(const TControl& control) override;
+    std::any EventHandler(const TPropertyRow& row) const override;
 
     TComponent* FInspected = nullptr;
     std::vector<TRow> FRows;
