@@ -8,7 +8,7 @@
 
 #include <string>
 
-struct TClassInfo;
+class TClassInfo;
 class TComponent;
 class TCustomForm;
 
