@@ -165,6 +165,18 @@ TEST_F(GalleryTest, TheEventLogShowsTheSelectedControlsEventsWithTheirArguments)
     EXPECT_TRUE(HasLine(lines, "CuteButton2.OnClick(Sender=CuteButton2)"));
 }
 
+TEST_F(GalleryTest, TheInspectorFollowsWhatTheSelectedControlDoesToItself) {
+    auto* bar = Find<TStrokeBar>("StrokeBar1");
+    gallery->Select(bar);
+    MouseMove(bar, 30, 28);
+    MouseMove(bar, 150, 28);
+    Click(bar, 150, 28);
+    ASSERT_GT(bar->Value(), 0);
+    auto* value = dynamic_cast<TCustomEdit*>(gallery->Inspector()->EditorOf("Value"));
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->Text(), std::to_string(bar->Value()));
+}
+
 TEST_F(GalleryTest, DeselectingPutsTheFormsHandlersBack) {
     auto* bar = Find<TStrokeBar>("StrokeBar1");
     const TNotifyEvent bound = bar->OnChanging;

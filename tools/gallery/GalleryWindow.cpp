@@ -28,12 +28,21 @@ namespace {
 // The event log keeps the newest lines only.
 constexpr int MaxLogLines = 1000;
 
+constexpr UINT WM_REFRESHINSPECTOR = WM_USER + 1;
+
 std::string Describe(const TComponent* component) {
     return component ? component->Name() + ": " + component->ClassName()
                      : std::string("(nothing selected)");
 }
 
 } // namespace
+
+const TMessageMap& TGalleryWindow::StaticMessageMap() {
+    static const TMessageMap map(
+        &TCustomForm::StaticMessageMap(),
+        {MessageHandler<WM_REFRESHINSPECTOR, &TGalleryWindow::WMRefreshInspector>()});
+    return map;
+}
 
 const TClassInfo& TGalleryWindow::StaticClass() {
     static const TClassInfo info = DescribeClass<TGalleryWindow>(
@@ -212,6 +221,17 @@ void TGalleryWindow::LogLine(const std::string& line) {
     lines->Add(line);
     while (lines->Count() > MaxLogLines)
         lines->Delete(0);
+    // The inspector reads the values again once the event is over and its handlers have run.
+    if (!FRefreshPosted && HandleAllocated())
+        FRefreshPosted = PostMessage(Handle(), WM_REFRESHINSPECTOR, 0, 0);
+}
+
+// A stroke or a click changed the selection itself; an entry being typed in the inspector is
+// left as it is.
+void TGalleryWindow::WMRefreshInspector(TMessage&) {
+    FRefreshPosted = false;
+    if (!FInspector->ContainsControl(FindControl(GetFocus())))
+        FInspector->Refresh();
 }
 
 // --- opening and saving

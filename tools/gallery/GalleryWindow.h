@@ -29,6 +29,7 @@ class TSpeedButton;
 
 class TGalleryWindow : public TForm {
     FRAMEWORK_CLASS(TGalleryWindow)
+    DECLARE_MESSAGE_MAP
 public:
     // Registers the control library on its palette and reads gallery.json into the designed
     // form; neither window is shown yet.
@@ -86,6 +87,7 @@ private:
     void DesignerSelect(TComponent* component);
     void DesignerPlace(TComponent* component);
     void LogLine(const std::string& line);
+    void WMRefreshInspector(TMessage& message);
     // Takes form as the designed form, freeing the one before.
     void Adopt(TDesignedForm* form);
 
@@ -96,4 +98,5 @@ private:
     TEventLog* FEventLog = nullptr;
     TDesignedForm* FDesignedForm = nullptr; // owned, freed with the window
     TComponent* FSelected = nullptr;
+    bool FRefreshPosted = false;
 };
