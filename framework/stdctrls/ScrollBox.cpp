@@ -97,25 +97,30 @@ void TControlScrollBar::Assign(const TPersistent* source) {
 
 void TControlScrollBar::Update(int visibleSize) {
     FVisibleSize = std::max(visibleSize, 0);
-    FPageIncrement = FVisibleSize * 9 / 10;
+    FPageIncrement = static_cast<int>(std::int64_t{FVisibleSize} * 9 / 10);
     if (FSmooth)
         FIncrement = std::max(FPageIncrement / 10, 1);
     SetPosition(FPosition);
 }
 
+// Steps and positions may each be as large as an int; their sum need not be.
+void TControlScrollBar::MoveBy(std::int64_t delta) {
+    SetPosition(static_cast<int>(std::clamp<std::int64_t>(FPosition + delta, 0, INT32_MAX)));
+}
+
 void TControlScrollBar::ScrollMessage(TScrollCode code, int position) {
     switch (code) {
     case scLineUp:
-        SetPosition(FPosition - FIncrement);
+        MoveBy(-std::int64_t{FIncrement});
         break;
     case scLineDown:
-        SetPosition(FPosition + FIncrement);
+        MoveBy(FIncrement);
         break;
     case scPageUp:
-        SetPosition(FPosition - FPageIncrement);
+        MoveBy(-std::int64_t{FPageIncrement});
         break;
     case scPageDown:
-        SetPosition(FPosition + FPageIncrement);
+        MoveBy(FPageIncrement);
         break;
     case scTrack:
         if (FTracking)

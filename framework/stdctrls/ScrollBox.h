@@ -10,6 +10,7 @@
 #include "framework/windows/WinControl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 class TScrollBox;
@@ -54,6 +55,7 @@ private:
     friend class TScrollBox;
     // Reacts to the bar's WM_HSCROLL or WM_VSCROLL.
     void ScrollMessage(TScrollCode code, int position);
+    void MoveBy(std::int64_t delta);
     // After the visible size changed.
     void Update(int visibleSize);
     // A bar that may not show scrolls nothing.

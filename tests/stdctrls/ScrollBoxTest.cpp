@@ -4,6 +4,7 @@
 #include "framework/streaming/FormReader.h"
 #include "tests/stdctrls/StdCtrlsTest.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -121,6 +122,17 @@ TEST_F(ScrollBoxTest, SmoothBarsStepATenthOfAPageAndAPageIsNineTenthsOfTheView) 
     const int view = box->ClientHeight();
     EXPECT_EQ(box->VertScrollBar()->PageIncrement(), view * 9 / 10);
     EXPECT_EQ(box->VertScrollBar()->Increment(), view * 9 / 10 / 10);
+}
+
+TEST_F(ScrollBoxTest, StepsAsLargeAsAnIntScrollWithoutOverflow) {
+    ShowImage(640, 2000);
+    box->VertScrollBar()->SetIncrement(INT32_MAX);
+    Click(box, DownArrow().x, DownArrow().y);
+    Click(box, DownArrow().x, DownArrow().y);
+    EXPECT_EQ(box->VertScrollBar()->Position(), 2000 - box->ClientHeight());
+    box->SetHeight(1 << 30);
+    EXPECT_EQ(box->VertScrollBar()->PageIncrement(),
+              static_cast<int>(std::int64_t{box->ClientHeight()} * 9 / 10));
 }
 
 TEST_F(ScrollBoxTest, ArrowClicksScrollOneIncrementAndRepeatWhileHeld) {
