@@ -325,6 +325,10 @@ struct TGlyphLayout {
 // with spacing between them; with a margin, the glyph that far from its edge.
 TGlyphLayout CalcLayout(const TRect& client, TSize glyph, TSize text, TButtonLayout layout,
                         int margin, int spacing) {
+    // Beyond any screen the placement no longer matters; held there, no sum below overflows.
+    constexpr int FarOffset = 1 << 20;
+    margin = std::clamp(margin, -FarOffset, FarOffset);
+    spacing = std::clamp(spacing, -FarOffset, FarOffset);
     const TSize area{client.Width(), client.Height()};
     const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
     TPoint glyphPos{};

@@ -240,10 +240,13 @@ TTrackBar::TGeometry TTrackBar::Geometry() {
 
     const TRect client = ClientRect();
     const int along = g.Vertical ? client.Height() : client.Width();
-    const int thumbLength = std::max(
+    // A thumb longer than any screen is as good as one that long, and leaves the sums below in
+    // range.
+    constexpr int LongestThumb = 1 << 20;
+    const int thumbLength = std::clamp(
         (style & TBS_FIXEDLENGTH) ? FThumbLength
                                   : (g.Vertical ? client.Width() : client.Height()) - 2 * EdgeSpace,
-        4);
+        4, LongestThumb);
     g.ThumbBreadth = thumbLength / 2 + 1;
     g.ThumbFrom = EdgeSpace + (g.TicksBefore ? TickLength + TickGap : 0);
     g.ThumbTo = g.ThumbFrom + thumbLength;

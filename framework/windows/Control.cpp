@@ -13,6 +13,7 @@
 #include "framework/windows/WindowManager.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -166,7 +167,13 @@ TRect TControl::ClientRect() const {
 
 void TControl::SetClientSize(int width, int height) {
     const TRect client = ClientRect();
-    SetBounds(FLeft, FTop, FWidth - client.Width() + width, FHeight - client.Height() + height);
+    // The frame is added in 64 bits: SetBounds holds the sum to its limits.
+    const auto outer = [](int size, int clientSize, int wanted) {
+        return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{size} - clientSize + wanted,
+                                                         INT32_MIN, INT32_MAX));
+    };
+    SetBounds(FLeft, FTop, outer(FWidth, client.Width(), width),
+              outer(FHeight, client.Height(), height));
 }
 
 TPoint TControl::ClientOrigin() const {

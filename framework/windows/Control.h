@@ -102,10 +102,10 @@ public:
     void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
     void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
     // In the parent's client coordinates (a form's: the screen's). A size below 0 is taken as 0;
-    // positions and sizes are held to +-MaxCoordinate, so that an edge (a position plus a size)
-    // never overflows.
+    // positions and sizes are held to +-MaxCoordinate, so that an edge (a position plus a size),
+    // and the few pixels of frame added to it, never overflow.
     virtual void SetBounds(int left, int top, int width, int height);
-    static constexpr int MaxCoordinate = 1 << 30;
+    static constexpr int MaxCoordinate = 1 << 29;
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
     TAlign Align() const { return FAlign; }

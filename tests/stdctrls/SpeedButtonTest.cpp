@@ -3,6 +3,8 @@
 #include "framework/stdctrls/Panel.h"
 #include "tests/stdctrls/StdCtrlsTest.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr TColor PanelColor = 0x827B4B;
@@ -50,6 +52,17 @@ protected:
 };
 
 } // namespace
+
+TEST_F(SpeedButtonTest, MarginAndSpacingAtTheIntLimitsPaintWithoutOverflow) {
+    button->SetLayout(blGlyphBottom);
+    for (const int value : {INT32_MIN, INT32_MAX}) {
+        button->SetMargin(value);
+        button->SetSpacing(value);
+        RunUntilIdle();
+    }
+    // That far from the bottom edge, the glyph is out of the button.
+    EXPECT_EQ(CountInButton(clRed), 0);
+}
 
 TEST_F(SpeedButtonTest, AGlyphOfTwoSquaresHoldsTwoImages) {
     EXPECT_EQ(button->NumGlyphs(), 2);

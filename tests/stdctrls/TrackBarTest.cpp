@@ -3,6 +3,8 @@
 #include "framework/windows/Window.h"
 #include "tests/support/FrameworkTest.h"
 
+#include <cstdint>
+
 namespace {
 
 // A track bar whose window leaves out the selection-range style.
@@ -35,6 +37,14 @@ protected:
 constexpr int ChannelInsideY = 13;
 int PixelOfPosition(int position) {
     return 13 + position * 123 / 10;
+}
+
+TEST_F(TrackBarTest, AThumbAsLongAsAnIntPaintsWithoutOverflow) {
+    TForm* form = NewForm();
+    TTrackBar* bar = NewTrackBar(form);
+    bar->SetThumbLength(INT32_MAX);
+    RunUntilIdle();
+    EXPECT_EQ(bar->ThumbLength(), INT32_MAX);
 }
 
 TEST_F(TrackBarTest, SettersClampLikeTheFramework) {

@@ -282,7 +282,11 @@ TEST_F(WinControlTest, ExtremeBoundsAreHeldSoThatNoEdgeOverflows) {
         EXPECT_EQ(control->BoundsRect().Right, 0);
         control->SetHeight(-5);
         EXPECT_EQ(control->Height(), 0);
+        control->SetLeft(INT32_MAX);
+        EXPECT_EQ(control->BoundsRect().Right, 2 * TControl::MaxCoordinate);
     }
+    windowed->SetClientSize(INT32_MAX, INT32_MAX);
+    EXPECT_EQ(windowed->Width(), TControl::MaxCoordinate);
     RunUntilIdle();
 }
 
