@@ -88,6 +88,10 @@ const TClassInfo& TCuteButton::StaticClass() {
     using B = TCuteButton;
     static const TClassInfo info =
         DescribeClass<B>("TCuteButton", &TCustomPanel::StaticClass(), [](auto& c) {
+            c.PublishInherited({"Action", "Caption", "Enabled", "Font", "ParentFont",
+                                "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "Visible",
+                                "OnClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
+                                "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
             c.Int("Width", &B::Width, &B::SetWidth, 75);
             c.Int("Height", &B::Height, &B::SetHeight, 25);
             c.Color("Color", &B::Color, &B::SetColor, clBtnFace).IsStored = [](const TObject& o) {
@@ -99,6 +103,12 @@ const TClassInfo& TCuteButton::StaticClass() {
             c.Int("BevelWidth", &B::BevelWidth, &B::SetBevelWidth, 1);
             c.Enum("BorderStyle", &B::BorderStyle, &B::SetBorderStyle, TBorderStyle::bsNone,
                    BorderStyleNames);
+            // The background brush follows Color; it is stored only when set apart from it.
+            c.Object("Brush", &B::Brush).IsStored = [](const TObject& o) {
+                const auto& button = static_cast<const B&>(o);
+                return button.Brush()->Color() != button.Color() ||
+                       button.Brush()->Style() != bsSolid;
+            };
             c.Color("BevelHighlightColor", &B::BevelHighlightColor, &B::SetBevelHighlight,
                     clBtnHighlight);
             c.Color("BevelShadowColor", &B::BevelShadowColor, &B::SetBevelShadow, clBtnShadow);

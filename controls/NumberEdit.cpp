@@ -11,8 +11,14 @@
 const TClassInfo& TNumberEdit::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TNumberEdit>("TNumberEdit", &TCustomEdit::StaticClass(), [](auto& c) {
-            // The text follows from Value, which is stored in its place.
-            c.Unstored("Caption");
+            // Not Caption: the text follows from Value, which is stored in its place.
+            c.PublishInherited(
+                {"AutoSelect", "AutoSize",       "BorderStyle",   "CharCase",    "Color",
+                 "Enabled",    "Font",           "HideSelection", "MaxLength",   "ParentColor",
+                 "ParentFont", "ParentShowHint", "PasswordChar",  "PopupMenu",   "ReadOnly",
+                 "ShowHint",   "TabOrder",       "TabStop",       "Visible",     "OnChange",
+                 "OnClick",    "OnDblClick",     "OnEnter",       "OnExit",      "OnKeyDown",
+                 "OnKeyPress", "OnKeyUp",        "OnMouseDown",   "OnMouseMove", "OnMouseUp"});
             c.Int("MaxValue", &TNumberEdit::FMaxValue, &TNumberEdit::FMaxValue, 0);
             c.Int("MinValue", &TNumberEdit::FMinValue, &TNumberEdit::FMinValue, 0);
             // Reading Value may repair the text, for the writer as for anyone.

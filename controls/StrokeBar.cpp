@@ -48,6 +48,9 @@ int TextHeightOf(const TCanvas& canvas) {
 const TClassInfo& TStrokeBar::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TStrokeBar>("TStrokeBar", &TCustomControl::StaticClass(), [](auto& c) {
+            c.PublishInherited({"Align", "Caption", "Enabled", "Font", "ParentFont",
+                                "ParentShowHint", "ShowHint", "Visible", "OnClick", "OnDblClick",
+                                "OnMouseDown", "OnMouseMove", "OnMouseUp"});
             // Keeps its place among the inherited properties, before all of these.
             c.Int("Width", &TStrokeBar::Width, &TStrokeBar::SetWidth);
             c.Event("OnChanging", &TStrokeBar::OnChanging);

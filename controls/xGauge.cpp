@@ -29,6 +29,8 @@ void Bevel(TCanvas& canvas, const TRect& r, TColor outline, TColor topLeft) {
 const TClassInfo& TxGauge::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TxGauge>("TxGauge", &TGraphicControl::StaticClass(), [](auto& c) {
+            c.PublishInherited({"Align", "Font", "ParentFont", "ParentShowHint", "PopupMenu",
+                                "ShowHint", "Visible"});
             c.Bool("ShowText", &TxGauge::ShowText, &TxGauge::SetShowText, true);
             c.Color("BarForeColor", &TxGauge::BarForeColor, &TxGauge::SetBarForeColor, clHighlight);
             c.Color("BarBackColor", &TxGauge::BarBackColor, &TxGauge::SetBarBackColor, clBtnFace);

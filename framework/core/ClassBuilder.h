@@ -21,8 +21,11 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Strings.h"
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 
@@ -218,6 +221,22 @@ public:
         return p;
     }
 
+    // Publishes of the inherited properties only those named here (and those published always);
+    // the rest are hidden from stored forms and designers. Naming a property the base class does
+    // not publish raises EComponentError.
+    void PublishInherited(std::initializer_list<std::string_view> names) {
+        const std::vector<const TPropInfo*> inherited =
+            FInfo.Parent ? FInfo.Parent->AllProperties() : std::vector<const TPropInfo*>();
+        for (std::string_view name : names)
+            if (std::none_of(inherited.begin(), inherited.end(),
+                             [name](const TPropInfo* p) { return p->Name == name; }))
+                throw EComponentError(FInfo.Name + " inherits no property " + std::string(name));
+        for (const TPropInfo* p : inherited)
+            if (!p->AlwaysPublished &&
+                std::find(names.begin(), names.end(), p->Name) == names.end())
+                FInfo.Hidden.push_back(p->Name);
+    }
+
     // A method that stored forms can name as an event handler.
     template <class M> void Method(const char* name, M method) {
         using E = typename detail::ClosureOf<M>::type;
@@ -244,6 +263,8 @@ private:
         auto& p = FInfo.Properties.back();
         p.Name = name;
         p.Kind = kind;
+        if (const TPropInfo* base = FInfo.Parent ? FInfo.Parent->FindProperty(name) : nullptr)
+            p.AlwaysPublished = base->AlwaysPublished;
         return p;
     }
 

@@ -5,9 +5,21 @@
 #include <algorithm>
 #include <map>
 
+namespace {
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+} // namespace
+
 std::vector<const TPropInfo*> TClassInfo::AllProperties() const {
+    std::vector<const TPropInfo*> all = ReadableProperties();
+    std::erase_if(all, [this](const TPropInfo* p) { return !Publishes(*p); });
+    return all;
+}
+
+std::vector<const TPropInfo*> TClassInfo::ReadableProperties() const {
     std::vector<const TPropInfo*> all =
-        Parent ? Parent->AllProperties() : std::vector<const TPropInfo*>();
+        Parent ? Parent->ReadableProperties() : std::vector<const TPropInfo*>();
     for (const auto& own : Properties) {
         auto same = std::find_if(all.begin(), all.end(),
                                  [&](const TPropInfo* p) { return p->Name == own.Name; });
@@ -17,6 +29,18 @@ std::vector<const TPropInfo*> TClassInfo::AllProperties() const {
             all.push_back(&own);
     }
     return all;
+}
+
+// Hidden by a class between this one and the one that declared it last.
+bool TClassInfo::Publishes(const TPropInfo& prop) const {
+    for (const auto* info = this; info; info = info->Parent) {
+        if (std::any_of(info->Properties.begin(), info->Properties.end(),
+                        [&](const TPropInfo& p) { return &p == &prop; }))
+            return true;
+        if (Contains(info->Hidden, prop.Name))
+            return false;
+    }
+    return true;
 }
 
 const TPropInfo* TClassInfo::FindProperty(const std::string& name) const {

@@ -63,6 +63,9 @@ struct TPropInfo {
     // When present and false, the value is not stored whatever it is (a colour that follows the
     // parent's).
     std::function<bool(const TObject&)> IsStored;
+    // Published by every descendant, whatever its list of inherited properties says (a control's
+    // place and size).
+    bool AlwaysPublished = false;
 };
 
 struct TMethodInfo {
@@ -87,15 +90,26 @@ public:
     const TClassInfo* Parent = nullptr;
     Factory Create;                    // empty for classes that cannot be created by name
     std::vector<TPropInfo> Properties; // own, in declaration order
+    // Inherited properties this class no longer publishes, nor do its descendants unless they
+    // declare them again.
+    std::vector<std::string> Hidden;
     std::vector<TMethodInfo> Methods;
     std::vector<TFieldInfo> Fields;
 
-    // Base class first, then own; a redeclared property keeps its base's position.
+    // The published properties: base class first, then own; a redeclared property keeps its
+    // base's position.
     std::vector<const TPropInfo*> AllProperties() const;
+    // The published properties and, in their places, the hidden ones: a stored form may still set
+    // those, so that files written before a property was hidden keep loading.
+    std::vector<const TPropInfo*> ReadableProperties() const;
+    // A property by name, hidden or not; nullptr for an unknown one.
     const TPropInfo* FindProperty(const std::string& name) const;
     const TMethodInfo* FindMethod(const std::string& name) const;
     const TFieldInfo* FindField(const std::string& name) const;
     bool InheritsFrom(const TClassInfo& other) const;
+
+private:
+    bool Publishes(const TPropInfo& prop) const;
 };
 
 // Classes that a stored form can name. The framework registers its own; a control library

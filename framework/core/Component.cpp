@@ -34,7 +34,7 @@ void TPersistent::AssignTo(TPersistent* dest) const {
 const TClassInfo& TComponent::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TComponent>("TComponent", &TPersistent::StaticClass(), [](auto& c) {
-            c.Int("Tag", &TComponent::Tag, &TComponent::SetTag, 0);
+            c.Int("Tag", &TComponent::Tag, &TComponent::SetTag, 0).AlwaysPublished = true;
         });
     return info;
 }

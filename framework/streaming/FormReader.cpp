@@ -189,7 +189,7 @@ private:
         for (const auto& item : properties.items())
             if (!info.FindProperty(item.key()))
                 Fail(place.Property(item.key()), info.Name + " has no property " + item.key());
-        for (const TPropInfo* prop : info.AllProperties()) {
+        for (const TPropInfo* prop : info.ReadableProperties()) {
             auto value = properties.find(prop->Name);
             if (value != properties.end())
                 ApplyProperty(object, *prop, *value, place.Property(prop->Name));

@@ -33,22 +33,23 @@ const TClassInfo& TPopupMenuBase::StaticClass() {
 const TClassInfo& TControl::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TControl>("TControl", &TComponent::StaticClass(), [](auto& c) {
-            c.Int("Left", &TControl::Left, &TControl::SetLeft, 0);
-            c.Int("Top", &TControl::Top, &TControl::SetTop, 0);
-            c.Int("Width", &TControl::Width, &TControl::SetWidth);
-            c.Int("Height", &TControl::Height, &TControl::SetHeight);
+            c.Int("Left", &TControl::Left, &TControl::SetLeft, 0).AlwaysPublished = true;
+            c.Int("Top", &TControl::Top, &TControl::SetTop, 0).AlwaysPublished = true;
+            c.Int("Width", &TControl::Width, &TControl::SetWidth).AlwaysPublished = true;
+            c.Int("Height", &TControl::Height, &TControl::SetHeight).AlwaysPublished = true;
             c.Enum("Align", &TControl::Align, &TControl::SetAlign, alNone, AlignNames);
             c.String("Caption", &TControl::Caption, &TControl::SetCaption, "");
             c.Color("Color", &TControl::Color, &TControl::SetColor, clWindow).IsStored =
                 [](const TObject& o) {
                     return !static_cast<const TControl&>(o).ParentColor();
                 };
-            c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault);
+            c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault).AlwaysPublished =
+                true;
             c.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
             c.Object("Font", &TControl::Font).IsStored = [](const TObject& o) {
                 return !static_cast<const TControl&>(o).ParentFont();
             };
-            c.String("Hint", &TControl::Hint, &TControl::SetHint, "");
+            c.String("Hint", &TControl::Hint, &TControl::SetHint, "").AlwaysPublished = true;
             c.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
             c.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
             c.Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true);

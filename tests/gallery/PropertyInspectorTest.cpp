@@ -139,11 +139,12 @@ protected:
 TEST_F(PropertyInspectorTest, ListsThePublishedPropertiesBaseClassFirstWithTheirValues) {
     EXPECT_EQ(Inspector->Inspected(), Bar);
     EXPECT_LT(Editor("Left")->Top(), Editor("Width")->Top());
-    EXPECT_LT(Editor("Font.Name")->Top(), Editor("TabOrder")->Top());
-    EXPECT_LT(Editor("TabOrder")->Top(), Editor("Max")->Top());
+    EXPECT_LT(Editor("Font.Name")->Top(), Editor("Visible")->Top());
+    EXPECT_LT(Editor("Visible")->Top(), Editor("Max")->Top());
     EXPECT_LT(Editor("Max")->Top(), Editor("Min")->Top());
     EXPECT_EQ(Inspector->EditorOf("Font"), nullptr);
     EXPECT_EQ(Inspector->EditorOf("Nothing"), nullptr);
+    EXPECT_EQ(Inspector->EditorOf("TabOrder"), nullptr); // not published by the stroke bar
 
     EXPECT_NE(dynamic_cast<TNumberEdit*>(Editor("Max")), nullptr);
     EXPECT_NE(dynamic_cast<TCheckBox*>(Editor("ShowLimit")), nullptr);
