@@ -7,6 +7,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/platform/headless/HeadlessHost.h"
+#include "framework/platform/qt/QtFontEngine.h"
 #include "framework/windows/Window.h"
 
 #include <benchmark/benchmark.h>
@@ -18,7 +19,7 @@ namespace {
 // A form with a tracking stroke bar at client (10, 10) and a gauge at (10, 80), both 200 wide.
 class TScene {
 public:
-    TScene() : FHost(platform::InstallHeadlessHost()) {
+    TScene() : FHost(platform::InstallHeadlessHost(platform::CreateQtFontEngine())) {
         FApplication = std::make_unique<TApplication>(nullptr);
         FApplication->Initialize();
         FForm = new TForm(FApplication.get());

@@ -1,6 +1,7 @@
 #include "controls/ColorBtn.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/Saturate.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/EngravedText.h"
@@ -33,7 +34,7 @@ constexpr UINT HoverInterval = 100;
 
 // Caption shifts beyond this lie outside any bitmap whatever the text; keeping them within it
 // keeps the arithmetic on the caption box from overflowing.
-constexpr std::int64_t FarAway = std::int64_t{1} << 24;
+constexpr int FarAway = 1 << 24;
 
 const std::vector<std::string> ButtonStyleNames{"bsStd", "bsIELike", "bsNone"};
 const std::vector<std::string> HAlignmentNames{"haLeft", "haCenter", "haRight"};
@@ -261,8 +262,7 @@ TRect TColorButton::CaptionBox(int textHeight, bool pressed, bool focused) const
         ++dy;
     }
     TRect box{0, 0, ClientWidth(), textHeight};
-    OffsetRect(box, static_cast<int>(std::clamp(dx, -FarAway, FarAway)),
-               static_cast<int>(std::clamp(dy, -FarAway, FarAway)));
+    OffsetRect(box, Saturate(dx, -FarAway, FarAway), Saturate(dy, -FarAway, FarAway));
     return box;
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/DestroyWatch.h"
+#include "framework/core/Saturate.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/forms/Menus.h"
@@ -40,12 +41,10 @@
 
 namespace {
 
-// Text rectangle edges stay this far inside the integer range, so that the few pixels added
-// to them later cannot overflow, whatever BevelWidth and the margins hold.
-constexpr std::int64_t FarEdge = std::int64_t{1} << 29;
-
+// Text rectangle edges stay as far inside the integer range as a control's own, so that the few
+// pixels added to them later cannot overflow, whatever BevelWidth and the margins hold.
 int Edge(std::int64_t value) {
-    return static_cast<int>(std::clamp(value, -FarEdge, FarEdge));
+    return Saturate(value, -TControl::MaxCoordinate, TControl::MaxCoordinate);
 }
 
 // The shift state from the key-state table; ssDouble is never set.

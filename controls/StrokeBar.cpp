@@ -1,6 +1,7 @@
 #include "controls/StrokeBar.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/Saturate.h"
 #include "framework/core/SysUtils.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/streaming/Registration.h"
@@ -29,11 +30,6 @@
 namespace {
 
 const std::vector<std::string> BevelNames{"sbNone", "sbLowered", "sbRaised"};
-
-int Saturate(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
-}
 
 // The height the control gives its text: the font's height without its sign.
 int TextHeightOf(const TCanvas& canvas) {
@@ -280,7 +276,7 @@ void TStrokeBar::DrawBevel(int inset, TStrokeBarBevel style) {
     if (style == sbNone)
         return;
     const int l = inset;
-    const int t = Saturate(std::int64_t{FMarginTop} + inset);
+    const int t = SaturatingAdd(FMarginTop, inset);
     const int r = Width() - inset - 1;
     const int b = Saturate(std::int64_t{BandBottom()} - inset - 1);
     TCanvas& canvas = *Canvas();

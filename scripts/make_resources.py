@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
-"""Draws Saruvi's pictures and writes them as Windows BMP files into resources/.
+"""Draws Saruvi's pictures and writes them into resources/.
 
     glyph_open.bmp, glyph_about.bmp, glyph_exit.bmp   32 x 16, 4 bpp: normal and disabled image
     saruvi_icon.bmp                                   32 x 32, 8 bpp: the application icon
     about_picture.bmp                                 100 x 125, 24 bpp: the About box picture
+    saruvi_icon_N.png, saruvi_icon.svg                the desktop's menu icon, N x N and scalable
 
 Everything is drawn here, by hand or procedurally; run it again after changing a picture.
 """
 
+import bisect
 import math
 import os
 import struct
 import sys
+import zlib
 
 # The Windows 16-colour palette, in its usual order, as (r, g, b).
 VGA = [
@@ -153,21 +156,25 @@ def glyph(art):
 
 
 # ---------------------------------------------------------------------------------------------
-# Procedural drawing with anti-aliasing: shapes are predicates on a point, sampled n x n per pixel
+# Procedural drawing with anti-aliasing: shapes are predicates on a point, sampled n x n per pixel.
+# The icon's shapes also know their SVG outline, so its scalable version is the same drawing.
 
 class Picture:
-    def __init__(self, width, height, background, samples=4):
-        self.width, self.height, self.samples = width, height, samples
+    """scale: pixels per drawing unit, so one drawing serves every icon size."""
+
+    def __init__(self, width, height, background, samples=4, scale=1):
+        self.width, self.height, self.samples, self.scale = width, height, samples, scale
         self.pixels = [[tuple(map(float, background)) for _ in range(width)]
                        for _ in range(height)]
 
     def fill(self, inside, colour, opacity=1.0):
         """colour: (r, g, b), or a function of the pixel centre giving one."""
-        n = self.samples
+        n, k = self.samples, self.scale
         offsets = [(i + 0.5) / n for i in range(n)]
         for py in range(self.height):
             for px in range(self.width):
-                hits = sum(1 for oy in offsets for ox in offsets if inside(px + ox, py + oy))
+                hits = sum(1 for oy in offsets for ox in offsets
+                           if inside((px + ox) / k, (py + oy) / k))
                 a = opacity * hits / (n * n)
                 if a > 0:
                     c = colour(px + 0.5, py + 0.5) if callable(colour) else colour
@@ -179,36 +186,134 @@ class Picture:
                 for row in self.pixels]
 
 
-def circle(cx, cy, r):
-    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+def number(v):
+    return f'{v:.3f}'.rstrip('0').rstrip('.')
 
 
-def ring(cx, cy, r_out, r_in):
-    return lambda x, y: r_in * r_in <= (x - cx) ** 2 + (y - cy) ** 2 <= r_out * r_out
+class Shape:
+    """A region: called with a point, whether the point lies inside; element() draws it in SVG."""
+
+    def element(self, paint):
+        return f'<path fill-rule="evenodd" d="{self.path()}" {paint}/>'
 
 
-def capsule(x0, y0, x1, y1, r):
-    def inside(x, y):
-        dx, dy = x1 - x0, y1 - y0
+class circle(Shape):
+    def __init__(self, cx, cy, r):
+        self.cx, self.cy, self.r = cx, cy, r
+
+    def __call__(self, x, y):
+        return (x - self.cx) ** 2 + (y - self.cy) ** 2 <= self.r * self.r
+
+    def path(self):
+        cx, cy, r = self.cx, self.cy, self.r
+        arc = f'A{number(r)} {number(r)} 0 1 0'
+        return (f'M{number(cx - r)} {number(cy)}{arc} {number(cx + r)} {number(cy)}'
+                f'{arc} {number(cx - r)} {number(cy)}Z')
+
+
+class ring(Shape):
+    def __init__(self, cx, cy, r_out, r_in):
+        self.outer, self.inner = circle(cx, cy, r_out), circle(cx, cy, r_in)
+
+    def __call__(self, x, y):
+        d = (x - self.outer.cx) ** 2 + (y - self.outer.cy) ** 2
+        return self.inner.r * self.inner.r <= d <= self.outer.r * self.outer.r
+
+    def path(self):
+        return self.outer.path() + self.inner.path()
+
+
+class capsule(Shape):
+    """The points within r of the segment (x0, y0)-(x1, y1): a line with round caps."""
+
+    def __init__(self, x0, y0, x1, y1, r):
+        self.x0, self.y0, self.x1, self.y1, self.r = x0, y0, x1, y1, r
+
+    def __call__(self, x, y):
+        x0, y0, dx, dy = self.x0, self.y0, self.x1 - self.x0, self.y1 - self.y0
         t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy)))
-        return (x - x0 - t * dx) ** 2 + (y - y0 - t * dy) ** 2 <= r * r
-    return inside
+        return (x - x0 - t * dx) ** 2 + (y - y0 - t * dy) ** 2 <= self.r * self.r
+
+    def element(self, paint):
+        stroke = paint.replace('fill', 'stroke')
+        return (f'<line x1="{number(self.x0)}" y1="{number(self.y0)}" x2="{number(self.x1)}" '
+                f'y2="{number(self.y1)}" stroke-width="{number(2 * self.r)}" '
+                f'stroke-linecap="round" {stroke}/>')
 
 
-def rect(x0, y0, x1, y1):
-    return lambda x, y: x0 <= x < x1 and y0 <= y < y1
+class rect(Shape):
+    def __init__(self, x0, y0, x1, y1):
+        self.x0, self.y0, self.x1, self.y1 = x0, y0, x1, y1
+
+    def __call__(self, x, y):
+        return self.x0 <= x < self.x1 and self.y0 <= y < self.y1
+
+    def path(self):
+        return (f'M{number(self.x0)} {number(self.y0)}H{number(self.x1)}V{number(self.y1)}'
+                f'H{number(self.x0)}Z')
+
+
+class polygon(Shape):
+    """Even-odd inside test; the crossings of each sampled row are found once."""
+
+    def __init__(self, vertices):
+        self.vertices = vertices
+        self.left, self.right = min(v[0] for v in vertices), max(v[0] for v in vertices)
+        self.top, self.bottom = min(v[1] for v in vertices), max(v[1] for v in vertices)
+        self.rows = {}
+
+    def crossings(self, y):
+        if y not in self.rows:
+            xs = []
+            j = len(self.vertices) - 1
+            for i, (xi, yi) in enumerate(self.vertices):
+                xj, yj = self.vertices[j]
+                if (yi > y) != (yj > y):
+                    xs.append((xj - xi) * (y - yi) / (yj - yi) + xi)
+                j = i
+            self.rows[y] = sorted(xs)
+        return self.rows[y]
+
+    def __call__(self, x, y):
+        if not (self.left <= x <= self.right and self.top <= y <= self.bottom):
+            return False
+        xs = self.crossings(y)
+        return (len(xs) - bisect.bisect_right(xs, x)) % 2 == 1
+
+    def path(self):
+        return 'M' + 'L'.join(f'{number(x)} {number(y)}' for x, y in self.vertices) + 'Z'
 
 
 def union(*shapes):
     return lambda x, y: any(s(x, y) for s in shapes)
 
 
-def intersect(*shapes):
-    return lambda x, y: all(s(x, y) for s in shapes)
+class intersect(Shape):
+    def __init__(self, *shapes):
+        self.shapes = shapes
+
+    def __call__(self, x, y):
+        return all(s(x, y) for s in self.shapes)
+
+    def element(self, paint):
+        """Two shapes: the first clipped to the second."""
+        shape, clip = self.shapes
+        name = f'clip{zlib.crc32(clip.path().encode()):08x}'
+        return (f'<clipPath id="{name}"><path d="{clip.path()}"/></clipPath>'
+                f'<path clip-path="url(#{name})" d="{shape.path()}" {paint}/>')
 
 
-def minus(shape, hole):
-    return lambda x, y: shape(x, y) and not hole(x, y)
+class minus(Shape):
+    """A shape less a hole inside it."""
+
+    def __init__(self, shape, hole):
+        self.shape, self.hole = shape, hole
+
+    def __call__(self, x, y):
+        return self.shape(x, y) and not self.hole(x, y)
+
+    def path(self):
+        return self.shape.path() + self.hole.path()
 
 
 def smooth_closed_curve(points, steps=24):
@@ -224,24 +329,6 @@ def smooth_closed_curve(points, steps=24):
                                     (-a + 3 * b - 3 * c + d) * t3)
                              for a, b, c, d in zip(p0, p1, p2, p3)))
     return out
-
-
-def polygon(vertices):
-    left, right = min(v[0] for v in vertices), max(v[0] for v in vertices)
-    top, bottom = min(v[1] for v in vertices), max(v[1] for v in vertices)
-
-    def inside(x, y):
-        if not (left <= x <= right and top <= y <= bottom):
-            return False
-        result = False
-        j = len(vertices) - 1
-        for i, (xi, yi) in enumerate(vertices):
-            xj, yj = vertices[j]
-            if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-                result = not result
-            j = i
-        return result
-    return inside
 
 
 def scaled(points, sx, sy, dx, dy):
@@ -282,25 +369,68 @@ def nearest(palette, colour):
                key=lambda i: sum((a - b) ** 2 for a, b in zip(palette[i], colour)))
 
 
-def make_icon():
-    size = 32
-    pic = Picture(size, size, (75, 123, 130))
-    pic.fill(minus(rect(0, 0, 32, 32), rect(1, 1, 31, 31)), (36, 62, 68))
+# The icon in 32 units a side: (shape, colour, opacity), painted in order over the background.
+ICON_UNITS = 32
+# The desktop's icon theme sizes (hicolor); the package installs each.
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+ICON_BACKGROUND = (75, 123, 130)
+
+
+def icon_drawing():
     blob = polygon(scaled(smooth_closed_curve(BLOB), 26, 24, 5, 6))
-    pic.fill(blob, (26, 22, 30))
     lens = circle(12.5, 12.5, 7.2)
-    pic.fill(intersect(blob, lens), (235, 24, 24))
-    pic.fill(lens, (210, 235, 255), 0.18)
-    pic.fill(capsule(18.5, 18.5, 28, 28, 2.7), (44, 28, 18))
-    pic.fill(capsule(19.5, 19.5, 27.3, 27.3, 1.2), (150, 100, 55))
-    pic.fill(ring(12.5, 12.5, 10.4, 9.2), (50, 50, 60))
-    pic.fill(ring(12.5, 12.5, 9.3, 7.2), (232, 234, 238))
-    pic.fill(capsule(8.4, 9.0, 10.2, 7.2, 0.9), (255, 255, 255), 0.85)
-    rgb = pic.rgb_rows()
+    return [
+        (minus(rect(0, 0, 32, 32), rect(1, 1, 31, 31)), (36, 62, 68), 1.0),
+        (blob, (26, 22, 30), 1.0),
+        (intersect(blob, lens), (235, 24, 24), 1.0),
+        (lens, (210, 235, 255), 0.18),
+        (capsule(18.5, 18.5, 28, 28, 2.7), (44, 28, 18), 1.0),
+        (capsule(19.5, 19.5, 27.3, 27.3, 1.2), (150, 100, 55), 1.0),
+        (ring(12.5, 12.5, 10.4, 9.2), (50, 50, 60), 1.0),
+        (ring(12.5, 12.5, 9.3, 7.2), (232, 234, 238), 1.0),
+        (capsule(8.4, 9.0, 10.2, 7.2, 0.9), (255, 255, 255), 0.85),
+    ]
+
+
+def icon_rgb(size):
+    # Large sizes need fewer samples per pixel for the same smoothness.
+    pic = Picture(size, size, ICON_BACKGROUND, samples=4 if size <= 64 else 2,
+                  scale=size / ICON_UNITS)
+    for shape, colour, opacity in icon_drawing():
+        pic.fill(shape, colour, opacity)
+    return pic.rgb_rows()
+
+
+def icon_svg():
+    def hex_colour(c):
+        return '#%02x%02x%02x' % c
+    paint = [f'fill="{hex_colour(colour)}"' + (f' fill-opacity="{opacity}"' if opacity < 1 else '')
+             for _, colour, opacity in icon_drawing()]
+    body = '\n'.join(shape.element(p) for (shape, _, _), p in zip(icon_drawing(), paint))
+    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{ICON_UNITS}" '
+            f'height="{ICON_UNITS}" viewBox="0 0 {ICON_UNITS} {ICON_UNITS}">\n'
+            f'<rect width="{ICON_UNITS}" height="{ICON_UNITS}" '
+            f'fill="{hex_colour(ICON_BACKGROUND)}"/>\n{body}\n</svg>\n')
+
+
+def make_icon():
+    """The window's icon: 8 bpp with the colours the drawing needs."""
+    rgb = icon_rgb(32)
     palette = median_cut([p for row in rgb for p in row], 256)
     palette += [(0, 0, 0)] * (256 - len(palette))
     cache = {}
     return palette, [[cache.setdefault(p, nearest(palette, p)) for p in row] for row in rgb]
+
+
+def png_bytes(rows):
+    """rows: top row first, each a list of (r, g, b)."""
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data)))
+    raw = b''.join(b'\0' + bytes(c for p in row for c in p) for row in rows)
+    header = struct.pack('>IIBBBBB', len(rows[0]), len(rows), 8, 2, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(raw, 9)) +
+            chunk(b'IEND', b''))
 
 
 # ---------------------------------------------------------------------------------------------
@@ -358,6 +488,11 @@ def main():
     palette, icon = make_icon()
     write_bmp(os.path.join(out, 'saruvi_icon.bmp'), 32, 32, 8, palette, icon)
     write_bmp(os.path.join(out, 'about_picture.bmp'), 100, 125, 24, [], make_about_picture())
+    for size in ICON_SIZES:
+        with open(os.path.join(out, f'saruvi_icon_{size}.png'), 'wb') as f:
+            f.write(png_bytes(icon_rgb(size)))
+    with open(os.path.join(out, 'saruvi_icon.svg'), 'w') as f:
+        f.write(icon_svg())
 
 
 if __name__ == '__main__':

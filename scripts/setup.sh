@@ -8,12 +8,12 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  nlohmann-json3-dev
+  nlohmann-json3-dev help2man
 )
 if [ "${1:-}" != run ]; then
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick x11-utils desktop-file-utils
+    xvfb xdotool imagemagick x11-utils desktop-file-utils lintian
     clang-14 libclang-rt-14-dev clang-format
     python3
   )

@@ -20,7 +20,7 @@ bash scripts/test_install.sh build/debug
 
 echo "== BMP corpus results =="
 build/debug/tests/saruvi_tests --gtest_brief=1 --gtest_filter='BmpCorpus.ReportsWhatItAcceptsAndRejects' |
-  grep -E '^(corpus:|  )' || echo "corpus: not at ../shared/bmp-corpus, skipped"
+  grep -E '^(corpus:|  )'
 
 echo "== fuzz smoke run (${fuzz_seconds}s) =="
 cmake --preset fuzz -DSARUVI_WERROR=ON >/dev/null
@@ -28,9 +28,7 @@ cmake --build --preset fuzz --target fuzz_bmp
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 cp fuzz/regressions/*.bmp "$corpus"/ 2>/dev/null || true
-if [ -d ../shared/bmp-corpus ]; then
-  find ../shared/bmp-corpus -name '*.bmp' -exec cp {} "$corpus"/ \;
-fi
+find tests/data/bmp-corpus -name '*.bmp' -exec cp {} "$corpus"/ \;
 build/fuzz/fuzz/fuzz_bmp -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 -timeout=10 \
   -print_final_stats=1 "$corpus"
 echo "== all tests passed =="

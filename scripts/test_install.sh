@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks installation and packaging of a build tree that is already built: installs it into a
 # staging folder and checks the files, runs the installed saruvi-measure on a generated image,
-# builds the Debian package and checks its contents and dependencies.
+# builds the Debian package, checks its contents and dependencies, and fails on any error lintian
+# finds in it.
 # Usage: scripts/test_install.sh [BUILD_DIR]   (default build/debug)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,14 +20,21 @@ stage=$work/stage
 cmake --install "$build" --prefix "$stage" >/dev/null
 for program in saruvi saruvi-measure bmpinfo saruvi-gallery; do
   [ -x "$stage/bin/$program" ] || fail "bin/$program is not installed"
+  [ -f "$stage/share/man/man1/$program.1.gz" ] || fail "no manual page for $program"
 done
-desktop=$stage/share/applications/saruvi.desktop
-icon=$stage/share/icons/hicolor/32x32/apps/saruvi.png
-[ -f "$desktop" ] || fail "no desktop entry"
-desktop-file-validate "$desktop"
-grep -qx 'Exec=saruvi' "$desktop" || fail "the desktop entry does not start saruvi"
-grep -qx 'Icon=saruvi' "$desktop" || fail "the desktop entry names another icon"
-[ "$(identify -format '%m %wx%h' "$icon")" = "PNG 32x32" ] || fail "the icon is not a 32x32 PNG"
+for program in saruvi saruvi-gallery; do
+  desktop=$stage/share/applications/$program.desktop
+  [ -f "$desktop" ] || fail "no desktop entry for $program"
+  desktop-file-validate "$desktop"
+  grep -qx "Exec=$program" "$desktop" || fail "$program.desktop does not start $program"
+  grep -qx 'Icon=saruvi' "$desktop" || fail "$program.desktop names another icon"
+done
+for size in 16 32 48 64 128 256; do
+  icon=$stage/share/icons/hicolor/${size}x$size/apps/saruvi.png
+  [ "$(identify -format '%m %wx%h' "$icon")" = "PNG ${size}x$size" ] ||
+    fail "the ${size}x$size icon is not a PNG of that size"
+done
+[ -f "$stage/share/icons/hicolor/scalable/apps/saruvi.svg" ] || fail "no scalable icon"
 
 echo "== the installed saruvi-measure =="
 # White, with a dark 10 x 10 square at (10, 10): 100 pixels from the seed (15, 15).
@@ -51,7 +59,9 @@ deb=$(echo "$work"/package/saruvi_*.deb)
 [ -f "$deb" ] || fail "no package"
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/saruvi ./usr/bin/saruvi-measure ./usr/bin/bmpinfo ./usr/bin/saruvi-gallery \
-  ./usr/share/applications/saruvi.desktop ./usr/share/icons/hicolor/32x32/apps/saruvi.png; do
+  ./usr/share/applications/saruvi.desktop ./usr/share/applications/saruvi-gallery.desktop \
+  ./usr/share/icons/hicolor/32x32/apps/saruvi.png ./usr/share/doc/saruvi/copyright \
+  ./usr/share/doc/saruvi/changelog.gz ./usr/share/man/man1/saruvi.1.gz; do
   grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -59,3 +69,6 @@ for package in libqt6widgets6 libqt6gui6 fonts-ipafont-gothic fonts-ipafont-minc
   grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
 echo "$(basename "$deb"): $depends"
+
+echo "== lintian =="
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian finds errors in the package"

@@ -1,6 +1,7 @@
 #include "framework/graphics/Canvas.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/Saturate.h"
 #include "framework/graphics/Bitmap.h"
 
 #include <algorithm>
@@ -8,17 +9,13 @@
 
 namespace {
 
-int Clamp(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
-}
-
 TRect Offset(const TRect& r, TPoint by) {
-    return {Clamp(std::int64_t{r.Left} + by.x), Clamp(std::int64_t{r.Top} + by.y),
-            Clamp(std::int64_t{r.Right} + by.x), Clamp(std::int64_t{r.Bottom} + by.y)};
+    return {SaturatingAdd(r.Left, by.x), SaturatingAdd(r.Top, by.y), SaturatingAdd(r.Right, by.x),
+            SaturatingAdd(r.Bottom, by.y)};
 }
 
 TRect SizedRect(int x, int y, int width, int height) {
-    return {x, y, Clamp(std::int64_t{x} + width), Clamp(std::int64_t{y} + height)};
+    return {x, y, SaturatingAdd(x, width), SaturatingAdd(y, height)};
 }
 
 } // namespace
@@ -202,8 +199,8 @@ void TCanvas::DrawTransparent(int x, int y, const TBitmap* bitmap, const TRect& 
     const TRect part = IntersectRect(source, TRect{0, 0, pixels.Width, pixels.Height});
     if (part.IsEmpty())
         return;
-    const int dx = Clamp(std::int64_t{x} + part.Left - source.Left);
-    const int dy = Clamp(std::int64_t{y} + part.Top - source.Top);
+    const int dx = Saturate(std::int64_t{x} + part.Left - source.Left);
+    const int dy = Saturate(std::int64_t{y} + part.Top - source.Top);
     FDC.TransparentBlit(SizedRect(dx, dy, part.Width(), part.Height()), pixels, part,
                         part.TopLeft(), ColorToRGB(transparent));
     Changed();
@@ -223,7 +220,7 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas* canvas, const TRect& source) 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     Require(FontValid | BrushValid);
     FDC.Text(x, y, text, nullptr);
-    FDC.PenPos = {Clamp(std::int64_t{x} + FDC.TextWidth(text)), y};
+    FDC.PenPos = {Saturate(std::int64_t{x} + FDC.TextWidth(text)), y};
     Changed();
 }
 

@@ -3,6 +3,7 @@
 
 #include "framework/graphics/DeviceContext.h"
 
+#include "framework/core/Saturate.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/Win32Gdi.h"
 
@@ -17,10 +18,6 @@ namespace {
 
 constexpr std::uint32_t Opaque = 0xFF000000u;
 constexpr std::uint32_t RgbMask = 0x00FFFFFFu;
-
-int Clamp(std::int64_t v, int lo, int hi) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, lo, hi));
-}
 
 } // namespace
 
@@ -76,10 +73,10 @@ void TDeviceContext::Touch(const TRect& r) {
 }
 
 TRect TDeviceContext::ToTarget(const TRect& r) const {
-    const TRect t{Clamp(std::int64_t{r.Left} + Origin.x, Clip.Left, Clip.Right),
-                  Clamp(std::int64_t{r.Top} + Origin.y, Clip.Top, Clip.Bottom),
-                  Clamp(std::int64_t{r.Right} + Origin.x, Clip.Left, Clip.Right),
-                  Clamp(std::int64_t{r.Bottom} + Origin.y, Clip.Top, Clip.Bottom)};
+    const TRect t{Saturate(std::int64_t{r.Left} + Origin.x, Clip.Left, Clip.Right),
+                  Saturate(std::int64_t{r.Top} + Origin.y, Clip.Top, Clip.Bottom),
+                  Saturate(std::int64_t{r.Right} + Origin.x, Clip.Left, Clip.Right),
+                  Saturate(std::int64_t{r.Bottom} + Origin.y, Clip.Top, Clip.Bottom)};
     return t.IsEmpty() ? TRect{} : t;
 }
 
@@ -236,7 +233,7 @@ void StrokeWide(TDeviceContext& dc, const TLineWalk& walk, std::int64_t first, s
     const int before = (dc.PenWidth - 1) / 2;
     const int after = dc.PenWidth / 2;
     const auto near = [](std::int64_t v) {
-        return Clamp(v, INT_MIN / 2, INT_MAX / 2);
+        return Saturate(v, INT_MIN / 2, INT_MAX / 2);
     };
     const TRect box =
         dc.ToTarget(TRect{near(std::min(walk.X(first), walk.X(last - 1)) - before),
@@ -388,8 +385,7 @@ void TDeviceContext::Text(int x, int y, std::string_view text, const TRect* clip
     auto& engine = CurrentFontEngine();
     const int width = TextWidth(text);
     const int height = engine.Metrics(Font).Height();
-    const TRect cell{x, y, Clamp(std::int64_t{x} + width, INT_MIN, INT_MAX),
-                     Clamp(std::int64_t{y} + height, INT_MIN, INT_MAX)};
+    const TRect cell{x, y, SaturatingAdd(x, width), SaturatingAdd(y, height)};
     if (BkMode == OPAQUE)
         FillSolid(clip ? IntersectRect(cell, *clip) : cell, BkColor);
     if (text.empty())
@@ -397,13 +393,13 @@ void TDeviceContext::Text(int x, int y, std::string_view text, const TRect* clip
     const TRect area = clip ? ToTarget(*clip) : Clip;
     // Glyphs may reach past their advance (italics, overhangs): allow half a cell each side.
     const int overhang = height / 2 + 1;
-    const TRect reach{Clamp(std::int64_t{cell.Left} - overhang, INT_MIN, INT_MAX), cell.Top,
-                      Clamp(std::int64_t{cell.Right} + overhang, INT_MIN, INT_MAX), cell.Bottom};
+    const TRect reach{Saturate(std::int64_t{cell.Left} - overhang), cell.Top,
+                      SaturatingAdd(cell.Right, overhang), cell.Bottom};
     const TRect touched = IntersectRect(area, ToTarget(reach));
     if (touched.IsEmpty())
         return;
-    engine.DrawText(*Target, area, Clamp(std::int64_t{x} + Origin.x, INT_MIN / 2, INT_MAX / 2),
-                    Clamp(std::int64_t{y} + Origin.y, INT_MIN / 2, INT_MAX / 2), Font, text,
+    engine.DrawText(*Target, area, Saturate(std::int64_t{x} + Origin.x, INT_MIN / 2, INT_MAX / 2),
+                    Saturate(std::int64_t{y} + Origin.y, INT_MIN / 2, INT_MAX / 2), Font, text,
                     ColorToPixel(TextColor) & RgbMask);
     Touch(touched);
 }
@@ -411,8 +407,8 @@ void TDeviceContext::Text(int x, int y, std::string_view text, const TRect* clip
 void TDeviceContext::MnemonicUnderline(int x, int y, int width, const TRect* clip) {
     const auto metrics = FontMetrics();
     const int row = std::min(metrics.Ascent + 1, metrics.Height() - 1);
-    const int top = Clamp(std::int64_t{y} + row, INT_MIN, INT_MAX - 1);
-    const TRect line{x, top, Clamp(std::int64_t{x} + width, INT_MIN, INT_MAX), top + 1};
+    const int top = Saturate(std::int64_t{y} + row, INT_MIN, INT_MAX - 1);
+    const TRect line{x, top, SaturatingAdd(x, width), top + 1};
     FillSolid(clip ? IntersectRect(line, *clip) : line, TextColor);
 }
 
@@ -423,10 +419,8 @@ namespace {
 // The part of dest (target coordinates) whose source pixels, shifted by (sx, sy), lie in
 // srcClip.
 TRect Readable(const TRect& dest, const TRect& srcClip, std::int64_t sx, std::int64_t sy) {
-    return IntersectRect(dest, TRect{Clamp(srcClip.Left - sx, INT_MIN, INT_MAX),
-                                     Clamp(srcClip.Top - sy, INT_MIN, INT_MAX),
-                                     Clamp(srcClip.Right - sx, INT_MIN, INT_MAX),
-                                     Clamp(srcClip.Bottom - sy, INT_MIN, INT_MAX)});
+    return IntersectRect(dest, TRect{Saturate(srcClip.Left - sx), Saturate(srcClip.Top - sy),
+                                     Saturate(srcClip.Right - sx), Saturate(srcClip.Bottom - sy)});
 }
 
 // A copy of src when it is the buffer being drawn on, so that reads see the pixels as they

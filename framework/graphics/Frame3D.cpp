@@ -1,5 +1,6 @@
 #include "framework/graphics/Frame3D.h"
 
+#include "framework/core/Saturate.h"
 #include "framework/graphics/Canvas.h"
 
 #include <algorithm>
@@ -14,14 +15,9 @@ void FillStrip(HDC dc, const TRect& strip, TColor color) {
     dc->FillSolid(strip, ColorToRGB(color));
 }
 
-std::int32_t Saturate(std::int64_t v) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
 // Rings past the middle of the rectangle draw nothing; they only shrink it further.
 void Shrink(TRect& rect, int by) {
-    rect = {Saturate(std::int64_t{rect.Left} + by), Saturate(std::int64_t{rect.Top} + by),
+    rect = {SaturatingAdd(rect.Left, by), SaturatingAdd(rect.Top, by),
             Saturate(std::int64_t{rect.Right} - by), Saturate(std::int64_t{rect.Bottom} - by)};
 }
 

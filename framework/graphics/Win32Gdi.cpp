@@ -1,5 +1,6 @@
 #include "framework/graphics/Win32Gdi.h"
 
+#include "framework/core/Saturate.h"
 #include "framework/graphics/TextLayout.h"
 
 #include <algorithm>
@@ -16,21 +17,17 @@ std::string_view TextOf(const char* text, int count) {
                      : std::string_view(text, static_cast<std::size_t>(count));
 }
 
-int Clamp(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
-}
-
 // x, y, width, height as a rectangle, kept inside the int range.
 TRect SizedRect(int x, int y, int width, int height) {
-    return {x, y, Clamp(std::int64_t{x} + width), Clamp(std::int64_t{y} + height)};
+    return {x, y, SaturatingAdd(x, width), SaturatingAdd(y, height)};
 }
 
 // Where a line of the given width starts under the horizontal format flags.
 int LineLeft(const TRect& rect, int width, unsigned format) {
     if (format & DT_CENTER)
-        return Clamp(rect.Left + (std::int64_t{rect.Right} - rect.Left - width) / 2);
+        return Saturate(rect.Left + (std::int64_t{rect.Right} - rect.Left - width) / 2);
     if (format & DT_RIGHT)
-        return Clamp(std::int64_t{rect.Right} - width);
+        return Saturate(std::int64_t{rect.Right} - width);
     return rect.Left;
 }
 
@@ -54,13 +51,14 @@ int DrawTextA(HDC dc, const char* text, int count, TRect* rect, unsigned format)
     options.SingleLine = (format & DT_SINGLELINE) != 0;
     options.Prefix = (format & DT_NOPREFIX) == 0;
     options.WordBreak = (format & DT_WORDBREAK) != 0 && !options.SingleLine;
-    options.WrapWidth = Clamp(std::int64_t{rect->Right} - rect->Left);
+    options.WrapWidth = Saturate(std::int64_t{rect->Right} - rect->Left);
     const auto lines = LayoutTextLines(TextOf(text, count), options,
                                        [dc](std::string_view s) { return dc->TextWidth(s); });
     if (lines.empty()) {
         if (format & DT_CALCRECT) {
             rect->Right = rect->Left;
-            rect->Bottom = Clamp(std::int64_t{rect->Top} + (options.SingleLine ? lineHeight : 0));
+            rect->Bottom =
+                Saturate(std::int64_t{rect->Top} + (options.SingleLine ? lineHeight : 0));
         }
         return lineHeight;
     }
@@ -71,22 +69,22 @@ int DrawTextA(HDC dc, const char* text, int count, TRect* rect, unsigned format)
     else if (options.SingleLine && (format & DT_BOTTOM))
         top = std::int64_t{rect->Bottom} - lineHeight;
     const std::int64_t bottom = top + static_cast<std::int64_t>(lines.size()) * lineHeight;
-    const int height = Clamp(bottom - rect->Top);
+    const int height = Saturate(bottom - rect->Top);
 
     if (format & DT_CALCRECT) {
         int width = 0;
         for (const auto& line : lines)
             width = std::max(width, line.Width);
-        rect->Right = Clamp(std::int64_t{rect->Left} + width);
-        rect->Bottom = Clamp(bottom);
+        rect->Right = Saturate(std::int64_t{rect->Left} + width);
+        rect->Bottom = Saturate(bottom);
         return height;
     }
     const TRect* clip = (format & DT_NOCLIP) ? nullptr : rect;
     std::int64_t y = top;
     for (const auto& line : lines) {
         const int x = LineLeft(*rect, line.Width, format);
-        dc->Text(x, Clamp(y), line.Text, clip);
-        DrawMnemonics(dc, line, x, Clamp(y), clip);
+        dc->Text(x, Saturate(y), line.Text, clip);
+        DrawMnemonics(dc, line, x, Saturate(y), clip);
         y += lineHeight;
     }
     return height;
@@ -132,9 +130,10 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int sx, int 
         dest->Blit(to, *dest->Target, dest->Clip, {}, rop);
         return 1;
     }
-    dest->Blit(to, *src->Target, src->Clip,
-               {Clamp(std::int64_t{sx} + src->Origin.x), Clamp(std::int64_t{sy} + src->Origin.y)},
-               rop);
+    dest->Blit(
+        to, *src->Target, src->Clip,
+        {Saturate(std::int64_t{sx} + src->Origin.x), Saturate(std::int64_t{sy} + src->Origin.y)},
+        rop);
     return 1;
 }
 
@@ -142,8 +141,8 @@ BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int sx, 
                 int sh, unsigned rop) {
     if (!dest || !dest->Target || !src || !src->Target)
         return 0;
-    const TRect source = SizedRect(Clamp(std::int64_t{sx} + src->Origin.x),
-                                   Clamp(std::int64_t{sy} + src->Origin.y), sw, sh);
+    const TRect source = SizedRect(Saturate(std::int64_t{sx} + src->Origin.x),
+                                   Saturate(std::int64_t{sy} + src->Origin.y), sw, sh);
     dest->StretchBlit(SizedRect(x, y, width, height), *src->Target, src->Clip, source, rop);
     return 1;
 }

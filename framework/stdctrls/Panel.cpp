@@ -1,6 +1,7 @@
 #include "framework/stdctrls/Panel.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/Saturate.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
 
@@ -103,12 +104,8 @@ void TCustomPanel::AdjustClientRect(TRect& rect) {
         inset += FBevelWidth;
     if (FBevelInner != bvNone)
         inset += FBevelWidth;
-    const auto edge = [](std::int64_t v) {
-        return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-            v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-    };
-    rect = {edge(rect.Left + inset), edge(rect.Top + inset), edge(rect.Right - inset),
-            edge(rect.Bottom - inset)};
+    rect = {Saturate(rect.Left + inset), Saturate(rect.Top + inset), Saturate(rect.Right - inset),
+            Saturate(rect.Bottom - inset)};
 }
 
 namespace {

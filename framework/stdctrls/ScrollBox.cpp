@@ -1,6 +1,7 @@
 #include "framework/stdctrls/ScrollBox.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/Saturate.h"
 #include "framework/windows/Win32Api.h"
 
 #include <algorithm>
@@ -105,7 +106,7 @@ void TControlScrollBar::Update(int visibleSize) {
 
 // Steps and positions may each be as large as an int; their sum need not be.
 void TControlScrollBar::MoveBy(std::int64_t delta) {
-    SetPosition(static_cast<int>(std::clamp<std::int64_t>(FPosition + delta, 0, INT32_MAX)));
+    SetPosition(Saturate(FPosition + delta, 0));
 }
 
 void TControlScrollBar::ScrollMessage(TScrollCode code, int position) {
@@ -218,7 +219,7 @@ int TScrollBox::ContentExtent(TScrollBarKind kind) const {
                                      : std::int64_t{child->Top()} + child->Height();
         extent = std::max(extent, end + bar.Position() + bar.Margin());
     }
-    return static_cast<int>(std::min<std::int64_t>(extent, INT32_MAX));
+    return Saturate(extent);
 }
 
 // Each bar shows when the content is wider (or taller) than what the box shows of it; a bar
@@ -322,7 +323,6 @@ bool TScrollBox::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos
         return false;
     // Three lines a notch, as the desktop scrolls.
     const std::int64_t lines = std::int64_t{wheelDelta} * 3 / 120;
-    bar.SetPosition(static_cast<int>(
-        std::clamp<std::int64_t>(bar.Position() - lines * bar.Increment(), 0, INT32_MAX)));
+    bar.SetPosition(Saturate(bar.Position() - lines * bar.Increment(), 0));
     return true;
 }

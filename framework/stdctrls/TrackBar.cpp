@@ -1,6 +1,7 @@
 #include "framework/stdctrls/TrackBar.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/core/Saturate.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
 #include "framework/windows/Win32Api.h"
@@ -21,10 +22,6 @@ constexpr int EdgeSpace = 4;    // space between the client edge and the thumb, 
 constexpr int ChannelInset = 8; // space between the client edge and the channel, along
 constexpr int TickLength = 3;
 constexpr int TickGap = 2; // between the thumb and its ticks
-
-int Clamp64(std::int64_t value, int low, int high) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, low, high));
-}
 
 } // namespace
 
@@ -63,8 +60,8 @@ struct TTrackBar::TGeometry {
         const std::int64_t span = std::int64_t{Max} - Min;
         const std::int64_t width = TrackTo - TrackFrom;
         const std::int64_t offset = std::int64_t{pixel} - TrackFrom;
-        return Clamp64(Min + (offset * span + (offset >= 0 ? width / 2 : -width / 2)) / width, Min,
-                       Max);
+        return Saturate(Min + (offset * span + (offset >= 0 ? width / 2 : -width / 2)) / width, Min,
+                        Max);
     }
     TRect Thumb(int position) const {
         const int from = PixelOf(position) - ThumbBreadth / 2;
@@ -305,17 +302,17 @@ bool TTrackBar::HandleKey(TMessage& message) {
     switch (message.WParam) {
     case VK_LEFT:
     case VK_UP:
-        UserMove(Clamp64(position - FLineSize, FMin, FMax), TB_LINEUP);
+        UserMove(Saturate(position - FLineSize, FMin, FMax), TB_LINEUP);
         return true;
     case VK_RIGHT:
     case VK_DOWN:
-        UserMove(Clamp64(position + FLineSize, FMin, FMax), TB_LINEDOWN);
+        UserMove(Saturate(position + FLineSize, FMin, FMax), TB_LINEDOWN);
         return true;
     case VK_PRIOR:
-        UserMove(Clamp64(position - FPageSize, FMin, FMax), TB_PAGEUP);
+        UserMove(Saturate(position - FPageSize, FMin, FMax), TB_PAGEUP);
         return true;
     case VK_NEXT:
-        UserMove(Clamp64(position + FPageSize, FMin, FMax), TB_PAGEDOWN);
+        UserMove(Saturate(position + FPageSize, FMin, FMax), TB_PAGEDOWN);
         return true;
     case VK_HOME:
         UserMove(FMin, TB_TOP);
@@ -341,9 +338,9 @@ bool TTrackBar::HandleMouse(TMessage& message) {
             FDragOffset = g.Along(point) - g.PixelOf(FPosition);
             SetCapture(Handle());
         } else if (g.Along(point) < g.PixelOf(FPosition)) {
-            UserMove(Clamp64(std::int64_t{FPosition} - FPageSize, FMin, FMax), TB_PAGEUP);
+            UserMove(Saturate(std::int64_t{FPosition} - FPageSize, FMin, FMax), TB_PAGEUP);
         } else {
-            UserMove(Clamp64(std::int64_t{FPosition} + FPageSize, FMin, FMax), TB_PAGEDOWN);
+            UserMove(Saturate(std::int64_t{FPosition} + FPageSize, FMin, FMax), TB_PAGEDOWN);
         }
         return true;
     }

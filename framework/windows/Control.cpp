@@ -3,6 +3,7 @@
 #include "framework/core/Action.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/DestroyWatch.h"
+#include "framework/core/Saturate.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/windows/Designer.h"
@@ -170,8 +171,7 @@ void TControl::SetClientSize(int width, int height) {
     const TRect client = ClientRect();
     // The frame is added in 64 bits: SetBounds holds the sum to its limits.
     const auto outer = [](int size, int clientSize, int wanted) {
-        return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{size} - clientSize + wanted,
-                                                         INT32_MIN, INT32_MAX));
+        return Saturate(std::int64_t{size} - clientSize + wanted);
     };
     SetBounds(FLeft, FTop, outer(FWidth, client.Width(), width),
               outer(FHeight, client.Height(), height));

@@ -135,9 +135,7 @@ TOutcome Decode(const fs::path& file, const std::map<std::string, std::vector<st
 class BmpCorpus : public testing::Test {
 protected:
     void SetUp() override {
-        if (!fs::is_directory(CorpusDir)) {
-            GTEST_SKIP() << "no BMP corpus at " << CorpusDir;
-        }
+        ASSERT_TRUE(fs::is_directory(CorpusDir)) << "no BMP corpus at " << CorpusDir;
         FRefs = ReadRefMap();
     }
     std::map<std::string, TOutcome> Run(const std::string& folder) const {
