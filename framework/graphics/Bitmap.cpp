@@ -33,16 +33,10 @@ public:
         FDescriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (FDescriptor < 0)
             throw Fail(std::strerror(errno));
-        struct stat status {};
-        if (::fstat(FDescriptor, &status) != 0)
-            throw Fail(std::strerror(errno));
-        if (!S_ISREG(status.st_mode))
-            throw Fail(S_ISDIR(status.st_mode)    ? std::strerror(EISDIR)
-                       : S_ISFIFO(status.st_mode) ? "Is a FIFO"
-                       : S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode)
-                           ? "Is a device"
-                           : "Is not a regular file");
-        FSize = static_cast<std::uint64_t>(status.st_size);
+        if (const std::string refusal = Refusal(); !refusal.empty()) {
+            ::close(FDescriptor);
+            throw Fail(refusal);
+        }
     }
     ~TRegularFile() { ::close(FDescriptor); }
     TRegularFile(const TRegularFile&) = delete;
@@ -65,6 +59,23 @@ public:
     }
 
 private:
+    // Why the open file is not read; empty for a regular file, whose size it then keeps.
+    std::string Refusal() {
+        struct stat status {};
+        if (::fstat(FDescriptor, &status) != 0)
+            return std::strerror(errno);
+        if (S_ISDIR(status.st_mode))
+            return std::strerror(EISDIR);
+        if (S_ISFIFO(status.st_mode))
+            return "Is a FIFO";
+        if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+            return "Is a device";
+        if (!S_ISREG(status.st_mode))
+            return "Is not a regular file";
+        FSize = static_cast<std::uint64_t>(status.st_size);
+        return "";
+    }
+
     EFOpenError Fail(const std::string& reason) const {
         return EFOpenError("Cannot open file \"" + FPath + "\". " + reason);
     }
