@@ -141,6 +141,19 @@ TEST_F(MeasureToolTest, PaintWritesThePngOfTheImageWithTheRegionRed) {
     EXPECT_EQ(painted->Row(20)[19], ColorToPixel(clWhite));
 }
 
+TEST_F(MeasureToolTest, PaintWritesThroughASymbolicLinkAndKeepsIt) {
+    const std::string image = Square("square.bmp");
+    fs::create_directories(FDirectory / "pictures");
+    Write("pictures/out.png", "the old picture");
+    fs::create_symlink(FDirectory / "pictures" / "out.png", FDirectory / "link.png");
+    ASSERT_EQ(Run({"--paint", (FDirectory / "link.png").string(), image, "15", "15"}).Status, 0);
+    EXPECT_TRUE(fs::is_symlink(FDirectory / "link.png"));
+    const auto painted = platform::ReadImage((FDirectory / "pictures" / "out.png").string());
+    ASSERT_TRUE(painted);
+    EXPECT_EQ(RedPixels(*painted), 100);
+    EXPECT_EQ(std::distance(fs::directory_iterator(FDirectory / "pictures"), {}), 1);
+}
+
 TEST_F(MeasureToolTest, OneImageThatFailsIsReportedOnStandardErrorOnly) {
     const std::string image = Square("square.bmp");
     const std::string junk = Write("junk.bmp", "not a bitmap");

@@ -41,8 +41,12 @@ std::string InPlace(const std::string& path, std::span<const std::uint8_t> bytes
     return written ? "" : std::strerror(error);
 }
 
+// A symbolic link is written through, as opening it would, rather than replaced by a file.
 std::string Replaced(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path target(path);
+    std::error_code unresolved;
+    std::filesystem::path target = std::filesystem::weakly_canonical(path, unresolved);
+    if (unresolved)
+        target = path;
     std::string temporary =
         (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
     const int descriptor = ::mkstemp(temporary.data());
@@ -55,7 +59,7 @@ std::string Replaced(const std::string& path, std::span<const std::uint8_t> byte
         done = false;
         error = errno;
     }
-    if (done && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (done && ::rename(temporary.c_str(), target.c_str()) != 0) {
         done = false;
         error = errno;
     }
