@@ -3,9 +3,10 @@
 // seed inside it.
 //
 //   DecodeOnly    every file loaded into a bitmap, as the batch loads it
-//   MeasureList   the list measured as `saruvi-measure --csv` does, CSV written to memory
+//   MeasureList   the list measured as `saruvi-measure --csv --jobs N` does, CSV written to
+//                 memory, for N = 1 and N = the machine's processors: the speed-up of --jobs
 //
-// Both report images per second. The files are written once, to a temporary folder that is
+// All report images per second. The files are written once, to a temporary folder that is
 // removed at the end.
 
 #include "framework/graphics/Bitmap.h"
@@ -14,11 +15,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -96,10 +99,10 @@ void DecodeOnly(benchmark::State& state) {
 
 void MeasureList(benchmark::State& state) {
     const TCorpus& corpus = Corpus();
+    const TBatchOptions options{corpus.Folder(), static_cast<unsigned>(state.range(0)), {}};
     for (auto _ : state) {
-        std::istringstream list(corpus.List());
         std::ostringstream csv;
-        if (!MeasureBatch(list, corpus.Folder(), csv))
+        if (MeasureBatch(corpus.List(), csv, options).Status != TBatchStatus::Measured)
             state.SkipWithError("a row failed");
         benchmark::DoNotOptimize(csv.str().data());
     }
@@ -110,6 +113,12 @@ void MeasureList(benchmark::State& state) {
 
 // One pass over the batch takes seconds; a single iteration keeps the default run short.
 BENCHMARK(DecodeOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-BENCHMARK(MeasureList)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(MeasureList)
+    ->ArgName("jobs")
+    ->Arg(1)
+    ->Arg(std::max(std::thread::hardware_concurrency(), 1u))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 BENCHMARK_MAIN();

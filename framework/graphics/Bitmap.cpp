@@ -7,44 +7,83 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Files larger than this are not read into memory: no bitmap within the pixel budget needs it.
-constexpr long MaxFileBytes = 1L << 30;
+constexpr std::uint64_t MaxFileBytes = std::uint64_t{1} << 30;
 
-struct TFileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+static_assert(BmpStartBytes <= GraphicFileStartBytes);
+
+// A file opened for reading that is known to be a regular file. It is opened without blocking
+// and checked before any read: a FIFO would block the caller until a writer comes, a device may
+// never end, and a directory has no bytes to read.
+class TRegularFile {
+public:
+    explicit TRegularFile(const std::string& path) : FPath(path) {
+        FDescriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (FDescriptor < 0)
+            throw Fail(std::strerror(errno));
+        if (const std::string refusal = Refusal(); !refusal.empty()) {
+            ::close(FDescriptor);
+            throw Fail(refusal);
+        }
+    }
+    ~TRegularFile() { ::close(FDescriptor); }
+    TRegularFile(const TRegularFile&) = delete;
+    TRegularFile& operator=(const TRegularFile&) = delete;
+
+    std::uint64_t Size() const { return FSize; }
+
+    // Reads exactly bytes.size() bytes from where the last read ended.
+    void Read(std::span<std::uint8_t> bytes) {
+        while (!bytes.empty()) {
+            const ssize_t got = ::read(FDescriptor, bytes.data(), bytes.size());
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                throw Fail(std::strerror(errno));
+            if (got == 0)
+                throw Fail("The file ended before its size");
+            bytes = bytes.subspan(static_cast<std::size_t>(got));
+        }
+    }
+
+private:
+    // Why the open file is not read; empty for a regular file, whose size it then keeps.
+    std::string Refusal() {
+        struct stat status {};
+        if (::fstat(FDescriptor, &status) != 0)
+            return std::strerror(errno);
+        if (S_ISDIR(status.st_mode))
+            return std::strerror(EISDIR);
+        if (S_ISFIFO(status.st_mode))
+            return "Is a FIFO";
+        if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
+            return "Is a device";
+        if (!S_ISREG(status.st_mode))
+            return "Is not a regular file";
+        FSize = static_cast<std::uint64_t>(status.st_size);
+        return "";
+    }
+
+    EFOpenError Fail(const std::string& reason) const {
+        return EFOpenError("Cannot open file \"" + FPath + "\". " + reason);
+    }
+
+    std::string FPath;
+    int FDescriptor = -1;
+    std::uint64_t FSize = 0;
 };
-
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    const auto fail = [&](int error) {
-        return EFOpenError("Cannot open file \"" + path + "\". " + std::strerror(error));
-    };
-    errno = 0;
-    std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
-        throw fail(errno);
-    if (std::fseek(file.get(), 0, SEEK_END) != 0)
-        throw fail(errno);
-    const long size = std::ftell(file.get());
-    if (size < 0)
-        throw fail(errno);
-    if (size > MaxFileBytes)
-        throw EInvalidGraphic(msg::InvalidBitmap, "file too large");
-    std::rewind(file.get());
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
-        std::ferror(file.get()))
-        throw fail(errno ? errno : EIO);
-    return bytes;
-}
 
 void CheckBudget(int width, int height) {
     if (!WithinPixelBudget(width, height))
@@ -63,8 +102,19 @@ const TClassInfo& TGraphic::StaticClass() {
 }
 
 void TGraphic::LoadFromFile(const std::string& path) {
-    LoadFromStream(ReadWholeFile(path));
+    TRegularFile file(path);
+    std::vector<std::uint8_t> bytes(std::min<std::uint64_t>(file.Size(), GraphicFileStartBytes));
+    file.Read(bytes);
+    CheckFileStart(bytes, file.Size());
+    if (file.Size() > MaxFileBytes)
+        throw EInvalidGraphic(msg::InvalidBitmap, "file too large");
+    const std::size_t start = bytes.size();
+    bytes.resize(static_cast<std::size_t>(file.Size()));
+    file.Read(std::span(bytes).subspan(start));
+    LoadFromStream(bytes);
 }
+
+void TGraphic::CheckFileStart(std::span<const std::uint8_t>, std::uint64_t) const {}
 
 void TGraphic::SetTransparent(bool transparent) {
     if (transparent == FTransparent)
@@ -159,6 +209,10 @@ void TBitmap::Assign(const TPersistent* source) {
         SetTransparent(bitmap->Transparent()); // fires OnChange
     else
         Changed();
+}
+
+void TBitmap::CheckFileStart(std::span<const std::uint8_t> start, std::uint64_t fileSize) const {
+    CheckBmpStart(start, fileSize);
 }
 
 void TBitmap::LoadFromStream(std::span<const std::uint8_t> data) {

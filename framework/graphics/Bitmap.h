@@ -6,12 +6,16 @@
 #include "framework/graphics/Types.h"
 #include "framework/platform/PixelBuffer.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
 
 class TCanvas;
+
+// How much of a file LoadFromFile reads before the rest, for CheckFileStart.
+inline constexpr std::size_t GraphicFileStartBytes = 256;
 
 class TGraphic : public TPersistent {
     FRAMEWORK_CLASS(TGraphic)
@@ -22,7 +26,8 @@ public:
     virtual void SetHeight(int height) = 0;
     virtual bool Empty() const = 0;
 
-    // Raises EFOpenError when the file cannot be read, then loads as LoadFromStream.
+    // Raises EFOpenError when the file cannot be read or is no regular file, then loads as
+    // LoadFromStream.
     void LoadFromFile(const std::string& path);
     // Raises EInvalidGraphic for data it cannot read; the graphic is then left as it was.
     virtual void LoadFromStream(std::span<const std::uint8_t> data) = 0;
@@ -37,6 +42,9 @@ public:
 
 protected:
     void Changed();
+    // Raises EInvalidGraphic when the start of a file (its first GraphicFileStartBytes, or all
+    // of a shorter file) already shows that the graphic cannot read it; the rest is not read.
+    virtual void CheckFileStart(std::span<const std::uint8_t> start, std::uint64_t fileSize) const;
 
 private:
     bool FTransparent = false;
@@ -82,6 +90,9 @@ public:
     void SetTransparentColor(TColor color);
     TTransparentMode TransparentMode() const { return FTransparentMode; }
     void SetTransparentMode(TTransparentMode mode);
+
+protected:
+    void CheckFileStart(std::span<const std::uint8_t> start, std::uint64_t fileSize) const override;
 
 private:
     void CanvasChanged(TObject*) { Changed(); }

@@ -57,6 +57,7 @@ enum class TCompression { Rgb, Rle8, Rle4, Bitfields, AlphaBitfields, Jpeg, Png,
 
 struct TBmpContext {
     std::span<const std::uint8_t> File;
+    std::uint64_t FileSize = 0;  // of the whole file, when File holds only its start
     std::size_t HeaderStart = 0; // offset of the info header
     std::uint32_t HeaderSize = 0;
     bool Core = false;            // OS/2 1.x: 16-bit sizes, 3-byte colour table entries
@@ -96,7 +97,7 @@ void ReadFileHeader(TBmpContext& c) {
     }
     // Some OS/2 writers store only the size of the headers here; only a size past the end of the
     // file is wrong (it marks a truncated file).
-    if (start == 0 && U32(&f[2]) > f.size()) {
+    if (start == 0 && U32(&f[2]) > c.FileSize) {
         Reject("file size field exceeds the file");
     }
     c.DataOffset = U32(&f[start + 10]);
@@ -372,6 +373,7 @@ void LocatePixelData(TBmpContext& c) {
 TBmpContext ReadHeaders(std::span<const std::uint8_t> file) {
     TBmpContext c;
     c.File = file;
+    c.FileSize = file.size();
     ReadFileHeader(c);
     ReadInfoHeader(c);
     ReadMasks(c);
@@ -654,6 +656,14 @@ void DecodePixels(TBmpContext& c, platform::PixelBuffer& out) {
 
 TBmpInfo ProbeBmp(std::span<const std::uint8_t> file) {
     return ReadHeaders(file).Info;
+}
+
+void CheckBmpStart(std::span<const std::uint8_t> start, std::uint64_t fileSize) {
+    TBmpContext c;
+    c.File = start;
+    c.FileSize = fileSize;
+    ReadFileHeader(c);
+    ReadInfoHeader(c);
 }
 
 TDecodedBmp DecodeBmp(std::span<const std::uint8_t> file) {

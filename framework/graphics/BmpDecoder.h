@@ -4,6 +4,7 @@
 
 #include "framework/platform/PixelBuffer.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -39,3 +40,10 @@ struct TDecodedBmp {
 // is not a BMP this decoder reads: truncated, oversized, inconsistent or unsupported data.
 TDecodedBmp DecodeBmp(std::span<const std::uint8_t> file);
 TBmpInfo ProbeBmp(std::span<const std::uint8_t> file); // headers only, same checks
+
+// Enough of a file's start for its file header and info header, also behind a bitmap array's
+// header.
+inline constexpr std::size_t BmpStartBytes = 14 + 14 + 124;
+// Throws as DecodeBmp does for what the first BmpStartBytes of a file of fileSize bytes already
+// show (all of a shorter file): a file that is no BMP is refused before it is read whole.
+void CheckBmpStart(std::span<const std::uint8_t> start, std::uint64_t fileSize);

@@ -9,7 +9,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -183,6 +186,45 @@ TEST(BitmapTest, LoadFromFileReadsAndMissingFilesRaiseFileOpenErrors) {
         EXPECT_NE(std::string(e.what()).find(path.string()), std::string::npos);
     }
     EXPECT_EQ(At(bitmap, 1, 0), clBlue);
+}
+
+TEST(BitmapTest, LoadFromFileRefusesWhatIsNoRegularFileWithoutReadingIt) {
+    const auto folder = std::filesystem::path(::testing::TempDir()) / "saruvi_bitmap_special";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto fifo = folder / "fifo.bmp";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string Path;
+        std::string Reason;
+    } cases[] = {{folder.string(), "Is a directory"},
+                 {fifo.string(), "Is a FIFO"},
+                 {"/dev/zero", "Is a device"}};
+    for (const auto& c : cases) {
+        TBitmap bitmap;
+        try {
+            bitmap.LoadFromFile(c.Path);
+            ADD_FAILURE() << c.Path << ": no exception";
+        } catch (const EFOpenError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.Reason), std::string::npos) << e.what();
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+
+TEST(BitmapTest, LoadFromFileRefusesAFileByItsHeaderBeforeItsSize) {
+    // Sparse, and beyond the size read into memory: only its first bytes are ever read.
+    const auto path = std::filesystem::path(::testing::TempDir()) / "saruvi_bitmap_huge.bmp";
+    std::ofstream(path, std::ios::binary) << "XX not a bitmap";
+    std::filesystem::resize_file(path, std::uintmax_t{3} << 30);
+    TBitmap bitmap;
+    try {
+        bitmap.LoadFromFile(path.string());
+        ADD_FAILURE() << "no exception";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Detail(), "no BM signature");
+    }
+    std::filesystem::remove(path);
 }
 
 TEST(BitmapTest, OnChangeFiresForResizingDrawingAndLoading) {

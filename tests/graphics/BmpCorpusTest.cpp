@@ -14,6 +14,7 @@
 #include <iostream>
 #include <iterator>
 #include <map>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -178,6 +179,22 @@ TEST_F(BmpCorpus, BitmapArrayDecodesItsFirstMember) {
     for (const auto& [name, outcome] : Run("x")) {
         EXPECT_TRUE(outcome.Accepted) << name << ": " << outcome.Detail;
         EXPECT_TRUE(outcome.MatchesReference) << name;
+    }
+}
+
+// A file refused by its start is refused for the reason the whole file gives; one that decodes
+// passes the check of its start.
+TEST_F(BmpCorpus, TheStartOfEveryFileIsJudgedAsTheWholeFile) {
+    for (const char* folder : {"g", "q", "b", "x"}) {
+        for (const fs::path& file : BmpFiles(folder)) {
+            const std::vector<std::uint8_t> bytes = ReadBytes(file);
+            const auto start = std::span(bytes).first(std::min(bytes.size(), BmpStartBytes));
+            try {
+                CheckBmpStart(start, bytes.size());
+            } catch (const EInvalidGraphic& e) {
+                EXPECT_EQ(e.Detail(), Decode(file, FRefs).Detail) << Key(file);
+            }
+        }
     }
 }
 

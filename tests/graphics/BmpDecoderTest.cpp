@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -187,6 +189,39 @@ TEST(BmpDecoder, ProbeChecksHeadersButNotPixels) {
     EXPECT_EQ(info.Compression, "BI_RGB");
     EXPECT_EQ(info.HeaderKind, "INFO (40)");
     EXPECT_THROW(DecodeBmp(badIndex), EInvalidGraphic);
+}
+
+TEST(BmpDecoder, TheStartOfAFileIsCheckedAgainstTheSizeOfTheWholeFile) {
+    // A V5 header behind a bitmap array's header is the longest start there is.
+    TBytes array = {'B', 'A', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const TBytes v5 = TBmpFile{.HeaderSize = 124}.Bytes();
+    array.insert(array.end(), v5.begin(), v5.end());
+    const TBytes plain = TBmpFile{}.Bytes();
+    const auto start = [](const TBytes& file) {
+        return std::span(file).first(std::min(file.size(), BmpStartBytes));
+    };
+    EXPECT_NO_THROW(CheckBmpStart(start(array), array.size()));
+    EXPECT_NO_THROW(CheckBmpStart(start(plain), plain.size()));
+    // The size field counts the whole file, of which the start is only a part.
+    EXPECT_NO_THROW(CheckBmpStart(start(plain), 1u << 30));
+    const struct {
+        TBmpFile File;
+        const char* Reason;
+    } rejections[] = {{{.Signature = 'X'}, "no BM signature"},
+                      {{.HeaderSize = 200}, "unknown info header size"},
+                      {{.Width = -3}, "width is not positive"},
+                      {{.BitCount = 7}, "unsupported bits per pixel"},
+                      {{.SizeAdd = 1}, "file size field exceeds the file"}};
+    for (const auto& r : rejections) {
+        const TBytes file = r.File.Bytes();
+        try {
+            CheckBmpStart(start(file), file.size());
+            ADD_FAILURE() << r.Reason;
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Detail(), Detail(file)) << r.Reason;
+            EXPECT_NE(e.Detail().find(r.Reason), std::string::npos) << e.Detail();
+        }
+    }
 }
 
 TEST(BmpDecoder, BottomUpRowsComeOutTopRowFirst) {

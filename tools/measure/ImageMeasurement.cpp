@@ -7,8 +7,9 @@
 
 namespace {
 
+// The window shows msg::InvalidBitmap, which is not English.
 std::string Reason(const EInvalidGraphic& e) {
-    return e.Detail().empty() ? e.Message() : e.Message() + ": " + e.Detail();
+    return e.Detail().empty() ? "not a valid bitmap" : "not a valid bitmap: " + e.Detail();
 }
 
 } // namespace
@@ -37,15 +38,17 @@ TImageMeasurement TImageMeasurer::Measure(const std::string& path, TPoint seed) 
     return result;
 }
 
-std::optional<int> ParseCoordinate(std::string_view text) {
+TCoordinate ParseCoordinate(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
-        return std::nullopt;
+        return {std::nullopt, NotAnInteger};
     text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
     int value = 0;
     const char* end = text.data() + text.size();
     const auto parsed = std::from_chars(text.data(), end, value);
-    if (parsed.ec != std::errc() || parsed.ptr != end)
-        return std::nullopt;
-    return value;
+    if (parsed.ptr != end || parsed.ec == std::errc::invalid_argument)
+        return {std::nullopt, NotAnInteger};
+    if (parsed.ec == std::errc::result_out_of_range)
+        return {std::nullopt, OutOfRange};
+    return {value, {}};
 }

@@ -18,7 +18,8 @@ struct TImageMeasurement {
     std::string Error;
 };
 
-// Measures images one after another. Its bitmaps are kept from one image to the next: a batch
+// Measures images one after another; its messages are in English, whatever the language of
+// the window's. Its bitmaps are kept from one image to the next: a batch
 // of images of one size then reuses their pixel memory instead of faulting in fresh pages for
 // every image, which would cost more than the measurement.
 class TImageMeasurer {
@@ -32,6 +33,15 @@ private:
     TBitmap FDisplay;
 };
 
+inline constexpr std::string_view NotAnInteger = "is not an integer";
+inline constexpr std::string_view OutOfRange = "is out of range";
+
+struct TCoordinate {
+    std::optional<int> Value;
+    // Why there is no value: NotAnInteger or OutOfRange.
+    std::string_view Error;
+};
+
 // A seed coordinate as a list or a command line writes it: a decimal integer, blanks around it
 // allowed.
-std::optional<int> ParseCoordinate(std::string_view text);
+TCoordinate ParseCoordinate(std::string_view text);

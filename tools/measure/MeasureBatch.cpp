@@ -1,83 +1,124 @@
 #include "tools/measure/MeasureBatch.h"
 
-#include "tools/measure/CsvLine.h"
+#include "tools/measure/Csv.h"
 #include "tools/measure/ImageMeasurement.h"
 
 #include <algorithm>
-#include <istream>
+#include <cerrno>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
 
-struct TRow {
-    std::string Image;
-    std::string X;
-    std::string Y;
-    // A line that names no image and seed.
-    std::string Error;
-};
-
-bool Blank(const std::string& line) {
-    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
-
-std::vector<TRow> ReadRows(std::istream& list) {
-    std::vector<TRow> rows;
-    std::string line;
-    while (std::getline(list, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (Blank(line))
-            continue;
-        const auto fields = SplitCsvLine(line);
-        if (!fields)
-            rows.push_back({line, "", "", "a quote is not closed where the field ends"});
-        else if (fields->size() != 3)
-            rows.push_back({line, "", "", "expected three fields: image,x,y"});
-        else
-            rows.push_back({(*fields)[0], (*fields)[1], (*fields)[2], ""});
-    }
-    return rows;
-}
-
-TImageMeasurement Measure(TImageMeasurer& measurer, const TRow& row,
+TImageMeasurement Measure(TImageMeasurer& measurer, const TCsvRecord& record,
                           const std::filesystem::path& base) {
-    if (!row.Error.empty())
-        return {.Error = row.Error};
-    const std::optional<int> x = ParseCoordinate(row.X);
-    const std::optional<int> y = ParseCoordinate(row.Y);
-    if (!x || !y)
-        return {.Error = "the seed's x and y must be integers"};
-    if (row.Image.empty())
+    if (!record.Error.empty())
+        return {.Error = record.Error};
+    if (record.Fields.size() != 3)
+        return {.Error = "expected three fields: image,x,y"};
+    const TCoordinate x = ParseCoordinate(record.Fields[1]);
+    const TCoordinate y = ParseCoordinate(record.Fields[2]);
+    if (!x.Value)
+        return {.Error = "the seed's x " + std::string(x.Error)};
+    if (!y.Value)
+        return {.Error = "the seed's y " + std::string(y.Error)};
+    if (record.Fields[0].empty())
         return {.Error = "no image named"};
-    return measurer.Measure((base / row.Image).string(), {*x, *y});
+    return measurer.Measure((base / record.Fields[0]).string(), {*x.Value, *y.Value});
 }
 
-void WriteRow(std::ostream& csv, const TRow& row, const TImageMeasurement& m) {
+void WriteRow(std::ostream& csv, const TCsvRecord& record, const TImageMeasurement& m) {
+    if (record.Fields.size() == 3)
+        csv << CsvField(record.Fields[0]) << ',' << CsvField(record.Fields[1]) << ','
+            << CsvField(record.Fields[2]) << ',';
+    else
+        csv << CsvField(record.Text) << ",,,";
     const bool loaded = m.Width > 0;
-    csv << CsvField(row.Image) << ',' << CsvField(row.X) << ',' << CsvField(row.Y) << ','
-        << (loaded ? std::to_string(m.Width) : "") << ','
+    csv << (loaded ? std::to_string(m.Width) : "") << ','
         << (loaded ? std::to_string(m.Height) : "") << ','
         << (m.Error.empty() ? std::to_string(m.Pixels) : "") << ',' << CsvField(m.Error) << '\n';
 }
 
+// The measurements of a batch's rows, made by workers in any order and taken by the writer in
+// the list's order. A worker takes the next row not yet taken, so the rows finish roughly in
+// order and the writer waits little.
+class TRowQueue {
+public:
+    explicit TRowQueue(std::size_t rows) : FResults(rows) {}
+
+    // The next row to measure; none when every row is taken or the batch stopped.
+    std::optional<std::size_t> Take() {
+        const std::lock_guard lock(FMutex);
+        if (FStopped || FNext == FResults.size())
+            return std::nullopt;
+        return FNext++;
+    }
+
+    void Finish(std::size_t row, TImageMeasurement m) {
+        {
+            const std::lock_guard lock(FMutex);
+            FResults[row] = std::move(m);
+        }
+        FFinished.notify_all();
+    }
+
+    TImageMeasurement Wait(std::size_t row) {
+        std::unique_lock lock(FMutex);
+        FFinished.wait(lock, [&] { return FResults[row].has_value(); });
+        TImageMeasurement m = std::move(*FResults[row]);
+        FResults[row].reset();
+        return m;
+    }
+
+    void Stop() {
+        const std::lock_guard lock(FMutex);
+        FStopped = true;
+    }
+
+private:
+    std::mutex FMutex;
+    std::condition_variable FFinished;
+    std::vector<std::optional<TImageMeasurement>> FResults;
+    std::size_t FNext = 0;
+    bool FStopped = false;
+};
+
+void MeasureRows(TRowQueue& queue, const std::vector<TCsvRecord>& records,
+                 const std::filesystem::path& base) {
+    TImageMeasurer measurer;
+    while (const std::optional<std::size_t> row = queue.Take())
+        queue.Finish(*row, Measure(measurer, records[*row], base));
+}
+
 } // namespace
 
-bool MeasureBatch(std::istream& list, const std::filesystem::path& base, std::ostream& csv,
-                  const TBatchProgress& progress) {
-    const std::vector<TRow> rows = ReadRows(list);
+TBatchResult MeasureBatch(std::string_view list, std::ostream& csv, const TBatchOptions& options) {
+    const std::vector<TCsvRecord> records = ReadCsvRecords(list);
+    TBatchResult result;
     csv << "image,x,y,width,height,pixels,error\n";
-    TImageMeasurer measurer;
-    bool allMeasured = true;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (progress)
-            progress(i + 1, rows.size());
-        const TImageMeasurement m = Measure(measurer, rows[i], base);
-        WriteRow(csv, rows[i], m);
-        allMeasured = allMeasured && m.Error.empty();
+    TRowQueue queue(records.size());
+    std::vector<std::jthread> workers;
+    const std::size_t jobs = std::min<std::size_t>(std::max(options.Jobs, 1u), records.size());
+    for (std::size_t i = 0; i < jobs; ++i)
+        workers.emplace_back(MeasureRows, std::ref(queue), std::cref(records),
+                             std::cref(options.Base));
+    for (std::size_t row = 0; row < records.size() && csv; ++row) {
+        if (options.Progress)
+            options.Progress(row + 1, records.size());
+        const TImageMeasurement m = queue.Wait(row);
+        WriteRow(csv, records[row], m);
+        if (!m.Error.empty())
+            result.Status = TBatchStatus::RowsFailed;
     }
-    return allMeasured;
+    // The stream failed at the write that set errno; nothing has been written since.
+    if (!csv.flush()) {
+        result = {TBatchStatus::WriteFailed, errno};
+        queue.Stop();
+    }
+    return result;
 }

@@ -1,5 +1,7 @@
 #include "framework/platform/qt/ImageFile.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -7,14 +9,33 @@
 
 namespace platform {
 
+namespace {
+
+// QImage's ARGB32 is the same 0xAARRGGBB word per pixel; the image only borrows the buffer.
+QImage Borrowed(const PixelBuffer& pixels) {
+    return QImage(reinterpret_cast<const uchar*>(pixels.Pixels.data()), pixels.Width, pixels.Height,
+                  pixels.Width * 4, QImage::Format_ARGB32);
+}
+
+} // namespace
+
 bool WritePng(const std::string& path, const PixelBuffer& pixels) {
     if (pixels.Width <= 0 || pixels.Height <= 0) {
         return false;
     }
-    // QImage's ARGB32 is the same 0xAARRGGBB word per pixel; the image only borrows the buffer.
-    const QImage image(reinterpret_cast<const uchar*>(pixels.Pixels.data()), pixels.Width,
-                       pixels.Height, pixels.Width * 4, QImage::Format_ARGB32);
-    return image.save(QString::fromStdString(path), "PNG");
+    return Borrowed(pixels).save(QString::fromStdString(path), "PNG");
+}
+
+std::optional<std::vector<std::uint8_t>> EncodePng(const PixelBuffer& pixels) {
+    if (pixels.Width <= 0 || pixels.Height <= 0) {
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !Borrowed(pixels).save(&buffer, "PNG")) {
+        return std::nullopt;
+    }
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 std::optional<PixelBuffer> ReadImage(const std::string& path) {
