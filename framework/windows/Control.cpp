@@ -422,8 +422,8 @@ void TControl::SetMouseCapture(bool value) {
 }
 
 // The capture a press takes for csCaptureMouse ends with that button's release. A control that
-// asks for the capture meanwhile (a stroke bar that starts tracking during the press) keeps it
-// beyond the release; one that holds it already when the press comes keeps it as it was.
+// asks for the capture meanwhile (one that starts tracking the pointer during the press) keeps
+// it beyond the release; one that holds it already when the press comes keeps it as it was.
 void TControl::CaptureForPress() {
     if (!(FControlStyle & csCaptureMouse) || MouseCapture())
         return;
