@@ -136,7 +136,6 @@ void TStrokeBar::SetValue(int value) {
     FValue = std::min(std::max(value, FMin), FMax);
     FCommittedValue = FValue;
     CalcXPos();
-    FCommittedXPos = FXPos;
     DrawBar(FBarColor);
 }
 
@@ -193,7 +192,6 @@ void TStrokeBar::Loaded() {
     TCustomControl::Loaded();
     SetFont(Font());
     FCommittedValue = FValue;
-    FCommittedXPos = FXPos;
 }
 
 // ---- value and position
@@ -308,18 +306,14 @@ void TStrokeBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
         switch (button) {
         case mbLeft:
             SetXPos(x);
-            FCommittedXPos = FXPos;
             CalcValue();
             FCommittedValue = FValue;
             break;
         case mbRight:
-            FXPos = FCommittedXPos;
-            FValue = FCommittedValue;
-            // Min or Max may have moved since the commit: a cancel never leaves the range.
-            if (FValue < FMin || FValue > FMax) {
-                FValue = std::clamp(FValue, FMin, FMax);
-                CalcXPos();
-            }
+            // The range or the width may have changed since the commit: the value stays in the
+            // range and the bar goes where it belongs now.
+            FValue = std::clamp(FCommittedValue, FMin, FMax);
+            CalcXPos();
             break;
         default:
             return;

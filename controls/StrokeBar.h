@@ -101,11 +101,10 @@ private:
     TStrokeBarBevel FBevelInner = sbNone;
     TStrokeBarBevel FBevelOuter = sbNone;
 
-    int FXPos = 0; // the filled part covers columns 0 .. FXPos - 1
-    int FCommittedValue = 0;
-    int FCommittedXPos = 0;
-    bool FTracking = false; // the mouse is captured and the bar follows the pointer
-    bool FEntered = false;  // tracking started and no mouse-leave has come since, out of it
+    int FXPos = 0;           // the filled part covers columns 0 .. FXPos - 1
+    int FCommittedValue = 0; // what a right click restores
+    bool FTracking = false;  // the mouse is captured and the bar follows the pointer
+    bool FEntered = false;   // tracking started and no mouse-leave has come since, out of it
 };
 
 namespace StrokeBar {

@@ -1,7 +1,7 @@
 // A stroke bar and a gauge on the desktop host, from the stored form "stroke_gauge.json": the
-// gauge follows the bar while the user strokes it. Escape closes the form, which ends the
-// program. Prints the screen points of both controls' client origins once the form is up, so
-// that a script can drive them.
+// gauge follows the bar while the user strokes it and when a right click cancels a stroke. Escape
+// closes the form, which ends the program. Prints the screen points of both controls' client
+// origins once the form is up, so that a script can drive them.
 
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
@@ -19,7 +19,12 @@ public:
     TStrokeBar* Bar = nullptr;
     TxGauge* Gauge = nullptr;
 
-    void BarChanging(TObject*) { Gauge->SetPosition(Bar->Value()); }
+    void BarChanging(TObject*) { ShowBarOnGauge(); }
+    // A right click that cancels a stroke raises no OnChanging, only this.
+    void BarMouseDown(TObject*, TMouseButton, TShiftState, int, int) { ShowBarOnGauge(); }
+
+private:
+    void ShowBarOnGauge() { Gauge->SetPosition(Bar->Value()); }
 };
 
 const TClassInfo& TStrokeGaugeForm::StaticClass() {
@@ -28,6 +33,7 @@ const TClassInfo& TStrokeGaugeForm::StaticClass() {
             c.Field("Bar", &TStrokeGaugeForm::Bar);
             c.Field("Gauge", &TStrokeGaugeForm::Gauge);
             c.Method("BarChanging", &TStrokeGaugeForm::BarChanging);
+            c.Method("BarMouseDown", &TStrokeGaugeForm::BarMouseDown);
         });
     return info;
 }

@@ -418,6 +418,23 @@ bool TControl::MouseCapture() const {
 void TControl::SetMouseCapture(bool value) {
     if (value != MouseCapture())
         SetCaptureControl(value ? this : nullptr);
+    else if (value)
+        WindowManager().SetPressCapture(false);
+}
+
+// The capture a press takes for csCaptureMouse ends with that button's release. A control that
+// asks for the capture meanwhile (one that starts tracking the pointer during the press) keeps
+// it beyond the release; one that holds it already when the press comes keeps it as it was.
+void TControl::CaptureForPress() {
+    if (!(FControlStyle & csCaptureMouse) || MouseCapture())
+        return;
+    SetMouseCapture(true);
+    WindowManager().SetPressCapture(true);
+}
+
+void TControl::ReleasePressCapture() {
+    if ((FControlStyle & csCaptureMouse) && MouseCapture() && WindowManager().PressCapture())
+        SetMouseCapture(false);
 }
 
 // --- mouse
@@ -469,8 +486,7 @@ void TControl::WMMouseMove(TWMMouse& message) {
 
 void TControl::WMLButtonDown(TWMMouse& message) {
     DefaultHandler(message.Message);
-    if (FControlStyle & csCaptureMouse)
-        SetMouseCapture(true);
+    CaptureForPress();
     if (FControlStyle & csClickEvents)
         FControlState |= csClicked;
     DoMouseDown(message, mbLeft, {});
@@ -478,8 +494,7 @@ void TControl::WMLButtonDown(TWMMouse& message) {
 
 void TControl::WMLButtonUp(TWMMouse& message) {
     DefaultHandler(message.Message);
-    if (FControlStyle & csCaptureMouse)
-        SetMouseCapture(false);
+    ReleasePressCapture();
     if (FControlState & csClicked) {
         FControlState &= ~csClicked;
         if (PtInRect(ClientRect(), message.Pos())) {
@@ -494,8 +509,7 @@ void TControl::WMLButtonUp(TWMMouse& message) {
 
 void TControl::WMLButtonDblClk(TWMMouse& message) {
     DefaultHandler(message.Message);
-    if (FControlStyle & csCaptureMouse)
-        SetMouseCapture(true);
+    CaptureForPress();
     if (FControlStyle & csClickEvents)
         DblClick();
     DoMouseDown(message, mbLeft, ssDouble);

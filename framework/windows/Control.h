@@ -283,6 +283,8 @@ private:
     void ActionChanged(TObject* sender);
     void DoMouseDown(TWMMouse& message, TMouseButton button, TShiftState shift);
     void DoMouseUp(TWMMouse& message, TMouseButton button);
+    void CaptureForPress();
+    void ReleasePressCapture();
     // Invalidates the control's rectangle on its parent (erasing unless opaque).
     void InvalidateControl(bool erase);
 

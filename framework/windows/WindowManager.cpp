@@ -123,6 +123,7 @@ void TWindowManager::SetActiveWindow(HWND window) {
 }
 
 HWND TWindowManager::SetCapture(HWND window) {
+    FPressCapture = false;
     HWND old = FCapture;
     if (window == old)
         return old;
@@ -283,6 +284,7 @@ void TWindowManager::Reset() {
     FFocus = nullptr;
     FActive = nullptr;
     FCapture = nullptr;
+    FPressCapture = false;
     FCaptureControl = nullptr;
     FMouseControl = nullptr;
     FPosted.clear();

@@ -39,8 +39,13 @@ public:
     // Makes a top-level window the active one and the front of the z-order.
     void SetActiveWindow(HWND window);
     HWND Capture() const { return FCapture; }
-    // Sends WM_CAPTURECHANGED to the window losing the capture.
+    // Sends WM_CAPTURECHANGED to the window losing the capture. Every call, also one for the
+    // window that holds it, makes the capture its caller's own (see PressCapture).
     HWND SetCapture(HWND window);
+    // Whether the capture is the one a press took for a control, which the release of that
+    // button gives up; a capture asked for during the press stays until its holder lets go.
+    bool PressCapture() const { return FPressCapture; }
+    void SetPressCapture(bool value) { FPressCapture = value; }
     // The graphic control that holds the capture through its parent's window.
     TControl* CaptureControl() const { return FCaptureControl; }
     void SetCaptureControl(TControl* control) { FCaptureControl = control; }
@@ -117,6 +122,7 @@ private:
     HWND FFocus = nullptr;
     HWND FActive = nullptr;
     HWND FCapture = nullptr;
+    bool FPressCapture = false;
     TControl* FCaptureControl = nullptr;
     TControl* FMouseControl = nullptr;
     std::deque<Posted> FPosted;

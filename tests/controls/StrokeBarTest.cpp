@@ -345,6 +345,58 @@ TEST_F(StrokeBarTest, RightClickCancelsToTheCommittedPair) {
     EXPECT_EQ(Changings, 1);
 }
 
+TEST_F(StrokeBarTest, ACancelPutsTheBarWhereTheRestoredValueBelongsAtTheCurrentWidth) {
+    struct Case {
+        int committedAt; // the column clicked to commit; 0: Value 80 assigned instead
+        int width;       // after the commit
+        int value;
+        int barEnd;
+    };
+    const std::vector<Case> cases{
+        {0, 120, 80, 96}, {0, 100, 80, 80}, {0, 200, 80, 160}, {39, 120, 32, 38}};
+    for (const Case& c : cases) {
+        TStrokeBar* bar = NewBar();
+        if (c.committedAt == 0) {
+            bar->SetValue(80);
+        } else {
+            StartTracking(bar);
+            MouseMove(bar, c.committedAt, BandRow);
+            Click(bar, c.committedAt, BandRow);
+            MoveMouseAway();
+        }
+        bar->SetWidth(c.width);
+        StartTracking(bar);
+        MouseMove(bar, 10, BandRow);
+        Click(bar, 10, BandRow, mbRight);
+        RunUntilIdle();
+        EXPECT_EQ(bar->Value(), c.value) << "width " << c.width;
+        EXPECT_EQ(BarEnd(bar, clNavy), c.barEnd) << "width " << c.width;
+    }
+}
+
+// A press on the caption or limit rows takes the capture until its release; the stroke that
+// starts while the button is down keeps it beyond.
+TEST_F(StrokeBarTest, AStrokeBegunWithAButtonDownKeepsTheCaptureAfterTheRelease) {
+    struct Case {
+        int pressRow;
+        TPoint release;
+    };
+    const std::vector<Case> cases{{5, {60, BandRow}}, {40, {60, BandRow}}, {5, {200, 100}}};
+    for (const Case& c : cases) {
+        TStrokeBar* bar = NewBar();
+        MouseDown(bar, 60, c.pressRow);
+        MouseMove(bar, 60, BandRow);
+        MouseMove(bar, c.release.x, c.release.y);
+        MouseUp(bar, c.release.x, c.release.y);
+        EXPECT_TRUE(bar->MouseCapture()) << "pressed on row " << c.pressRow;
+        MouseMove(bar, 200, 100); // over the form, outside the bar
+        EXPECT_EQ(bar->Value(), 100) << "pressed on row " << c.pressRow;
+        Click(bar, 30, BandRow);
+        EXPECT_EQ(bar->Value(), 25);
+        EXPECT_FALSE(bar->MouseCapture());
+    }
+}
+
 TEST_F(StrokeBarTest, MiddleClickWhileTrackingChangesNothingAndRaisesNoMouseDown) {
     TStrokeBar* bar = NewBar();
     StartTracking(bar);

@@ -165,6 +165,23 @@ TEST_F(GalleryTest, TheEventLogShowsTheSelectedControlsEventsWithTheirArguments)
     EXPECT_TRUE(HasLine(lines, "CuteButton2.OnClick(Sender=CuteButton2)"));
 }
 
+TEST_F(GalleryTest, TheGaugeFollowsTheStrokeBarBackWhenAStrokeIsCancelled) {
+    auto* bar = Find<TStrokeBar>("StrokeBar1");
+    auto* gauge = Find<TxGauge>("LevelGauge");
+    MouseMove(bar, 30, 28);
+    MouseMove(bar, 150, 28);
+    Click(bar, 150, 28);
+    const int committed = bar->Value();
+    MoveMouseAway();
+    MouseMove(bar, 30, 28);
+    MouseMove(bar, 60, 28);
+    ASSERT_EQ(gauge->Position(), bar->Value());
+    ASSERT_NE(bar->Value(), committed);
+    Click(bar, 60, 28, mbRight);
+    EXPECT_EQ(bar->Value(), committed);
+    EXPECT_EQ(gauge->Position(), committed);
+}
+
 TEST_F(GalleryTest, TheInspectorFollowsWhatTheSelectedControlDoesToItself) {
     auto* bar = Find<TStrokeBar>("StrokeBar1");
     gallery->Select(bar);

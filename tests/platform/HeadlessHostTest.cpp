@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -146,6 +147,57 @@ TEST_F(HeadlessHostTest, MouseEventsCarryTheButtonsHeldAfterThem) {
     EXPECT_EQ(events[3].Mods, ModRight);
     EXPECT_EQ(events[4].Mods, 0u);
     EXPECT_EQ(events[5].Mods, 0u);
+}
+
+TEST_F(HeadlessHostTest, APressGrabsThePointerForItsWindowUntilEveryButtonIsUp) {
+    auto a = Open(WindowKind::Sizeable, "a", Bounds(100, 50, 300, 200));
+    auto b = Open(WindowKind::Sizeable, "b", Bounds(500, 60, 200, 200));
+    Drain();
+    struct Step {
+        std::function<void()> post;
+        IHostWindow* window;
+        int x, y;
+    };
+    const std::vector<Step> steps{
+        {[&] { host.MouseDown(a.get(), 10, 10); }, a.get(), 10, 10},
+        {[&] { host.MouseMove(b.get(), 5, 5); }, a.get(), 405, 15},
+        {[&] { host.MouseDown(b.get(), 6, 6, MouseButton::Right); }, a.get(), 406, 16},
+        {[&] { host.MouseUp(b.get(), 7, 7); }, a.get(), 407, 17},
+        {[&] { host.MouseWheel(b.get(), 8, 8, 120); }, a.get(), 408, 18},
+        {[&] { host.MouseUp(b.get(), 9, 9, MouseButton::Right); }, a.get(), 409, 19},
+        {[&] { host.MouseMove(b.get(), 1, 1); }, b.get(), 1, 1},
+        {[&] { host.MouseDown(b.get(), 2, 2); }, b.get(), 2, 2},
+        {[&] { host.MouseUp(a.get(), 410, 20); }, b.get(), 10, 10},
+    };
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        steps[i].post();
+        const auto e = host.PollEvent();
+        ASSERT_TRUE(e.has_value()) << "step " << i;
+        EXPECT_EQ(e->Window, steps[i].window) << "step " << i;
+        EXPECT_EQ(e->X, steps[i].x) << "step " << i;
+        EXPECT_EQ(e->Y, steps[i].y) << "step " << i;
+    }
+}
+
+TEST_F(HeadlessHostTest, HidingOrDestroyingTheGrabbingWindowEndsTheGrab) {
+    const std::vector<std::pair<const char*, bool>> endings{{"hidden", false}, {"destroyed", true}};
+    for (const auto& [how, destroy] : endings) {
+        auto a = Open(WindowKind::Sizeable, "a", Bounds(0, 0, 100, 100));
+        auto b = Open(WindowKind::Sizeable, "b", Bounds(200, 0, 100, 100));
+        a->Show();
+        host.MouseDown(a.get(), 1, 1);
+        if (destroy)
+            a.reset();
+        else
+            a->Hide();
+        EXPECT_EQ(host.Grab(), nullptr) << how;
+        host.MouseUp(b.get(), 3, 4);
+        const auto events = Drain();
+        ASSERT_FALSE(events.empty()) << how;
+        EXPECT_EQ(events.back().Window, b.get()) << how;
+        EXPECT_EQ(events.back().X, 3) << how;
+        EXPECT_EQ(host.ButtonsHeld(), 0u) << how;
+    }
 }
 
 TEST_F(HeadlessHostTest, DoubleClickReplacesTheSecondPress) {

@@ -189,11 +189,7 @@ void TSoakWorld::CloseNestedLoops() {
         Fail("nested loops end", "a modal dialog or menu stays open after 40 attempts to close it");
         throw std::logic_error("soak: a nested loop does not end");
     }
-    for (int button = 0; button < 3; ++button)
-        if (platform::HeadlessWindow* grab = FGrabWindows[static_cast<std::size_t>(button)])
-            Host().MouseUp(grab, 0, 0, HostButton(button));
-    FButtonsHeld = 0;
-    FGrabWindows = {};
+    ReleaseHeldButtons();
     for (int vk : FKeysHeld)
         Host().KeyUp(Topmost(), vk);
     FKeysHeld.clear();
@@ -251,20 +247,6 @@ bool TSoakWorld::Usable(const TControl* control) const {
     // The host drops input to a window behind a modal dialog, as a desktop does.
     return form && form->HandleAllocated() && HostWindowOf(control).Visible() &&
            (!AboutDlg->Visible() || top == AboutDlg);
-}
-
-platform::HeadlessWindow* TSoakWorld::HeldGrab() const {
-    for (platform::HeadlessWindow* w : FGrabWindows)
-        if (w)
-            return w;
-    return nullptr;
-}
-
-void TSoakWorld::ForgetClosedGrabs() {
-    const auto& open = Host().Windows();
-    for (platform::HeadlessWindow*& w : FGrabWindows)
-        if (w && std::find(open.begin(), open.end(), w) == open.end())
-            w = nullptr;
 }
 
 TPoint TSoakWorld::PointIn(const TControl* control, int x, int y) const {
@@ -368,12 +350,10 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
         FPointerAway = true;
         return;
     }
-    // A mouse button cannot go down twice: the user lets it go first. Without the release the
-    // host would clear its held button while the soak still holds it, and later moves would
-    // report a left button that nothing captured.
+    // A mouse button cannot go down twice: the user lets it go first.
     const bool presses = e.Kind == TSoakKind::MouseDown || e.Kind == TSoakKind::Click ||
                          e.Kind == TSoakKind::DoubleClick || e.Kind == TSoakKind::WindowClick;
-    if (presses && (FButtonsHeld & ButtonBit(e.Button)))
+    if (presses && (Host().ButtonsHeld() & ButtonBit(e.Button)))
         ReleaseWhereThePointerIs(e.Button);
     platform::HeadlessWindow* window = nullptr;
     TPoint p;
@@ -388,22 +368,9 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
         p = PointIn(control, e.X, e.Y);
     }
     FPointerAway = false;
-    // A window closed while it held a press (a dialog that a key closed) takes its grab along.
-    ForgetClosedGrabs();
-    // While a button is held, a desktop sends the pointer's events, presses of the other
-    // buttons among them, to the window that took the press, wherever the pointer is.
-    platform::HeadlessWindow* grab = e.Kind == TSoakKind::MouseUp
-                                         ? FGrabWindows[static_cast<std::size_t>(e.Button)]
-                                         : HeldGrab();
-    if (grab && grab != window) {
-        const TRect from = window->ClientBounds();
-        const TRect to = grab->ClientBounds();
-        p = {p.x + from.Left - to.Left, p.y + from.Top - to.Top};
-        window = grab;
-    }
     // A desktop delivers a first press only inside the client area: outside it lies the frame
-    // or another window. Everything else follows a held button anywhere.
-    if (presses && !grab) {
+    // or another window. While a button is held, the host's grab takes everything anywhere.
+    if (presses && !Host().Grab()) {
         const TRect b = window->ClientBounds();
         p = {std::clamp(p.x, 0, std::max(b.Width() - 1, 0)),
              std::clamp(p.y, 0, std::max(b.Height() - 1, 0))};
@@ -411,17 +378,13 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
     const unsigned mods = KeyMods(e.Mods);
     switch (e.Kind) {
     case TSoakKind::MouseMove:
-        Host().MouseMove(window, p.x, p.y, mods | FButtonsHeld);
+        Host().MouseMove(window, p.x, p.y, mods);
         break;
     case TSoakKind::MouseDown:
         Host().MouseDown(window, p.x, p.y, HostButton(e.Button), mods);
-        FGrabWindows[static_cast<std::size_t>(e.Button)] = window;
-        FButtonsHeld |= ButtonBit(e.Button);
         break;
     case TSoakKind::MouseUp:
         Host().MouseUp(window, p.x, p.y, HostButton(e.Button), mods);
-        FButtonsHeld &= ~ButtonBit(e.Button);
-        FGrabWindows[static_cast<std::size_t>(e.Button)] = nullptr;
         break;
     case TSoakKind::DoubleClick:
         Host().DoubleClick(window, p.x, p.y, HostButton(e.Button), mods);
@@ -436,20 +399,15 @@ void TSoakWorld::ApplyMouse(const TSoakEvent& e, TControl* control) {
 }
 
 void TSoakWorld::ReleaseWhereThePointerIs(int button) {
-    ForgetClosedGrabs();
-    platform::HeadlessWindow*& grab = FGrabWindows[static_cast<std::size_t>(button)];
-    if (grab) {
-        const TPoint origin = grab->ClientBounds().TopLeft();
-        const TPoint at = Host().CursorPos();
-        Host().MouseUp(grab, at.x - origin.x, at.y - origin.y, HostButton(button));
-    }
-    grab = nullptr;
-    FButtonsHeld &= ~ButtonBit(button);
+    platform::HeadlessWindow* window = Host().Grab() ? Host().Grab() : Topmost();
+    const TPoint origin = window ? window->ClientBounds().TopLeft() : TPoint{};
+    const TPoint at = Host().CursorPos();
+    Host().MouseUp(window, at.x - origin.x, at.y - origin.y, HostButton(button));
 }
 
 void TSoakWorld::ReleaseHeldButtons() {
     for (int button = 0; button < 3; ++button)
-        if (FButtonsHeld & ButtonBit(button))
+        if (Host().ButtonsHeld() & ButtonBit(button))
             ReleaseWhereThePointerIs(button);
 }
 
@@ -561,7 +519,7 @@ void TSoakWorld::CheckValues() {
 
 void TSoakWorld::CheckCapture() {
     HWND capture = WindowManager().Capture();
-    if (!capture || FButtonsHeld != 0 || OpenMenu())
+    if (!capture || Host().ButtonsHeld() != 0 || OpenMenu())
         return;
     TControl* holder = WindowManager().CaptureControl();
     if (!holder)
@@ -572,7 +530,7 @@ void TSoakWorld::CheckCapture() {
 }
 
 void TSoakWorld::CheckReleased() {
-    if (FButtonsHeld != 0 || !FKeysHeld.empty() || OpenMenu())
+    if (Host().ButtonsHeld() != 0 || !FKeysHeld.empty() || OpenMenu())
         return;
     for (TButton* b : OfClass<TButton>(FControls))
         if (b->Pressed())

@@ -8,7 +8,6 @@
 #include "tests/soak/SoakEvent.h"
 #include "tests/support/FrameworkTest.h"
 
-#include <array>
 #include <optional>
 #include <set>
 #include <string>
@@ -51,8 +50,6 @@ private:
     void CloseNestedLoops();
     platform::HeadlessWindow* Topmost() const;
     platform::HeadlessWindow* OpenMenu() const;
-    platform::HeadlessWindow* HeldGrab() const;
-    void ForgetClosedGrabs();
     bool Usable(const TControl* control) const;
     TPoint PointIn(const TControl* control, int x, int y) const;
 
@@ -70,9 +67,6 @@ private:
     std::size_t FNext = 0;
     bool FContinuationQueued = false;
     int FCloseAttempts = 0;
-    unsigned FButtonsHeld = 0;
-    // The window that took the press of each held button (left, right, middle).
-    std::array<platform::HeadlessWindow*, 3> FGrabWindows{};
     std::set<int> FKeysHeld;
     bool FPointerAway = true;
     int FLogLines = 0;

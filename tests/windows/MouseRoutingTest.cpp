@@ -35,6 +35,34 @@ TEST_F(MouseRoutingTest, TheCaptureFollowsThePointerOutsideAndAReleaseThereIsNoC
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(MouseRoutingTest, AReleaseGivesUpOnlyTheCaptureItsPressTook) {
+    struct Case {
+        const char* asks;
+        bool beforePress;
+        void (*ask)(TPaintProbe&);
+        bool kept;
+    };
+    const std::vector<Case> cases{
+        {"nothing", false, [](TPaintProbe&) {}, false},
+        {"SetCapture during the press", false, [](TPaintProbe& p) { SetCapture(p.Handle()); },
+         true},
+        {"MouseCapture during the press", false, [](TPaintProbe& p) { p.SetMouseCapture(true); },
+         true},
+        {"SetCapture before the press", true, [](TPaintProbe& p) { SetCapture(p.Handle()); }, true},
+    };
+    for (const Case& c : cases) {
+        if (c.beforePress)
+            c.ask(*probe);
+        MouseDown(probe, 20, 30);
+        if (!c.beforePress)
+            c.ask(*probe);
+        MouseMove(probe, 150, 80);
+        MouseUp(probe, 150, 80);
+        EXPECT_EQ(GetCapture() == probe->Handle(), c.kept) << c.asks;
+        ReleaseCapture();
+    }
+}
+
 TEST_F(MouseRoutingTest, MovingBackInsideBeforeTheReleaseStillClicks) {
     MouseDown(probe, 20, 30);
     MouseMove(probe, 150, 80, ssLeft);

@@ -11,6 +11,7 @@ const TClassInfo& TDesignedForm::StaticClass() {
             c.Unstored("Visible");
             c.Field("LevelGauge", &TDesignedForm::LevelGauge).Optional = true;
             c.Method("StrokeBarChanging", &TDesignedForm::StrokeBarChanging);
+            c.Method("StrokeBarMouseDown", &TDesignedForm::StrokeBarMouseDown);
         });
     return info;
 }
@@ -18,6 +19,10 @@ const TClassInfo& TDesignedForm::StaticClass() {
 void TDesignedForm::StrokeBarChanging(TObject* sender) {
     if (auto* bar = dynamic_cast<TStrokeBar*>(sender); bar && LevelGauge)
         LevelGauge->SetPosition(bar->Value());
+}
+
+void TDesignedForm::StrokeBarMouseDown(TObject* sender, TMouseButton, TShiftState, int, int) {
+    StrokeBarChanging(sender);
 }
 
 void TDesignedForm::Notification(TComponent* component, TOperation operation) {

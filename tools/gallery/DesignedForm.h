@@ -18,6 +18,9 @@ public:
 
     // OnChanging of a stroke bar: LevelGauge follows the bar's value.
     void StrokeBarChanging(TObject* sender);
+    // OnMouseDown of a stroke bar: a right click that cancels a stroke raises no OnChanging,
+    // so LevelGauge follows the bar back from here.
+    void StrokeBarMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

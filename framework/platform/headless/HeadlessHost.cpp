@@ -152,6 +152,8 @@ void HeadlessWindow::Show() {
 
 void HeadlessWindow::Hide() {
     FVisible = false;
+    if (FHost && FHost->FGrab == this)
+        FHost->FGrab = nullptr;
     if (!FHost || FHost->FActive != this)
         return;
     HeadlessWindow* owner = FHost->Find(FOwner);
@@ -277,6 +279,8 @@ void HeadlessHost::Forget(HeadlessWindow* window) {
     std::erase_if(FEvents, [&](const HostEvent& e) { return e.Window == window; });
     if (FActive == window)
         FActive = nullptr;
+    if (FGrab == window)
+        FGrab = nullptr;
 }
 
 void HeadlessHost::SetActive(HeadlessWindow* window) {
@@ -329,16 +333,34 @@ unsigned HeadlessHost::ButtonBit(MouseButton button) {
     return 0;
 }
 
-void HeadlessHost::PostMouse(HostEvent::Kind kind, IHostWindow* window, int x, int y,
-                             MouseButton button, unsigned mods) {
-    if (kind == HostEvent::Kind::MouseDown || kind == HostEvent::Kind::MouseDoubleClick)
-        FButtonsHeld |= ButtonBit(button);
-    else if (kind == HostEvent::Kind::MouseUp)
-        FButtonsHeld &= ~ButtonBit(button);
+HostEvent HeadlessHost::MouseEvent(HostEvent::Kind kind, IHostWindow* window, int x, int y,
+                                   unsigned mods) const {
     HostEvent e = EventFor(kind, window, mods | FButtonsHeld);
     e.X = x;
     e.Y = y;
+    const HeadlessWindow* from = Find(window);
+    if (FGrab && from && FGrab != from) {
+        e.Window = FGrab;
+        e.X += from->FClientBounds.Left - FGrab->FClientBounds.Left;
+        e.Y += from->FClientBounds.Top - FGrab->FClientBounds.Top;
+    }
+    return e;
+}
+
+void HeadlessHost::PostMouse(HostEvent::Kind kind, IHostWindow* window, int x, int y,
+                             MouseButton button, unsigned mods) {
+    const bool press =
+        kind == HostEvent::Kind::MouseDown || kind == HostEvent::Kind::MouseDoubleClick;
+    if (press && !FGrab)
+        FGrab = Find(window);
+    if (press)
+        FButtonsHeld |= ButtonBit(button);
+    else if (kind == HostEvent::Kind::MouseUp)
+        FButtonsHeld &= ~ButtonBit(button);
+    HostEvent e = MouseEvent(kind, window, x, y, mods);
     e.Button = button;
+    if (FButtonsHeld == 0)
+        FGrab = nullptr;
     Post(std::move(e));
 }
 
@@ -367,9 +389,7 @@ void HeadlessHost::DoubleClick(IHostWindow* window, int x, int y, MouseButton bu
 }
 
 void HeadlessHost::MouseWheel(IHostWindow* window, int x, int y, int delta, unsigned mods) {
-    HostEvent e = EventFor(HostEvent::Kind::MouseWheel, window, mods | FButtonsHeld);
-    e.X = x;
-    e.Y = y;
+    HostEvent e = MouseEvent(HostEvent::Kind::MouseWheel, window, x, y, mods);
     e.WheelDelta = delta;
     Post(std::move(e));
 }

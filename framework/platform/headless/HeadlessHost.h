@@ -125,7 +125,15 @@ public:
 
     // --- input; mouse events move the cursor to their point when the framework takes them.
     // Input aimed at a window that a visible modal window blocks is dropped, as a desktop does.
+    // As a desktop's implicit pointer grab does, a press grabs the pointer for the window it is
+    // aimed at until every button is up: meanwhile the mouse calls below go to that window,
+    // at the same screen point, whichever window they name. Hiding or destroying the window
+    // ends the grab.
     void Post(HostEvent event);
+    // The window holding the grab, or null.
+    HeadlessWindow* Grab() const { return FGrab; }
+    // The Mod* bits of the mouse buttons held down.
+    unsigned ButtonsHeld() const { return FButtonsHeld; }
     bool HasPendingEvents() const { return !FEvents.empty(); }
     // The mouse convenience calls add the buttons held down after the event to mods.
     void MouseDown(IHostWindow* window, int x, int y, MouseButton button = MouseButton::Left,
@@ -180,6 +188,9 @@ private:
     bool IsBlocked(const IHostWindow* window) const;
     void PostMouse(HostEvent::Kind kind, IHostWindow* window, int x, int y, MouseButton button,
                    unsigned mods);
+    // A mouse event for window at (x, y), turned to the grabbing window while there is one.
+    HostEvent MouseEvent(HostEvent::Kind kind, IHostWindow* window, int x, int y,
+                         unsigned mods) const;
     static unsigned ButtonBit(MouseButton button);
     std::optional<std::string> NextFileDialogAnswer();
 
@@ -188,6 +199,7 @@ private:
     std::int64_t FNow = 0;
     bool FWoken = false;
     unsigned FButtonsHeld = 0;
+    HeadlessWindow* FGrab = nullptr; // the window a press grabbed the pointer for
     std::deque<HostEvent> FEvents;
     std::deque<std::function<void()>> FIdleSteps;
     std::vector<HeadlessWindow*> FWindows;
