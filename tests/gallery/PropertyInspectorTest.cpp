@@ -233,6 +233,22 @@ TEST_F(PropertyInspectorTest, EnumerationsAndSetsArePickedFromTheDropDownMenu) {
     EXPECT_EQ(Shown("Font.Style"), "[fsItalic]");
 }
 
+TEST_F(PropertyInspectorTest, AnchorsAndTheConstraintsRowsEditTheControl) {
+    EXPECT_EQ(Shown("Anchors"), "[akLeft, akTop]");
+    ChooseFromMenu("Anchors", 2);
+    EXPECT_EQ(Bar->Anchors(), akLeft | akTop | akRight);
+    EXPECT_EQ(Shown("Anchors"), "[akLeft, akTop, akRight]");
+
+    EXPECT_EQ(Inspector->EditorOf("Constraints"), nullptr);
+    EXPECT_LT(Editor("Constraints.MinWidth")->Top(), Editor("Constraints.MaxHeight")->Top());
+    EnterProperty("Constraints.MaxWidth", "150");
+    EXPECT_EQ(Bar->Width(), 150);
+    EXPECT_EQ(Shown("Width"), "150");
+    EnterProperty("Width", "400");
+    EXPECT_EQ(Shown("Width"), "150");
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(PropertyInspectorTest, ABooleanIsToggledByItsCheckBox) {
     TControl* check = Editor("ShowLimit");
     Reveal(check);
