@@ -171,6 +171,7 @@ TEST_F(PropertyInspectorTest, MaxTypedBelowMinShowsBothClampedValuesAtOnce) {
     EXPECT_TRUE(Messages().empty());
 
     // Leaving the entry applies it too.
+    Reveal(Editor("Value"));
     Retype(Editor("Min"), "-20");
     Click(Editor("Value"), 5, 5);
     EXPECT_EQ(Bar->Min(), -20);

@@ -196,6 +196,7 @@ TEST_F(AnchorsTest, AnchorsAndConstraintsGoThroughAFormFileAndOlderFilesStillLoa
     EXPECT_EQ(stored["Constraints"], TJson::parse(R"({"MinWidth": 40, "MaxHeight": 90})"));
 
     auto* read = new TForm(Application);
+    read->SetName("Copy");
     ReadComponent(read, written.dump(), "anchored.json");
     auto* copy = static_cast<TControl*>(read->FindComponent("Panel1"));
     ASSERT_NE(copy, nullptr);
