@@ -68,12 +68,14 @@ TEST_F(AnchorsTest, AnchoredEdgesKeepTheirDistanceWhenTheParentResizes) {
 }
 
 TEST_F(AnchorsTest, AChildMovedByTheProgramIsAnchoredFromItsNewPlace) {
-    TControl* child = NewChild(false);
-    child->SetAnchors(akRight | akBottom);
-    ResizeParent(300, 160);
-    child->SetBounds(200, 100, 60, 30);
-    ResizeParent(200, 100);
-    EXPECT_EQ(child->BoundsRect(), Rect(100, 40, 160, 70));
+    for (const bool windowed : {false, true}) {
+        TControl* child = NewChild(windowed);
+        child->SetAnchors(akRight | akBottom);
+        ResizeParent(300, 160);
+        child->SetBounds(200, 100, 60, 30);
+        ResizeParent(200, 100);
+        EXPECT_EQ(child->BoundsRect(), Rect(100, 40, 160, 70)) << windowed;
+    }
 }
 
 TEST_F(AnchorsTest, SizesAreHeldToTheConstraints) {
@@ -83,94 +85,43 @@ TEST_F(AnchorsTest, SizesAreHeldToTheConstraints) {
     form->Constraints()->SetMaxHeight(400);
     struct TCase {
         const char* Name;
-        std::function<TControl*(TControl& child)> Act; // returns the control to measure
+        std::function<void(TControl& child)> Act;
+        bool OfForm; // the form's size is measured, else the child's
         TPoint Size;
     };
     const TCase cases[] = {
-        {"SetBounds below the minimum",
-         [](TControl& c) {
-             c.SetBounds(5, 5, 10, 10);
-             return &c;
-         },
-         {50, 20}},
-        {"SetBounds above the maximum",
-         [](TControl& c) {
-             c.SetBounds(5, 5, 500, 500);
-             return &c;
-         },
-         {100, 40}},
-        {"alClient",
-         [](TControl& c) {
-             c.SetAlign(alClient);
-             return &c;
-         },
-         {100, 40}},
-        {"alLeft",
-         [](TControl& c) {
-             c.SetAlign(alLeft);
-             return &c;
-         },
-         {60, 40}},
-        {"anchors stretching",
-         [this](TControl& c) {
-             c.SetAnchors(AllFour);
-             ResizeParent(400, 300);
-             return &c;
-         },
-         {100, 40}},
-        {"anchors squeezing",
-         [this](TControl& c) {
-             c.SetAnchors(AllFour);
-             ResizeParent(100, 50);
-             return &c;
-         },
-         {50, 20}},
-        {"a new minimum applies at once",
-         [](TControl& c) {
-             c.Constraints()->SetMinWidth(80);
-             return &c;
-         },
-         {80, 30}},
-        {"a maximum below the minimum lowers it",
-         [](TControl& c) {
-             c.Constraints()->SetMaxWidth(30);
-             return &c;
-         },
-         {30, 30}},
-        {"the form's SetBounds",
-         [this](TControl&) {
-             form->SetBounds(0, 0, 90, 900);
-             return form;
-         },
-         {250, 400}},
-        {"the form's client size",
-         [this](TControl&) {
-             form->SetClientWidth(2000);
-             return form;
-         },
-         {500, 400}},
-        {"the user resizing the form",
-         [this](TControl&) {
-             Host().UserResize(&HostWindowOf(form), 100, 100);
-             RunUntilIdle();
-             return form;
-         },
+        {"too small", [](TControl& c) { c.SetBounds(5, 5, 10, 10); }, false, {50, 20}},
+        {"too large", [](TControl& c) { c.SetBounds(5, 5, 500, 500); }, false, {100, 40}},
+        {"alClient", [](TControl& c) { c.SetAlign(alClient); }, false, {100, 40}},
+        {"alLeft", [](TControl& c) { c.SetAlign(alLeft); }, false, {60, 40}},
+        {"stretched", [this](TControl&) { ResizeParent(400, 300); }, false, {100, 40}},
+        {"squeezed", [this](TControl&) { ResizeParent(100, 50); }, false, {50, 20}},
+        {"new minimum", [](TControl& c) { c.Constraints()->SetMinWidth(80); }, false, {80, 30}},
+        {"max < min", [](TControl& c) { c.Constraints()->SetMaxWidth(30); }, false, {30, 30}},
+        {"form", [this](TControl&) { form->SetBounds(0, 0, 90, 900); }, true, {250, 400}},
+        {"form client", [this](TControl&) { form->SetClientWidth(2000); }, true, {500, 400}},
+        {"user resize",
+         [this](TControl&) { Host().UserResize(&HostWindowOf(form), 100, 100); },
+         true,
          {250, 150}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TControl* child = NewChild(false);
+        child->SetAnchors(AllFour);
         child->Constraints()->SetMinWidth(50);
         child->Constraints()->SetMinHeight(20);
         child->Constraints()->SetMaxWidth(100);
         child->Constraints()->SetMaxHeight(40);
-        const TControl* measured = c.Act(*child);
+        c.Act(*child);
+        RunUntilIdle();
+        const TControl* measured = c.OfForm ? form : child;
         EXPECT_EQ(measured->Width(), c.Size.x);
         EXPECT_EQ(measured->Height(), c.Size.y);
     }
     // The host window was held to the form's limits too, not only the form's idea of it.
-    EXPECT_EQ(HostWindowOf(form).ClientBounds().Width(), form->ClientWidth());
-    EXPECT_EQ(HostWindowOf(form).ClientBounds().Height(), form->ClientHeight());
+    EXPECT_EQ(HostWindowOf(form).OuterBounds().Width(), form->Width());
+    EXPECT_EQ(HostWindowOf(form).OuterBounds().Height(), form->Height());
 }
 
 TEST_F(AnchorsTest, AUserResizeOfTheFormMovesItsAnchoredChildren) {
