@@ -8,6 +8,7 @@
 #include "framework/graphics/Font.h"
 #include "framework/windows/Designer.h"
 #include "framework/windows/ParentForm.h"
+#include "framework/windows/SizeConstraints.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 #include "framework/windows/Window.h"
@@ -20,6 +21,38 @@ namespace {
 
 const std::vector<std::string> AlignNames{"alNone",  "alTop",    "alBottom", "alLeft",
                                           "alRight", "alClient", "alCustom"};
+const std::vector<std::string> AnchorNames{"akLeft", "akTop", "akRight", "akBottom"};
+
+// Where one axis of a control goes by its anchors (near: left or top, far: right or bottom)
+// when the parent's extent changes from base to size; {position, extent}, in 64 bits.
+std::pair<std::int64_t, std::int64_t> AnchorAxis(int position, int extent, int base, int size,
+                                                 bool nearEdge, bool farEdge) {
+    const std::int64_t grown = std::int64_t{size} - base;
+    if (farEdge)
+        return nearEdge ? std::pair{std::int64_t{position}, extent + grown}
+                        : std::pair{position + grown, std::int64_t{extent}};
+    if (nearEdge || base <= 0)
+        return {position, extent};
+    const std::int64_t centreTwice = std::int64_t{position} * 2 + extent;
+    return {(centreTwice * size / base - extent) / 2, extent};
+}
+
+// Sets a flag for the life of a scope, however the scope ends.
+class TFlagScope {
+public:
+    explicit TFlagScope(bool& flag) : FFlag(flag) { FFlag = true; }
+    ~TFlagScope() { FFlag = false; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& FFlag;
+};
+
+int HoldCoordinate(std::int64_t value) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, -TControl::MaxCoordinate, TControl::MaxCoordinate));
+}
 
 } // namespace
 
@@ -39,11 +72,14 @@ const TClassInfo& TControl::StaticClass() {
             c.Int("Width", &TControl::Width, &TControl::SetWidth).AlwaysPublished = true;
             c.Int("Height", &TControl::Height, &TControl::SetHeight).AlwaysPublished = true;
             c.Enum("Align", &TControl::Align, &TControl::SetAlign, alNone, AlignNames);
+            c.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, akLeft | akTop,
+                  AnchorNames);
             c.String("Caption", &TControl::Caption, &TControl::SetCaption, "");
             c.Color("Color", &TControl::Color, &TControl::SetColor, clWindow).IsStored =
                 [](const TObject& o) {
                     return !static_cast<const TControl&>(o).ParentColor();
                 };
+            c.Object("Constraints", &TControl::Constraints);
             c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault).AlwaysPublished =
                 true;
             c.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
@@ -100,8 +136,11 @@ const TMessageMap& TControl::StaticMessageMap() {
 
 // --- life
 
-TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_unique<TFont>()) {
+TControl::TControl(TComponent* owner)
+    : TComponent(owner), FFont(std::make_unique<TFont>()),
+      FConstraints(std::make_unique<TSizeConstraints>()) {
     FFont->OnChange = TNotifyEvent(this, &TControl::FontChanged);
+    FConstraints->OnChange = TNotifyEvent(this, &TControl::ConstraintsChanged);
 }
 
 TControl::~TControl() {
@@ -122,6 +161,7 @@ void TControl::SetParent(TWinControl* parent) {
         FParent->RemoveControl(this);
     if (parent)
         parent->InsertControl(this);
+    UpdateAnchorRules();
 }
 
 void TControl::LimitBounds(int& left, int& top, int& width, int& height) const {
@@ -129,6 +169,7 @@ void TControl::LimitBounds(int& left, int& top, int& width, int& height) const {
     top = std::clamp(top, -MaxCoordinate, MaxCoordinate);
     width = std::clamp(width, 0, MaxCoordinate);
     height = std::clamp(height, 0, MaxCoordinate);
+    FConstraints->Apply(width, height);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -142,6 +183,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     FWidth = width;
     FHeight = height;
     InvalidateControl(!(FControlStyle & csOpaque));
+    UpdateAnchorRules();
     RequestAlign();
     if (resized)
         Resize();
@@ -152,6 +194,44 @@ void TControl::SetAlign(TAlign value) {
         return;
     FAlign = value;
     RequestAlign();
+}
+
+// --- anchors and constraints
+
+void TControl::SetAnchors(TAnchors value) {
+    if (value == FAnchors)
+        return;
+    FAnchors = value;
+    UpdateAnchorRules();
+}
+
+// The parent's outer size is measured: its client area grows and shrinks with it, and does not
+// change under the children when the parent's window, with its border, is created only later.
+// Left and top alone never move the control, so it keeps no rules for them.
+void TControl::UpdateAnchorRules() {
+    if (FAnchoring)
+        return;
+    FAnchorRules.reset();
+    if (FParent && FAnchors != (akLeft | akTop))
+        FAnchorRules = TAnchorRules{BoundsRect(), {FParent->Width(), FParent->Height()}};
+}
+
+void TControl::AnchorTo(TPoint size) {
+    if (!FAnchorRules || FAlign != alNone)
+        return;
+    const TRect& from = FAnchorRules->Bounds;
+    const TPoint base = FAnchorRules->ParentSize;
+    const auto [left, width] = AnchorAxis(from.Left, from.Width(), base.x, size.x,
+                                          (FAnchors & akLeft) != 0, (FAnchors & akRight) != 0);
+    const auto [top, height] = AnchorAxis(from.Top, from.Height(), base.y, size.y,
+                                          (FAnchors & akTop) != 0, (FAnchors & akBottom) != 0);
+    const TFlagScope anchoring(FAnchoring);
+    SetBounds(HoldCoordinate(left), HoldCoordinate(top), HoldCoordinate(width),
+              HoldCoordinate(height));
+}
+
+void TControl::ConstraintsChanged(TObject*) {
+    SetBounds(FLeft, FTop, FWidth, FHeight);
 }
 
 void TControl::RequestAlign() {

@@ -10,14 +10,23 @@
 #include "framework/windows/Messages.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class TAction;
 class TFont;
+class TSizeConstraints;
 class TWinControl;
 class TPopupMenuBase;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+
+// Anchors, a set of these bits: the parent's edges a control keeps its distance to.
+inline constexpr unsigned akLeft = 1u << 0;
+inline constexpr unsigned akTop = 1u << 1;
+inline constexpr unsigned akRight = 1u << 2;
+inline constexpr unsigned akBottom = 1u << 3;
+using TAnchors = unsigned;
 
 using TCursor = int;
 inline constexpr TCursor crDefault = 0;
@@ -103,13 +112,20 @@ public:
     void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
     // In the parent's client coordinates (a form's: the screen's). A size below 0 is taken as 0;
     // positions and sizes are held to +-MaxCoordinate, so that an edge (a position plus a size),
-    // and the few pixels of frame added to it, never overflow.
+    // and the few pixels of frame added to it, never overflow; then the size to Constraints.
     virtual void SetBounds(int left, int top, int width, int height);
     static constexpr int MaxCoordinate = 1 << 29;
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign value);
+    // When the parent resizes, an anchored edge keeps its distance to the parent's edge: both
+    // edges of an axis stretch the control, neither keeps its centre where it was in
+    // proportion. An aligned control follows its Align instead.
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors value);
+    // Every size the control takes is held to them; a change applies at once.
+    TSizeConstraints* Constraints() const { return FConstraints.get(); }
 
     // (0, 0, ClientWidth, ClientHeight).
     virtual TRect ClientRect() const;
@@ -279,6 +295,16 @@ protected:
 
 private:
     friend class TWinControl;
+    // What the anchors measure from: the control's bounds and its parent's size when the
+    // control was last placed other than by its anchors.
+    struct TAnchorRules {
+        TRect Bounds;
+        TPoint ParentSize;
+    };
+    void UpdateAnchorRules();
+    // Places the control by its anchors in a parent of size.
+    void AnchorTo(TPoint size);
+    void ConstraintsChanged(TObject* sender);
     void FontChanged(TObject* sender);
     void ActionChanged(TObject* sender);
     void DoMouseDown(TWMMouse& message, TMouseButton button, TShiftState shift);
@@ -289,6 +315,10 @@ private:
     void InvalidateControl(bool erase);
 
     std::unique_ptr<TFont> FFont;
+    std::unique_ptr<TSizeConstraints> FConstraints;
+    TAnchors FAnchors = akLeft | akTop;
+    std::optional<TAnchorRules> FAnchorRules;
+    bool FAnchoring = false;
     std::string FText;
     TCursor FCursor = crDefault;
     std::string FHint;

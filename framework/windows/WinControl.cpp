@@ -319,6 +319,8 @@ void TWinControl::Realign() {
         return;
     }
     ++FAlignLevel;
+    for (TControl* c : std::vector<TControl*>(FControls))
+        c->AnchorTo({FWidth, FHeight});
     TRect rect = ClientRect();
     AdjustClientRect(rect);
     AlignControls(nullptr, rect);
@@ -387,6 +389,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     FHeight = height;
     if (FHandle)
         FHandle->SetBounds(Bounds(left, top, width, height));
+    UpdateAnchorRules();
     RequestAlign();
     if (resized) {
         const TRect client = ClientRect();
@@ -457,11 +460,20 @@ void TWinControl::WMEraseBkgnd(TWMEraseBkgnd& message) {
     message.Result = 1;
 }
 
+// A top-level window resized by the host (the user dragging its frame) is held to the
+// control's limits, and its children are anchored and aligned anew.
 void TWinControl::WMSize(TWMSize&) {
     if (FHandle && !FHandle->IsChild()) {
         const TRect b = FHandle->Bounds();
-        FWidth = b.Width();
-        FHeight = b.Height();
+        int left = b.Left;
+        int top = b.Top;
+        int width = b.Width();
+        int height = b.Height();
+        LimitBounds(left, top, width, height);
+        if (width != b.Width() || height != b.Height())
+            FHandle->SetBounds(Bounds(b.Left, b.Top, width, height));
+        FWidth = width;
+        FHeight = height;
     }
     Realign();
     Resize();

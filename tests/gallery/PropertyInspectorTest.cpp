@@ -172,6 +172,7 @@ TEST_F(PropertyInspectorTest, MaxTypedBelowMinShowsBothClampedValuesAtOnce) {
     EXPECT_TRUE(Messages().empty());
 
     // Leaving the entry applies it too.
+    Reveal(Editor("Value"));
     Retype(Editor("Min"), "-20");
     Click(Editor("Value"), 5, 5);
     EXPECT_EQ(Bar->Min(), -20);
@@ -232,6 +233,22 @@ TEST_F(PropertyInspectorTest, EnumerationsAndSetsArePickedFromTheDropDownMenu) {
     ChooseFromMenu("Font.Style", 0);
     EXPECT_EQ(Bar->Font()->Style(), TFontStyles(fsItalic));
     EXPECT_EQ(Shown("Font.Style"), "[fsItalic]");
+}
+
+TEST_F(PropertyInspectorTest, AnchorsAndTheConstraintsRowsEditTheControl) {
+    EXPECT_EQ(Shown("Anchors"), "[akLeft, akTop]");
+    ChooseFromMenu("Anchors", 2);
+    EXPECT_EQ(Bar->Anchors(), akLeft | akTop | akRight);
+    EXPECT_EQ(Shown("Anchors"), "[akLeft, akTop, akRight]");
+
+    EXPECT_EQ(Inspector->EditorOf("Constraints"), nullptr);
+    EXPECT_LT(Editor("Constraints.MinWidth")->Top(), Editor("Constraints.MaxHeight")->Top());
+    EnterProperty("Constraints.MaxWidth", "150");
+    EXPECT_EQ(Bar->Width(), 150);
+    EXPECT_EQ(Shown("Width"), "150");
+    EnterProperty("Width", "400");
+    EXPECT_EQ(Shown("Width"), "150");
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(PropertyInspectorTest, ABooleanIsToggledByItsCheckBox) {

@@ -183,6 +183,21 @@ TEST_F(QtHostTest, CloseIsReportedAndLeftToTheFramework) {
     EXPECT_TRUE(widget->isVisible());
 }
 
+// The framework takes this event the way it takes a user resize on the headless host: the form
+// is held to its constraints and its children are anchored and aligned anew.
+TEST_F(QtHostTest, AResizeByTheWindowSystemIsReportedButNotTheFrameworksOwn) {
+    window->Show();
+    Drain();
+    widget->resize(100, 80);
+    const auto e = FirstOf(HostEvent::Kind::Resized);
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->X, 100);
+    EXPECT_EQ(e->Y, 80);
+
+    window->SetClientBounds(Bounds(40, 30, 90, 70));
+    EXPECT_FALSE(FirstOf(HostEvent::Kind::Resized).has_value());
+}
+
 TEST_F(QtHostTest, ClickOutsideAPopupAsksToCloseItAndSwallowsTheRelease) {
     auto popup =
         host->CreateWindow({WindowKind::Popup, "menu", Bounds(10, 10, 30, 30), window.get()});
