@@ -6,6 +6,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/windows/Designer.h"
+#include "framework/windows/DragDrop.h"
 #include "framework/windows/ParentForm.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
@@ -19,6 +20,8 @@ namespace {
 
 const std::vector<std::string> AlignNames{"alNone",  "alTop",    "alBottom", "alLeft",
                                           "alRight", "alClient", "alCustom"};
+const std::vector<std::string> DragKindNames{"dkDrag"};
+const std::vector<std::string> DragModeNames{"dmManual", "dmAutomatic"};
 
 } // namespace
 
@@ -44,6 +47,10 @@ const TClassInfo& TControl::StaticClass() {
                     return !static_cast<const TControl&>(o).ParentColor();
                 };
             c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault);
+            c.Int("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag);
+            c.Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, dkDrag, DragKindNames);
+            c.Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, dmManual,
+                   DragModeNames);
             c.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
             c.Object("Font", &TControl::Font).IsStored = [](const TObject& o) {
                 return !static_cast<const TControl&>(o).ParentFont();
@@ -58,9 +65,13 @@ const TClassInfo& TControl::StaticClass() {
             c.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
             c.Event("OnClick", &TControl::OnClick);
             c.Event("OnDblClick", &TControl::OnDblClick);
+            c.Event("OnDragDrop", &TControl::OnDragDrop);
+            c.Event("OnDragOver", &TControl::OnDragOver);
+            c.Event("OnEndDrag", &TControl::OnEndDrag);
             c.Event("OnMouseDown", &TControl::OnMouseDown);
             c.Event("OnMouseMove", &TControl::OnMouseMove);
             c.Event("OnMouseUp", &TControl::OnMouseUp);
+            c.Event("OnStartDrag", &TControl::OnStartDrag);
         });
     return info;
 }
@@ -106,6 +117,7 @@ TControl::~TControl() {
     MarkDestroying();
     WindowManager().ControlDestroyed(this);
     SetParent(nullptr);
+    DragControlDestroyed(this);
     FFont->OnChange = nullptr;
 }
 
@@ -382,6 +394,8 @@ void TControl::WndProc(TMessage& message) {
                 designer && designer->IsDesignMsg(*this, message))
                 return;
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
+        if (DragSourceMouse(*this, message))
+            return;
         const bool doubleClick = message.Msg == WM_LBUTTONDBLCLK ||
                                  message.Msg == WM_RBUTTONDBLCLK || message.Msg == WM_MBUTTONDBLCLK;
         if (doubleClick && !(FControlStyle & csDoubleClicks))
@@ -472,6 +486,8 @@ void TControl::WMLButtonDown(TWMMouse& message) {
         SetMouseCapture(true);
     if (FControlStyle & csClickEvents)
         FControlState |= csClicked;
+    if (FDragMode == dmAutomatic && !IsDesigning())
+        BeginDrag(false);
     DoMouseDown(message, mbLeft, {});
 }
 

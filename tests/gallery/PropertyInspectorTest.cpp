@@ -9,6 +9,7 @@
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Memo.h"
+#include "framework/stdctrls/Panel.h"
 #include "framework/windows/Win32Api.h"
 #include "tests/support/FrameworkTest.h"
 
@@ -172,6 +173,7 @@ TEST_F(PropertyInspectorTest, MaxTypedBelowMinShowsBothClampedValuesAtOnce) {
 
     // Leaving the entry applies it too.
     Retype(Editor("Min"), "-20");
+    Reveal(Editor("Value"));
     Click(Editor("Value"), 5, 5);
     EXPECT_EQ(Bar->Min(), -20);
     EXPECT_EQ(Changes, 2);
@@ -231,6 +233,22 @@ TEST_F(PropertyInspectorTest, EnumerationsAndSetsArePickedFromTheDropDownMenu) {
     ChooseFromMenu("Font.Style", 0);
     EXPECT_EQ(Bar->Font()->Style(), TFontStyles(fsItalic));
     EXPECT_EQ(Shown("Font.Style"), "[fsItalic]");
+}
+
+TEST_F(PropertyInspectorTest, TheDragRowsOfEveryControlShowAndEdit) {
+    auto* panel = new TPanel(Designed);
+    panel->SetName("Panel1");
+    panel->SetParent(Designed);
+    Inspector->Inspect(panel);
+    RunUntilIdle();
+    EXPECT_EQ(Shown("DragCursor"), "-12");
+    EXPECT_EQ(Shown("DragKind"), "dkDrag");
+    EXPECT_EQ(Shown("DragMode"), "dmManual");
+    EXPECT_EQ(Shown("OnStartDrag"), "");
+    EnterProperty("DragCursor", "-16");
+    EXPECT_EQ(panel->DragCursor(), crMultiDrag);
+    ChooseFromMenu("DragMode", 1);
+    EXPECT_EQ(panel->DragMode(), dmAutomatic);
 }
 
 TEST_F(PropertyInspectorTest, ABooleanIsToggledByItsCheckBox) {
