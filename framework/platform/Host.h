@@ -18,7 +18,7 @@ namespace platform {
 class IHostWindow;
 
 enum class WindowKind { Sizeable, Dialog, Popup };
-enum class CursorShape { Arrow, Cross, IBeam, Wait, SizeWE, SizeNS, SizeAll, HandPoint, No };
+enum class CursorShape { Arrow, Cross, IBeam, Wait, SizeWE, SizeNS, SizeAll, HandPoint, No, Drag };
 enum class MouseButton { Left, Right, Middle };
 
 // Modifier and button bits carried by every input event.

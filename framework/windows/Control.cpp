@@ -7,6 +7,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/windows/Designer.h"
+#include "framework/windows/DragDrop.h"
 #include "framework/windows/ParentForm.h"
 #include "framework/windows/SizeConstraints.h"
 #include "framework/windows/Win32Api.h"
@@ -50,9 +51,11 @@ private:
 };
 
 int HoldCoordinate(std::int64_t value) {
-    return static_cast<int>(
-        std::clamp<std::int64_t>(value, -TControl::MaxCoordinate, TControl::MaxCoordinate));
+    return Saturate(value, -TControl::MaxCoordinate, TControl::MaxCoordinate);
 }
+
+const std::vector<std::string> DragKindNames{"dkDrag"};
+const std::vector<std::string> DragModeNames{"dmManual", "dmAutomatic"};
 
 } // namespace
 
@@ -82,6 +85,10 @@ const TClassInfo& TControl::StaticClass() {
             c.Object("Constraints", &TControl::Constraints);
             c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault).AlwaysPublished =
                 true;
+            c.Int("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag);
+            c.Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, dkDrag, DragKindNames);
+            c.Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, dmManual,
+                   DragModeNames);
             c.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
             c.Object("Font", &TControl::Font).IsStored = [](const TObject& o) {
                 return !static_cast<const TControl&>(o).ParentFont();
@@ -96,9 +103,13 @@ const TClassInfo& TControl::StaticClass() {
             c.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
             c.Event("OnClick", &TControl::OnClick);
             c.Event("OnDblClick", &TControl::OnDblClick);
+            c.Event("OnDragDrop", &TControl::OnDragDrop);
+            c.Event("OnDragOver", &TControl::OnDragOver);
+            c.Event("OnEndDrag", &TControl::OnEndDrag);
             c.Event("OnMouseDown", &TControl::OnMouseDown);
             c.Event("OnMouseMove", &TControl::OnMouseMove);
             c.Event("OnMouseUp", &TControl::OnMouseUp);
+            c.Event("OnStartDrag", &TControl::OnStartDrag);
         });
     return info;
 }
@@ -147,6 +158,7 @@ TControl::~TControl() {
     MarkDestroying();
     WindowManager().ControlDestroyed(this);
     SetParent(nullptr);
+    DragControlDestroyed(this);
     FFont->OnChange = nullptr;
 }
 
@@ -463,6 +475,8 @@ void TControl::WndProc(TMessage& message) {
                 designer && designer->IsDesignMsg(*this, message))
                 return;
     if (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) {
+        if (DragSourceMouse(*this, message))
+            return;
         const bool doubleClick = message.Msg == WM_LBUTTONDBLCLK ||
                                  message.Msg == WM_RBUTTONDBLCLK || message.Msg == WM_MBUTTONDBLCLK;
         if (doubleClick && !(FControlStyle & csDoubleClicks))
@@ -569,6 +583,8 @@ void TControl::WMLButtonDown(TWMMouse& message) {
     CaptureForPress();
     if (FControlStyle & csClickEvents)
         FControlState |= csClicked;
+    if (FDragMode == dmAutomatic && !IsDesigning())
+        BeginDrag(false);
     DoMouseDown(message, mbLeft, {});
 }
 

@@ -37,9 +37,11 @@ inline constexpr TCursor crSizeNS = -7;
 inline constexpr TCursor crSizeNWSE = -8;
 inline constexpr TCursor crSizeWE = -9;
 inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crDrag = -12;
 inline constexpr TCursor crNoDrop = -13;
 inline constexpr TCursor crHSplit = -14;
 inline constexpr TCursor crVSplit = -15;
+inline constexpr TCursor crMultiDrag = -16;
 inline constexpr TCursor crSQLWait = -17;
 inline constexpr TCursor crNo = -18;
 inline constexpr TCursor crAppStart = -19;
@@ -73,6 +75,19 @@ inline constexpr unsigned csFocusing = 1u << 3;
 inline constexpr unsigned csCustomPaint = 1u << 4;
 
 using TMouseWheelEvent = TClosure<TObject*, TShiftState, int, TPoint, bool&>;
+
+// --- drag and drop (DragDrop.h)
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+class TDragObject;
+using TStartDragEvent = TClosure<TObject*, TDragObject*&>;
+// Sender, Source, X, Y, State, Accept.
+using TDragOverEvent = TClosure<TObject*, TObject*, int, int, TDragState, bool&>;
+// Sender, Source, X, Y.
+using TDragDropEvent = TClosure<TObject*, TObject*, int, int>;
+// Sender, Target, X, Y.
+using TEndDragEvent = TClosure<TObject*, TObject*, int, int>;
 
 // The pop-up menu a control shows on a right click; the framework's TPopupMenu derives from it.
 class TPopupMenuBase : public TComponent {
@@ -218,8 +233,23 @@ public:
 
     bool MouseCapture() const;
     void SetMouseCapture(bool value);
-    // The framework has no drag and drop: no control is ever being dragged.
-    bool Dragging() const { return false; }
+
+    // --- drag and drop (defined in DragDrop.cpp)
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    // Shown while the pointer is over a target that accepts the drop.
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor value) { FDragCursor = value; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind value) { FDragKind = value; }
+    // Makes the control the source of a drag. Not immediate: the drag starts once the pointer
+    // has moved threshold pixels (below 0: DefaultDragThreshold) with the left button held, and a
+    // release before that is an ordinary click. Does nothing while another drag is going on.
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Drops on the target under the pointer, or cancels; forgets a drag that has not started.
+    void EndDrag(bool drop);
+    // BeginDrag was called and the drag has not ended.
+    bool Dragging() const;
 
     // --- stored forms
     void SetParentComponent(TComponent* parent) override;
@@ -233,6 +263,12 @@ public:
     TMouseEvent OnMouseUp;
     TMouseWheelEvent OnMouseWheel;
     TNotifyEvent OnResize;
+    TStartDragEvent OnStartDrag;
+    // Accept starts true when assigned; a control without a handler refuses every drop.
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    // Target is null when the drag was cancelled or nothing accepted the drop.
+    TEndDragEvent OnEndDrag;
 
     // The framework calls these; controls override them. Click runs OnClick, or executes the
     // linked Action when OnClick is unassigned.
@@ -243,6 +279,11 @@ public:
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     // True when the wheel turn was used.
     virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos);
+    // The drag's calls: on the source as it starts and ends, on the targets under the pointer.
+    virtual void DoStartDrag(TDragObject*& dragObject);
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, int x, int y);
+    virtual void DoEndDrag(TObject* target, int x, int y);
 
 protected:
     // What SetBounds makes of the values it is given (see there).
@@ -326,6 +367,9 @@ private:
     bool FParentShowHint = true;
     TPopupMenuBase* FPopupMenu = nullptr;
     TAction* FAction = nullptr;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
+    TDragKind FDragKind = dkDrag;
 };
 
 // The shift state of a mouse message's MK_* flags, plus Alt from the key state.

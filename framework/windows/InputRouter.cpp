@@ -1,6 +1,7 @@
 #include "framework/windows/InputRouter.h"
 
 #include "framework/windows/Control.h"
+#include "framework/windows/DragDrop.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 #include "framework/windows/Window.h"
@@ -74,6 +75,9 @@ platform::CursorShape ShapeOf(TCursor cursor) {
         return CursorShape::SizeAll;
     case crHandPoint:
         return CursorShape::HandPoint;
+    case crDrag:
+    case crMultiDrag:
+        return CursorShape::Drag;
     case crNo:
     case crNoDrop:
         return CursorShape::No;
@@ -83,7 +87,9 @@ platform::CursorShape ShapeOf(TCursor cursor) {
 }
 
 void UpdateCursor(HWND top, TPoint screen) {
-    TCursor cursor = WindowManager().ScreenCursor();
+    TCursor cursor = DragCursorShown();
+    if (cursor == crDefault)
+        cursor = WindowManager().ScreenCursor();
     if (cursor == crDefault) {
         TControl* control = GetCaptureControl();
         if (!control)
@@ -157,7 +163,7 @@ std::string CharactersOf(const HostEvent& e) {
 }
 
 void RouteKey(HWND top, const HostEvent& e) {
-    if (!top->Enabled())
+    if (!top->Enabled() || (e.Type == Kind::KeyDown && DragKeyDown(e.Key)))
         return;
     HWND target = WindowManager().Focus();
     if (!target || target->TopLevel() != top)

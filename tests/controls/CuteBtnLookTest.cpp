@@ -34,14 +34,22 @@ public:
     using CuteBtnTest::MouseMove;
     using CuteBtnTest::MouseUp;
     using CuteBtnTest::MoveMouseAway;
+    using CuteBtnTest::Other;
     using CuteBtnTest::PressKey;
     TCuteButton* Btn() const { return Button; }
 };
 
 const TLookRow Rows[] = {
     {"construction", "none", [](CuteBtnLookTest&) {}, bvNone},
-    // The framework has no drag and drop, so the owner form's active control is never being
-    // dragged: with one set, entering goes on to the rows below.
+    // The drag holds the capture through no control of its own, so the button hears the
+    // pointer entering.
+    {"MouseEnter", "the owner form's active control is being dragged",
+     [](CuteBtnLookTest& l) {
+         l.FocusElsewhere();
+         l.Other->BeginDrag(true);
+         l.MouseMove(l.Btn(), 5, 5, ssLeft);
+     },
+     bvNone},
     {"MouseEnter", "active control not being dragged",
      [](CuteBtnLookTest& l) {
          l.FocusElsewhere();

@@ -130,4 +130,20 @@ TEST_F(StoredFormTest, WritingTheFormNestsChildrenUnderTheirParentsAndLeavesPare
     EXPECT_EQ(text.find("\"ParentColor\""), std::string::npos);
 }
 
+TEST_F(StoredFormTest, DragSettingsAreStoredOnlyWhenChangedAndReadBack) {
+    EXPECT_EQ(form->Probe->DragMode(), dmManual);
+    EXPECT_EQ(form->Probe->DragCursor(), crDrag);
+    EXPECT_EQ(WriteComponent(form).find("Drag"), std::string::npos);
+
+    form->Inner->SetDragMode(dmAutomatic);
+    form->Inner->SetDragCursor(crMultiDrag);
+    const std::string text = WriteComponent(form);
+    delete form;
+    form = new TStoredForm(Application);
+    ReadComponent(form, text, "written.json");
+    EXPECT_EQ(form->Inner->DragMode(), dmAutomatic);
+    EXPECT_EQ(form->Inner->DragCursor(), crMultiDrag);
+    EXPECT_EQ(form->Probe->DragMode(), dmManual);
+}
+
 } // namespace

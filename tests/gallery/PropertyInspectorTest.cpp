@@ -9,6 +9,7 @@
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Memo.h"
+#include "framework/stdctrls/Panel.h"
 #include "framework/windows/Win32Api.h"
 #include "tests/support/FrameworkTest.h"
 
@@ -174,6 +175,7 @@ TEST_F(PropertyInspectorTest, MaxTypedBelowMinShowsBothClampedValuesAtOnce) {
     // Leaving the entry applies it too.
     Reveal(Editor("Value"));
     Retype(Editor("Min"), "-20");
+    Reveal(Editor("Value"));
     Click(Editor("Value"), 5, 5);
     EXPECT_EQ(Bar->Min(), -20);
     EXPECT_EQ(Changes, 2);
@@ -235,19 +237,35 @@ TEST_F(PropertyInspectorTest, EnumerationsAndSetsArePickedFromTheDropDownMenu) {
     EXPECT_EQ(Shown("Font.Style"), "[fsItalic]");
 }
 
-TEST_F(PropertyInspectorTest, AnchorsAndTheConstraintsRowsEditTheControl) {
+TEST_F(PropertyInspectorTest, TheAnchorConstraintAndDragRowsOfAControlShowAndEdit) {
+    auto* panel = new TPanel(Designed);
+    panel->SetName("Panel1");
+    panel->SetParent(Designed);
+    panel->SetBounds(8, 8, 200, 40);
+    Inspector->Inspect(panel);
+    RunUntilIdle();
+
     EXPECT_EQ(Shown("Anchors"), "[akLeft, akTop]");
     ChooseFromMenu("Anchors", 2);
-    EXPECT_EQ(Bar->Anchors(), akLeft | akTop | akRight);
+    EXPECT_EQ(panel->Anchors(), akLeft | akTop | akRight);
     EXPECT_EQ(Shown("Anchors"), "[akLeft, akTop, akRight]");
 
     EXPECT_EQ(Inspector->EditorOf("Constraints"), nullptr);
     EXPECT_LT(Editor("Constraints.MinWidth")->Top(), Editor("Constraints.MaxHeight")->Top());
     EnterProperty("Constraints.MaxWidth", "150");
-    EXPECT_EQ(Bar->Width(), 150);
+    EXPECT_EQ(panel->Width(), 150);
     EXPECT_EQ(Shown("Width"), "150");
     EnterProperty("Width", "400");
     EXPECT_EQ(Shown("Width"), "150");
+
+    EXPECT_EQ(Shown("DragCursor"), "-12");
+    EXPECT_EQ(Shown("DragKind"), "dkDrag");
+    EXPECT_EQ(Shown("DragMode"), "dmManual");
+    EXPECT_EQ(Shown("OnStartDrag"), "");
+    EnterProperty("DragCursor", "-16");
+    EXPECT_EQ(panel->DragCursor(), crMultiDrag);
+    ChooseFromMenu("DragMode", 1);
+    EXPECT_EQ(panel->DragMode(), dmAutomatic);
     EXPECT_TRUE(Messages().empty());
 }
 

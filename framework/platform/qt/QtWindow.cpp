@@ -52,6 +52,8 @@ Qt::CursorShape QtCursor(CursorShape shape) {
         return Qt::PointingHandCursor;
     case CursorShape::No:
         return Qt::ForbiddenCursor;
+    case CursorShape::Drag:
+        return Qt::DragMoveCursor;
     }
     return Qt::ArrowCursor;
 }
