@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,8 +30,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int Images = 200;
 constexpr int Side = 1280;
+
+// 200, unless SARUVI_BENCH_IMAGES asks for fewer: the tests' one short run of every benchmark
+// only checks that it still runs, and need not write a gigabyte of images for that.
+int ImageCount() {
+    static const int count = [] {
+        const char* wanted = std::getenv("SARUVI_BENCH_IMAGES");
+        return wanted ? std::clamp(std::atoi(wanted), 1, 200) : 200;
+    }();
+    return count;
+}
 
 // An ellipse of dark horizontal bars around the centre, its radii chosen by index.
 std::vector<TFilledRect> Ellipse(int index) {
@@ -53,7 +63,7 @@ public:
                   ("saruvi-bench-measure-" + std::to_string(getpid()))) {
         fs::create_directories(FFolder);
         std::ostringstream list;
-        for (int i = 0; i < Images; ++i) {
+        for (int i = 0; i < ImageCount(); ++i) {
             const std::string name = "image" + std::to_string(i) + ".bmp";
             std::ofstream(FFolder / name, std::ios::binary)
                 << BmpFile(Side, Side, clWhite, Ellipse(i));
@@ -83,7 +93,7 @@ const TCorpus& Corpus() {
 
 void ReportImages(benchmark::State& state) {
     state.counters["images/s"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * Images, benchmark::Counter::kIsRate);
+        static_cast<double>(state.iterations()) * ImageCount(), benchmark::Counter::kIsRate);
 }
 
 void DecodeOnly(benchmark::State& state) {

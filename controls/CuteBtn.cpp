@@ -87,10 +87,13 @@ const TClassInfo& TCuteButton::StaticClass() {
     using B = TCuteButton;
     static const TClassInfo info =
         DescribeClass<B>("TCuteButton", &TCustomPanel::StaticClass(), [](auto& c) {
-            c.PublishInherited({"Action", "Caption", "Enabled", "Font", "ParentFont",
-                                "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "Visible",
-                                "OnClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
-                                "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+            c.PublishInherited({"Action",      "Caption",        "Enabled",    "Font",
+                                "ParentFont",  "ParentShowHint", "PopupMenu",  "ShowHint",
+                                "TabOrder",    "Visible",        "OnClick",    "OnEnter",
+                                "OnExit",      "OnKeyDown",      "OnKeyPress", "OnKeyUp",
+                                "OnMouseDown", "OnMouseMove",    "OnMouseUp",  "Anchors",
+                                "Constraints", "DragCursor",     "DragKind",   "DragMode",
+                                "OnDragDrop",  "OnDragOver",     "OnEndDrag",  "OnStartDrag"});
             c.Int("Width", &B::Width, &B::SetWidth, 75);
             c.Int("Height", &B::Height, &B::SetHeight, 25);
             c.Color("Color", &B::Color, &B::SetColor, clBtnFace).IsStored = [](const TObject& o) {

@@ -18,7 +18,9 @@ const TClassInfo& TNumberEdit::StaticClass() {
                  "ParentFont", "ParentShowHint", "PasswordChar",  "PopupMenu",   "ReadOnly",
                  "ShowHint",   "TabOrder",       "TabStop",       "Visible",     "OnChange",
                  "OnClick",    "OnDblClick",     "OnEnter",       "OnExit",      "OnKeyDown",
-                 "OnKeyPress", "OnKeyUp",        "OnMouseDown",   "OnMouseMove", "OnMouseUp"});
+                 "OnKeyPress", "OnKeyUp",        "OnMouseDown",   "OnMouseMove", "OnMouseUp",
+                 "Anchors",    "Constraints",    "DragCursor",    "DragKind",    "DragMode",
+                 "OnDragDrop", "OnDragOver",     "OnEndDrag",     "OnStartDrag"});
             c.Int("MaxValue", &TNumberEdit::FMaxValue, &TNumberEdit::FMaxValue, 0);
             c.Int("MinValue", &TNumberEdit::FMinValue, &TNumberEdit::FMinValue, 0);
             // Reading Value may repair the text, for the writer as for anyone.

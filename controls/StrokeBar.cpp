@@ -46,7 +46,8 @@ const TClassInfo& TStrokeBar::StaticClass() {
         DescribeClass<TStrokeBar>("TStrokeBar", &TCustomControl::StaticClass(), [](auto& c) {
             c.PublishInherited({"Align", "Caption", "Enabled", "Font", "ParentFont",
                                 "ParentShowHint", "ShowHint", "Visible", "OnClick", "OnDblClick",
-                                "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+                                "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnDragDrop",
+                                "OnDragOver", "OnEndDrag", "OnStartDrag"});
             // Keeps its place among the inherited properties, before all of these.
             c.Int("Width", &TStrokeBar::Width, &TStrokeBar::SetWidth);
             c.Event("OnChanging", &TStrokeBar::OnChanging);

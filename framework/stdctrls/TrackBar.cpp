@@ -76,9 +76,12 @@ struct TTrackBar::TGeometry {
 const TClassInfo& TTrackBar::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TTrackBar>("TTrackBar", &TWinControl::StaticClass(), [](auto& c) {
-            c.PublishInherited({"Align", "Enabled", "ParentShowHint", "PopupMenu", "ShowHint",
-                                "TabOrder", "TabStop", "Visible", "OnEnter", "OnExit", "OnKeyDown",
-                                "OnKeyPress", "OnKeyUp"});
+            c.PublishInherited({"Align",     "Enabled",    "ParentShowHint", "PopupMenu",
+                                "ShowHint",  "TabOrder",   "TabStop",        "Visible",
+                                "OnEnter",   "OnExit",     "OnKeyDown",      "OnKeyPress",
+                                "OnKeyUp",   "Anchors",    "Constraints",    "DragCursor",
+                                "DragKind",  "DragMode",   "OnDragDrop",     "OnDragOver",
+                                "OnEndDrag", "OnStartDrag"});
             c.Int("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1);
             c.Int("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10);
             c.Int("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0);

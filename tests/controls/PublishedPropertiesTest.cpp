@@ -20,8 +20,8 @@ const std::vector<std::string> Always = {"Tag",         "Left",       "Top",  "W
                                          "HelpKeyword", "HelpContext"};
 
 const std::vector<std::string> Dragging = {"DragCursor", "DragKind", "DragMode"};
-const std::vector<std::string> DragEvents = {"OnDragDrop", "OnDragOver",  "OnEndDock",
-                                             "OnEndDrag",  "OnStartDock", "OnStartDrag"};
+const std::vector<std::string> DragEvents = {"OnDragDrop", "OnDragOver", "OnEndDrag",
+                                             "OnStartDrag"};
 const std::vector<std::string> KeyEvents = {"OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
                                             "OnKeyUp"};
 const std::vector<std::string> MouseEvents = {"OnClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"};
