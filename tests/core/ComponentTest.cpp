@@ -179,13 +179,6 @@ TEST(ComponentTest, AReferenceIsClearedWhenItsTargetGoesWhateverElseLetGoOfTheTa
              h.SetRef(1, &t);
              h.SetRef(1, nullptr);
          }},
-        {"another holder let go",
-         [](THolder& h, TComponent& t, TComponent& owner) {
-             auto* other = new THolder(&owner);
-             other->SetRef(0, &t);
-             h.SetRef(0, &t);
-             other->SetRef(0, nullptr);
-         }},
         {"another holder went first",
          [](THolder& h, TComponent& t, TComponent&) {
              auto* other = new THolder(nullptr);
