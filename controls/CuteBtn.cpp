@@ -247,6 +247,8 @@ void TCuteButton::SetShowFocusRect(bool value) {
 }
 
 void TCuteButton::CMEnabledChanged(TMessage& message) {
+    if (!Enabled())
+        CancelKeyPress();
     DispatchInherited(TCustomPanel::StaticMessageMap(), message);
     Invalidate();
 }
@@ -366,6 +368,7 @@ void TCuteButton::DoEnter() {
 }
 
 void TCuteButton::DoExit() {
+    CancelKeyPress();
     TDestroyWatch watch(this);
     TCustomPanel::DoExit();
     if (watch.Alive())
@@ -398,7 +401,7 @@ void TCuteButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) 
     TCustomPanel::MouseUp(button, shift, x, y);
     if (!watch.Alive())
         return;
-    KillDropDownTimer();
+    EndDropDownPress();
     // Another button's release leaves the capture to a left press still held here; without
     // it the left release would go elsewhere and leave the button sunken.
     if (button == mbLeft || GetKeyState(VK_LBUTTON) >= 0)
@@ -434,7 +437,7 @@ void TCuteButton::KeyUp(unsigned short& key, TShiftState shift) {
     TCustomPanel::KeyUp(key, shift);
     if (!watch.Alive())
         return;
-    KillDropDownTimer();
+    EndDropDownPress();
     if (FSpaceHeld && key == VK_SPACE) {
         FSpaceHeld = false;
         Click();
@@ -506,9 +509,16 @@ void TCuteButton::DoDropDown() {
     FTimer->SetEnabled(true);
 }
 
-void TCuteButton::KillDropDownTimer() {
+void TCuteButton::EndDropDownPress() {
     delete FTimer;
     FTimer = nullptr;
+    FKeyboardDrop = false;
+}
+
+void TCuteButton::CancelKeyPress() {
+    FSpaceHeld = false;
+    if (FKeyboardDrop)
+        EndDropDownPress();
 }
 
 void TCuteButton::FTimerTimer(TObject* sender) {
@@ -533,6 +543,9 @@ void TCuteButton::DropDown() {
     if (!FDropDownMenu)
         return;
     const TPoint at = ClientToScreen({0, Height()});
+    // Taken now: a release that reaches the button while the menu shows clears the flag, yet
+    // the menu still ends with the release of the press that opened it.
+    const bool fromKeyboard = FKeyboardDrop;
     FMenuOpen = true;
     TDestroyWatch watch(this);
     // Pending repaints show the sunken look before the menu opens.
@@ -545,7 +558,7 @@ void TCuteButton::DropDown() {
         FDropDownMenu->Popup(at.x, at.y);
     if (!watch.Alive())
         return;
-    if (FKeyboardDrop) {
+    if (fromKeyboard) {
         unsigned short key = VK_SPACE;
         KeyUp(key, {});
     } else {

@@ -108,7 +108,10 @@ private:
     // A pointer message's position: the cursor in client coordinates.
     TPoint CursorPos() const;
     void RepaintIfDisabled();
-    void KillDropDownTimer();
+    // Any release ends the press that may still drop the menu: its timer and its keyboard flag.
+    void EndDropDownPress();
+    // The focus went or the button was disabled while space was down: no click, no drop-down.
+    void CancelKeyPress();
 
     TColor FBevelShadowColor = clBtnShadow;
     TColor FBevelHighlightColor = clBtnHighlight;

@@ -62,7 +62,7 @@ TComponent::~TComponent() {
     MarkDestroying();
     while (!FFreeNotifies.empty()) {
         TComponent* other = FFreeNotifies.back();
-        FFreeNotifies.pop_back();
+        std::erase(FFreeNotifies, other);
         std::erase(other->FFreeNotifies, this);
         other->Notification(this, opRemove);
     }
@@ -138,23 +138,24 @@ void TComponent::Loaded() {
 void TComponent::FreeNotification(TComponent* component) {
     if (!component || component == this)
         return;
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end())
-        FFreeNotifies.push_back(component);
-    auto& theirs = component->FFreeNotifies;
-    if (std::find(theirs.begin(), theirs.end(), this) == theirs.end())
-        theirs.push_back(this);
+    FFreeNotifies.push_back(component);
+    component->FFreeNotifies.push_back(this);
 }
 
+// Links that a destroyed component took with it are gone already, so a holder that lets go of
+// one afterwards changes nothing.
 void TComponent::RemoveFreeNotification(TComponent* component) {
-    if (!component)
+    const auto mine = std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component);
+    if (mine == FFreeNotifies.end())
         return;
-    std::erase(FFreeNotifies, component);
-    std::erase(component->FFreeNotifies, this);
+    FFreeNotifies.erase(mine);
+    auto& theirs = component->FFreeNotifies;
+    theirs.erase(std::find(theirs.begin(), theirs.end(), this));
 }
 
+// A removal leaves the links alone: one made for a reference this component still holds is
+// needed even when the component at the other end merely left its owner.
 void TComponent::Notification(TComponent* component, TOperation operation) {
-    if (operation == opRemove)
-        RemoveFreeNotification(component);
     // A handler may free components, so the list is re-read on every step.
     for (std::size_t i = 0; i < FComponents.size(); ++i)
         if (FComponents[i] != component)

@@ -72,7 +72,8 @@ public:
     virtual void Loaded();
 
     // Links the two so that whichever is destroyed first tells the other with
-    // Notification(it, opRemove).
+    // Notification(it, opRemove). Links are counted: each reference a component holds makes one
+    // and drops it when it lets go, and the two stay linked while any link is left.
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
@@ -88,8 +89,7 @@ public:
     virtual void GetChildren(const std::function<void(TComponent*)>& visit, TComponent* root) const;
 
 protected:
-    // Insertion into and removal from the owner are passed on to all owned components; a
-    // removal also drops the component from the free-notification links.
+    // Insertion into and removal from the owner are passed on to all owned components.
     virtual void Notification(TComponent* component, TOperation operation);
     // Sets csDestroying here and on every owned component; a derived destructor may call it
     // first so that children see their parent going.
@@ -99,7 +99,7 @@ private:
     TComponent* FOwner = nullptr;
     std::string FName;
     std::vector<TComponent*> FComponents;
-    std::vector<TComponent*> FFreeNotifies;
+    std::vector<TComponent*> FFreeNotifies; // one entry per link, so a pair may repeat
     unsigned FComponentState = 0;
     std::int64_t FTag = 0;
 

@@ -8,6 +8,8 @@
 #include "framework/streaming/Registration.h"
 #include "framework/windows/Win32Api.h"
 
+#include <functional>
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -36,6 +38,78 @@ TEST_F(CuteBtnInputTest, SpaceClicksOnItsReleaseAndAnotherKeyCancelsIt) {
     EXPECT_EQ(Look(), bvRaised);
     KeyUp(VK_SPACE);
     EXPECT_EQ(Clicks, 1);
+}
+
+// Only a press and a release on the enabled button that kept the focus click. The events are
+// the releases the button's handlers saw.
+TEST_F(CuteBtnInputTest, OnlyAKeyPressTheUserMadeOnTheEnabledFocusedButtonClicks) {
+    struct Case {
+        const char* Name;
+        std::function<void()> Press;
+        int Clicks;
+        Lines Events;
+    };
+    const Case cases[] = {
+        {"space pressed and released",
+         [this] {
+             KeyDown(VK_SPACE, {}, " ");
+             KeyUp(VK_SPACE);
+         },
+         1,
+         {"keyup 32 []"}},
+        {"space released while disabled",
+         [this] {
+             KeyDown(VK_SPACE, {}, " ");
+             Button->SetEnabled(false);
+             KeyUp(VK_SPACE);
+             Button->SetEnabled(true);
+         },
+         0,
+         {}},
+        {"space released after disabled, enabled and focused again",
+         [this] {
+             KeyDown(VK_SPACE, {}, " ");
+             Button->SetEnabled(false);
+             Button->SetEnabled(true);
+             Button->SetFocus();
+             KeyUp(VK_SPACE);
+         },
+         0,
+         {"keyup 32 []"}},
+        {"space held while the focus went away and came back",
+         [this] {
+             KeyDown(VK_SPACE, {}, " ");
+             FocusElsewhere();
+             Button->SetFocus();
+             KeyUp(VK_SPACE);
+         },
+         0,
+         {"keyup 32 []"}},
+        // Enter's drop-down ends with the release of a mouse press, as on a fresh button.
+        {"Enter drops the menu after space dropped it",
+         [this] {
+             Button->SetDropDownMenu(Menu);
+             WhenMenuOpensPressEscape();
+             KeyDown(VK_SPACE, {}, " ");
+             KeyUp(VK_SPACE);
+             Events.clear();
+             WhenMenuOpensPressEscape();
+             PressKey(VK_RETURN);
+         },
+         0,
+         {"keyup 13 []", "up L 0 0 []"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Button->SetDropDownMenu(nullptr);
+        Button->SetFocus();
+        RunUntilIdle();
+        Clicks = 0;
+        Events.clear();
+        c.Press();
+        EXPECT_EQ(Clicks, c.Clicks);
+        EXPECT_EQ(Events, c.Events);
+    }
 }
 
 TEST_F(CuteBtnInputTest, AKeyDownHandlerThatClearsTheKeySuppressesSpaceAndEnter) {
@@ -243,6 +317,47 @@ TEST_F(CuteBtnInputTest, ADestroyedMenuIsForgottenAndNeverShown) {
     EXPECT_EQ(Button->DropDownMenu(), nullptr);
     Click(Button, 5, 5);
     EXPECT_EQ(Clicks, 1);
+}
+
+// Owned by another component, the menu is not forgotten through the form's owner notifications.
+TEST_F(CuteBtnInputTest, EveryReferenceToAMenuIsClearedWhenItGoesWhicheverWasClearedBefore) {
+    struct Case {
+        const char* Name;
+        std::function<void(TPopupMenu*)> Before;
+    };
+    const Case cases[] = {
+        {"drop-down menu cleared first",
+         [this](TPopupMenu* menu) {
+             Button->SetDropDownMenu(menu);
+             Button->SetPopupMenu(menu);
+             Button->SetDropDownMenu(nullptr);
+         }},
+        {"popup menu cleared first",
+         [this](TPopupMenu* menu) {
+             Button->SetDropDownMenu(menu);
+             Button->SetPopupMenu(menu);
+             Button->SetPopupMenu(nullptr);
+         }},
+        {"another control cleared its popup menu",
+         [this](TPopupMenu* menu) {
+             Button->SetPopupMenu(menu);
+             Other->SetPopupMenu(menu);
+             Other->SetPopupMenu(nullptr);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto* menus = new TComponent(nullptr);
+        c.Before(new TPopupMenu(menus));
+        delete menus;
+        EXPECT_EQ(Button->DropDownMenu(), nullptr);
+        EXPECT_EQ(Button->PopupMenu(), nullptr);
+        EXPECT_EQ(Other->PopupMenu(), nullptr);
+        const int clicks = Clicks;
+        Click(Button, 5, 5);
+        Click(Button, 5, 5, mbRight);
+        EXPECT_EQ(Clicks, clicks + 1);
+    }
 }
 
 TEST_F(CuteBtnInputTest, TheDelayTimerAcceptsOnlyItsOwnKindOfSender) {

@@ -5,6 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -134,6 +137,73 @@ TEST(ComponentTest, RemovedFreeNotificationIsNotSent) {
     menu->RemoveFreeNotification(&watcher);
     delete menu;
     EXPECT_EQ(watcher.Removals, 0);
+}
+
+// Two references, each linked and unlinked by its setter as the framework's properties are.
+class THolder : public TComponent {
+public:
+    using TComponent::TComponent;
+    std::array<TComponent*, 2> Refs{};
+
+    void SetRef(std::size_t index, TComponent* value) {
+        if (Refs.at(index))
+            Refs.at(index)->RemoveFreeNotification(this);
+        Refs.at(index) = value;
+        if (value)
+            value->FreeNotification(this);
+    }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation == opRemove)
+            std::replace(Refs.begin(), Refs.end(), component, static_cast<TComponent*>(nullptr));
+    }
+};
+
+TEST(ComponentTest, AReferenceIsClearedWhenItsTargetGoesWhateverElseLetGoOfTheTarget) {
+    struct Case {
+        const char* Name;
+        std::function<void(THolder&, TComponent&, TComponent& targetOwner)> Before;
+    };
+    const Case cases[] = {
+        {"first of two references cleared",
+         [](THolder& h, TComponent& t, TComponent&) {
+             h.SetRef(0, &t);
+             h.SetRef(1, &t);
+             h.SetRef(0, nullptr);
+         }},
+        {"second of two references cleared",
+         [](THolder& h, TComponent& t, TComponent&) {
+             h.SetRef(0, &t);
+             h.SetRef(1, &t);
+             h.SetRef(1, nullptr);
+         }},
+        {"another holder went first",
+         [](THolder& h, TComponent& t, TComponent&) {
+             auto* other = new THolder(nullptr);
+             other->SetRef(0, &t);
+             other->SetRef(1, &t);
+             h.SetRef(0, &t);
+             other->SetRef(0, nullptr);
+             delete other;
+         }},
+        {"the holder left the target's owner",
+         [](THolder& h, TComponent& t, TComponent& owner) {
+             owner.InsertComponent(&h);
+             h.SetRef(1, &t);
+             owner.RemoveComponent(&h);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        THolder holder(nullptr);
+        auto* owner = new TComponent(nullptr);
+        auto* target = new TComponent(owner);
+        c.Before(holder, *target, *owner);
+        delete owner;
+        EXPECT_EQ(holder.Refs, (std::array<TComponent*, 2>{}));
+    }
 }
 
 TEST(ComponentTest, SiblingsHearOfARemovalThroughTheirOwner) {
