@@ -79,6 +79,10 @@ struct TTrackBar::TGeometry {
 const TClassInfo& TTrackBar::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TTrackBar>("TTrackBar", &TWinControl::StaticClass(), [](auto& c) {
+            c.Bool("Ctl3D", &TTrackBar::Ctl3D, &TTrackBar::SetCtl3D, true).IsStored =
+                [](const TObject& o) {
+                    return !static_cast<const TTrackBar&>(o).ParentCtl3D();
+                };
             c.Int("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1);
             c.Int("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10);
             c.Int("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0);
@@ -96,6 +100,7 @@ const TClassInfo& TTrackBar::StaticClass() {
             c.Enum("TickStyle", &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, tsAuto,
                    TickStyleNames);
             c.Bool("TabStop", &TTrackBar::TabStop, &TTrackBar::SetTabStop, true);
+            c.Bool("ParentCtl3D", &TTrackBar::ParentCtl3D, &TTrackBar::SetParentCtl3D, true);
             c.Event("OnChange", &TTrackBar::OnChange);
         });
     return info;
@@ -384,9 +389,13 @@ void TTrackBar::PaintTrackBar() {
     const TGeometry g = Geometry();
     FillColor(canvas, client, Color());
 
-    // Channel: a sunken edge; with a selection range, a wider one with a white inside.
+    // Channel: a sunken edge (without Ctl3D a flat line); with a selection range, a wider one
+    // with a white inside.
     TRect channel = g.Channel();
-    DrawEdge3D(canvas, channel, TEdge::Sunken);
+    if (Ctl3D())
+        DrawEdge3D(canvas, channel, TEdge::Sunken);
+    else
+        Frame3D(canvas, channel, clWindowFrame, clWindowFrame, 1);
     FillColor(canvas, channel, clWindow);
 
     const int selFrom = std::clamp(FSelStart, FMin, FMax);

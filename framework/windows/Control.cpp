@@ -19,6 +19,8 @@ namespace {
 
 const std::vector<std::string> AlignNames{"alNone",  "alTop",    "alBottom", "alLeft",
                                           "alRight", "alClient", "alCustom"};
+const std::vector<std::string> BiDiModeNames{"bdLeftToRight", "bdRightToLeft"};
+const std::vector<std::string> HelpTypeNames{"htKeyword", "htContext"};
 
 } // namespace
 
@@ -49,6 +51,16 @@ const TClassInfo& TControl::StaticClass() {
                 return !static_cast<const TControl&>(o).ParentFont();
             };
             c.String("Hint", &TControl::Hint, &TControl::SetHint, "");
+            c.Int("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0);
+            c.String("HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword, "");
+            c.Enum("HelpType", &TControl::HelpType, &TControl::SetHelpType, htContext,
+                   HelpTypeNames);
+            c.Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight,
+                   BiDiModeNames)
+                .IsStored = [](const TObject& o) {
+                return !static_cast<const TControl&>(o).ParentBiDiMode();
+            };
+            c.Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true);
             c.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
             c.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
             c.Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true);
@@ -57,6 +69,7 @@ const TClassInfo& TControl::StaticClass() {
             c.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false);
             c.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
             c.Event("OnClick", &TControl::OnClick);
+            c.Event("OnContextPopup", &TControl::OnContextPopup);
             c.Event("OnDblClick", &TControl::OnDblClick);
             c.Event("OnMouseDown", &TControl::OnMouseDown);
             c.Event("OnMouseMove", &TControl::OnMouseMove);
@@ -89,6 +102,8 @@ const TMessageMap& TControl::StaticMessageMap() {
                      MessageHandler<CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged>(),
                      MessageHandler<CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged>(),
                      MessageHandler<CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged>(),
+                     MessageHandler<CM_BIDIMODECHANGED, &TControl::CMBiDiModeChanged>(),
+                     MessageHandler<CM_PARENTBIDIMODECHANGED, &TControl::CMParentBiDiModeChanged>(),
                      MessageHandler<CM_MOUSEENTER, &TControl::CMMouseEnter>(),
                      MessageHandler<CM_MOUSELEAVE, &TControl::CMMouseLeave>(),
                      MessageHandler<CM_HITTEST, &TControl::CMHitTest>(),
@@ -312,6 +327,32 @@ void TControl::ActionChanged(TObject*) {
         SetCaption(FAction->Caption());
     if (!keepOwn || FEnabled)
         SetEnabled(FAction->Enabled());
+}
+
+bool TControl::HasHelp() const {
+    return FHelpType == htContext ? FHelpContext != 0 : !FHelpKeyword.empty();
+}
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+    if (value == FBiDiMode)
+        return;
+    FBiDiMode = value;
+    FParentBiDiMode = false;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+    if (value == FParentBiDiMode)
+        return;
+    FParentBiDiMode = value;
+    if (FParent && value)
+        Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+unsigned TControl::DrawTextBiDiModeFlags(unsigned format) const {
+    if (!UseRightToLeftAlignment() || (format & DT_CENTER))
+        return format;
+    return format & DT_RIGHT ? format & ~DT_RIGHT : format | DT_RIGHT;
 }
 
 void TControl::Notification(TComponent* component, TOperation operation) {
@@ -541,7 +582,20 @@ void TControl::WMMouseWheel(TWMMouseWheel& message) {
             FParent->Perform(WM_MOUSEWHEEL, message.Message.WParam, message.Message.LParam);
 }
 
+// Called through a copy, as Click is.
+void TControl::DoContextPopup(TPoint mousePos, bool& handled) {
+    if (const TContextPopupEvent onContextPopup = OnContextPopup)
+        onContextPopup(this, mousePos, handled);
+}
+
 void TControl::WMContextMenu(TWMContextMenu& message) {
+    bool handled = false;
+    TDestroyWatch watch(this);
+    DoContextPopup(ScreenToClient({message.XPos, message.YPos}), handled);
+    if (handled || !watch.Alive()) {
+        message.Result = 1;
+        return;
+    }
     if (FPopupMenu && FPopupMenu->AutoPopup()) {
         FPopupMenu->SetPopupComponent(this);
         FPopupMenu->Popup(message.XPos, message.YPos);
@@ -599,6 +653,17 @@ void TControl::CMParentShowHintChanged(TMessage&) {
     if (FParentShowHint && FParent) {
         FShowHint = FParent->ShowHint();
         FParentShowHint = true;
+    }
+}
+
+void TControl::CMBiDiModeChanged(TMessage&) {
+    Invalidate();
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+    if (FParentBiDiMode && FParent) {
+        SetBiDiMode(FParent->BiDiMode());
+        FParentBiDiMode = true;
     }
 }
 
