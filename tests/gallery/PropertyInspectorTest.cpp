@@ -7,7 +7,6 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Menus.h"
 #include "framework/stdctrls/CheckBox.h"
-#include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/windows/Win32Api.h"
@@ -337,22 +336,4 @@ TEST_F(PropertyInspectorTest, TheInspectorEmptiesWhenTheInspectedControlIsDestro
 
     Inspector->Inspect(nullptr);
     EXPECT_EQ(Inspector->Inspected(), nullptr);
-}
-
-TEST_F(PropertyInspectorTest, ReadingOrderBorderInputMethodAndHelpAreEditedLikeAnyProperty) {
-    auto* edit = new TEdit(Designed);
-    edit->SetName("Edit1");
-    edit->SetParent(Designed);
-    Inspector->Inspect(edit);
-    RunUntilIdle();
-    ChooseFromMenu("BiDiMode", 1);
-    EXPECT_EQ(edit->BiDiMode(), bdRightToLeft);
-    ChooseFromMenu("ImeMode", 0);
-    EXPECT_EQ(edit->ImeMode(), imDisable);
-    TControl* ctl3D = Editor("Ctl3D");
-    Reveal(ctl3D);
-    Click(ctl3D, 5, 5);
-    EXPECT_FALSE(edit->Ctl3D());
-    EnterProperty("HelpKeyword", "area");
-    EXPECT_EQ(edit->HelpKeyword(), "area");
 }

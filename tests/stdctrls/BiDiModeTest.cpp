@@ -7,6 +7,7 @@
 #include "tests/stdctrls/StdCtrlsTest.h"
 
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 namespace {
@@ -34,6 +35,20 @@ template <class T> T* Place(TForm* form) {
     return control;
 }
 
+// Placed after the caption is set, so that an auto-sized label keeps the bounds.
+template <class T> TControl* Captioned(TForm* form) {
+    auto* control = new T(form);
+    control->SetParent(form);
+    if constexpr (std::is_same_v<T, TMemo>)
+        control->Lines()->Add("Ab");
+    else
+        control->SetText("Ab");
+    if constexpr (std::is_same_v<T, TPanel>)
+        control->SetAlignment(taLeftJustify);
+    control->SetBounds(10, 10, 200, 60);
+    return control;
+}
+
 } // namespace
 
 TEST_F(BiDiModeTest, RightToLeftPutsCaptionsAndTextAgainstTheRightEdge) {
@@ -42,38 +57,9 @@ TEST_F(BiDiModeTest, RightToLeftPutsCaptionsAndTextAgainstTheRightEdge) {
         std::function<TControl*(TForm*)> Make;
     };
     const Case cases[] = {
-        {"label",
-         [](TForm* form) {
-             auto* label = Place<TLabel>(form);
-             label->SetAutoSize(false);
-             label->SetCaption("Ab");
-             return label;
-         }},
-        {"panel",
-         [](TForm* form) {
-             auto* panel = Place<TPanel>(form);
-             panel->SetAlignment(taLeftJustify);
-             panel->SetCaption("Ab");
-             return panel;
-         }},
-        {"check box",
-         [](TForm* form) {
-             auto* box = Place<TCheckBox>(form);
-             box->SetCaption("Ab");
-             return box;
-         }},
-        {"edit",
-         [](TForm* form) {
-             auto* edit = Place<TEdit>(form);
-             edit->SetText("Ab");
-             return edit;
-         }},
-        {"memo",
-         [](TForm* form) {
-             auto* memo = Place<TMemo>(form);
-             memo->Lines()->Add("Ab");
-             return memo;
-         }},
+        {"label", &Captioned<TLabel>},        {"panel", &Captioned<TPanel>},
+        {"check box", &Captioned<TCheckBox>}, {"edit", &Captioned<TEdit>},
+        {"memo", &Captioned<TMemo>},
     };
     for (const Case& c : cases)
         for (const TBiDiMode mode : {bdLeftToRight, bdRightToLeft}) {

@@ -1,13 +1,11 @@
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Edit.h"
-#include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/TrackBar.h"
 #include "framework/streaming/FormReader.h"
 #include "framework/streaming/FormWriter.h"
 #include "tests/stdctrls/StdCtrlsTest.h"
 
-#include <functional>
 #include <string>
 
 namespace {
@@ -24,68 +22,38 @@ template <class T> T* Place(TForm* form, TWinControl* parent = nullptr) {
 } // namespace
 
 TEST_F(EditOptionsTest, Ctl3DChoosesBetweenTheSunkenEdgeAndAFlatLine) {
+    // The probe: left of an edit's window (its outer shadow, or the panel beside a flat line),
+    // or the top row of a track bar's channel.
     struct Case {
         const char* Name;
-        std::function<TControl*(TForm*)> Make;
-        TPoint Probe; // client coordinates
+        bool TrackBar;
+        bool FlatPanel;
+        int Ctl3D; // -1: follows the panel
         TColor Expected;
         int Edge; // between the bounds and the client area
     };
-    // Left of the window's edge: its outer shadow, or the parent beside a flat line.
-    const TPoint outside{-2, 5};
-    const TPoint channelTop{60, 10}; // the top row of a track bar's channel
     const Case cases[] = {
-        {"edit", [](TForm* f) { return Place<TEdit>(f); }, outside, clBtnShadow, 2},
-        {"flat edit",
-         [](TForm* f) {
-             auto* edit = Place<TEdit>(f);
-             edit->SetCtl3D(false);
-             return edit;
-         },
-         outside, clBtnFace, 1},
-        {"edit on a flat panel",
-         [](TForm* f) {
-             auto* panel = Place<TPanel>(f);
-             panel->SetBounds(0, 0, 200, 100);
-             auto* edit = Place<TEdit>(f, panel);
-             panel->SetCtl3D(false);
-             return edit;
-         },
-         outside, clBtnFace, 1},
-        {"3-D edit on a flat panel",
-         [](TForm* f) {
-             auto* panel = Place<TPanel>(f);
-             panel->SetBounds(0, 0, 200, 100);
-             panel->SetCtl3D(false);
-             auto* edit = Place<TEdit>(f, panel);
-             edit->SetCtl3D(true);
-             return edit;
-         },
-         outside, clBtnShadow, 2},
-        {"flat memo",
-         [](TForm* f) {
-             auto* memo = Place<TMemo>(f);
-             memo->SetCtl3D(false);
-             return memo;
-         },
-         outside, clBtnFace, 1},
-        {"track bar", [](TForm* f) { return Place<TTrackBar>(f); }, channelTop, clBtnShadow, 0},
-        {"flat track bar",
-         [](TForm* f) {
-             auto* bar = Place<TTrackBar>(f);
-             bar->SetCtl3D(false);
-             return bar;
-         },
-         channelTop, clWindowFrame, 0},
+        {"edit", false, false, -1, clBtnShadow, 2},
+        {"flat edit", false, false, 0, clBtnFace, 1},
+        {"edit on a flat panel", false, true, -1, clBtnFace, 1},
+        {"3-D edit on a flat panel", false, true, 1, clBtnShadow, 2},
+        {"track bar", true, false, -1, clBtnShadow, 0},
+        {"flat track bar", true, false, 0, clWindowFrame, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         TForm* form = NewForm();
-        TControl* control = c.Make(form);
+        auto* panel = Place<TPanel>(form);
+        panel->SetBounds(0, 0, 200, 100);
+        TWinControl* control = c.TrackBar ? static_cast<TWinControl*>(Place<TTrackBar>(form, panel))
+                                          : Place<TEdit>(form, panel);
+        panel->SetCtl3D(!c.FlatPanel);
+        if (c.Ctl3D >= 0)
+            control->SetCtl3D(c.Ctl3D == 1);
         RunUntilIdle();
-        EXPECT_EQ(PixelAt(control, c.Probe.x, c.Probe.y), ColorToRGB(c.Expected));
-        EXPECT_EQ(control->ClientOrigin().x,
-                  control->Parent()->ClientOrigin().x + control->Left() + c.Edge);
+        const TPoint probe = c.TrackBar ? TPoint{60, 10} : TPoint{-2, 5};
+        EXPECT_EQ(PixelAt(control, probe.x, probe.y), ColorToRGB(c.Expected));
+        EXPECT_EQ(control->ClientOrigin().x, panel->ClientOrigin().x + control->Left() + c.Edge);
         delete form;
     }
 }
@@ -124,11 +92,8 @@ TEST_F(EditOptionsTest, FormsStoreOnlyTheOptionsThatDifferFromTheirDefaults) {
     edit->SetName("Options");
     edit->SetCtl3D(false);
     edit->SetImeMode(imClose);
-    edit->SetImeName("Anthy");
-    edit->SetOEMConvert(true);
     edit->SetBiDiMode(bdRightToLeft);
     edit->SetHelpType(htKeyword);
-    edit->SetHelpKeyword("area");
     const std::string text = WriteComponent(form);
     delete form;
 
@@ -137,12 +102,7 @@ TEST_F(EditOptionsTest, FormsStoreOnlyTheOptionsThatDifferFromTheirDefaults) {
     auto* read = dynamic_cast<TEdit*>(copy->FindComponent("Options"));
     ASSERT_NE(read, nullptr);
     EXPECT_FALSE(read->Ctl3D());
-    EXPECT_FALSE(read->ParentCtl3D());
     EXPECT_EQ(read->ImeMode(), imClose);
-    EXPECT_EQ(read->ImeName(), "Anthy");
-    EXPECT_TRUE(read->OEMConvert());
     EXPECT_EQ(read->BiDiMode(), bdRightToLeft);
-    EXPECT_FALSE(read->ParentBiDiMode());
     EXPECT_EQ(read->HelpType(), htKeyword);
-    EXPECT_EQ(read->HelpKeyword(), "area");
 }
