@@ -87,13 +87,13 @@ const TClassInfo& TCuteButton::StaticClass() {
     using B = TCuteButton;
     static const TClassInfo info =
         DescribeClass<B>("TCuteButton", &TCustomPanel::StaticClass(), [](auto& c) {
-            c.PublishInherited({"Action",      "Caption",        "Enabled",    "Font",
-                                "ParentFont",  "ParentShowHint", "PopupMenu",  "ShowHint",
-                                "TabOrder",    "Visible",        "OnClick",    "OnEnter",
-                                "OnExit",      "OnKeyDown",      "OnKeyPress", "OnKeyUp",
-                                "OnMouseDown", "OnMouseMove",    "OnMouseUp",  "Anchors",
-                                "Constraints", "DragCursor",     "DragKind",   "DragMode",
-                                "OnDragDrop",  "OnDragOver",     "OnEndDrag",  "OnStartDrag"});
+            c.PublishInherited(
+                {"Action",         "Caption",     "Enabled",     "Font",      "ParentFont",
+                 "ParentShowHint", "PopupMenu",   "ShowHint",    "TabOrder",  "Visible",
+                 "OnClick",        "OnEnter",     "OnExit",      "OnKeyDown", "OnKeyPress",
+                 "OnKeyUp",        "OnMouseDown", "OnMouseMove", "OnMouseUp", "Anchors",
+                 "Constraints",    "DragCursor",  "DragKind",    "DragMode",  "OnDragDrop",
+                 "OnDragOver",     "OnEndDrag",   "OnStartDrag", "BiDiMode",  "ParentBiDiMode"});
             c.Int("Width", &B::Width, &B::SetWidth, 75);
             c.Int("Height", &B::Height, &B::SetHeight, 25);
             c.Color("Color", &B::Color, &B::SetColor, clBtnFace).IsStored = [](const TObject& o) {
@@ -205,7 +205,7 @@ void TCuteButton::SetDropDownMenu(TPopupMenu* value) {
 
 void TCuteButton::Notification(TComponent* component, TOperation operation) {
     TCustomPanel::Notification(component, operation);
-    if (operation == opRemove && component == FDropDownMenu)
+    if (IsDestruction(component, operation) && component == FDropDownMenu)
         FDropDownMenu = nullptr;
 }
 

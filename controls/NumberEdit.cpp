@@ -13,14 +13,16 @@ const TClassInfo& TNumberEdit::StaticClass() {
         DescribeClass<TNumberEdit>("TNumberEdit", &TCustomEdit::StaticClass(), [](auto& c) {
             // Not Caption: the text follows from Value, which is stored in its place.
             c.PublishInherited(
-                {"AutoSelect", "AutoSize",       "BorderStyle",   "CharCase",    "Color",
-                 "Enabled",    "Font",           "HideSelection", "MaxLength",   "ParentColor",
-                 "ParentFont", "ParentShowHint", "PasswordChar",  "PopupMenu",   "ReadOnly",
-                 "ShowHint",   "TabOrder",       "TabStop",       "Visible",     "OnChange",
-                 "OnClick",    "OnDblClick",     "OnEnter",       "OnExit",      "OnKeyDown",
-                 "OnKeyPress", "OnKeyUp",        "OnMouseDown",   "OnMouseMove", "OnMouseUp",
-                 "Anchors",    "Constraints",    "DragCursor",    "DragKind",    "DragMode",
-                 "OnDragDrop", "OnDragOver",     "OnEndDrag",     "OnStartDrag"});
+                {"AutoSelect",     "AutoSize",       "BorderStyle",   "CharCase",    "Color",
+                 "Enabled",        "Font",           "HideSelection", "MaxLength",   "ParentColor",
+                 "ParentFont",     "ParentShowHint", "PasswordChar",  "PopupMenu",   "ReadOnly",
+                 "ShowHint",       "TabOrder",       "TabStop",       "Visible",     "OnChange",
+                 "OnClick",        "OnDblClick",     "OnEnter",       "OnExit",      "OnKeyDown",
+                 "OnKeyPress",     "OnKeyUp",        "OnMouseDown",   "OnMouseMove", "OnMouseUp",
+                 "Anchors",        "Constraints",    "DragCursor",    "DragKind",    "DragMode",
+                 "OnDragDrop",     "OnDragOver",     "OnEndDrag",     "OnStartDrag", "BiDiMode",
+                 "ParentBiDiMode", "Ctl3D",          "ParentCtl3D",   "ImeMode",     "ImeName",
+                 "OEMConvert"});
             c.Int("MaxValue", &TNumberEdit::FMaxValue, &TNumberEdit::FMaxValue, 0);
             c.Int("MinValue", &TNumberEdit::FMinValue, &TNumberEdit::FMinValue, 0);
             // Reading Value may repair the text, for the writer as for anyone.

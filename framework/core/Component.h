@@ -91,6 +91,11 @@ public:
 protected:
     // Insertion into and removal from the owner are passed on to all owned components.
     virtual void Notification(TComponent* component, TOperation operation);
+    // A removal that is the component's destruction, not only its leaving an owner: the one
+    // removal that ends a reference held through FreeNotification.
+    static bool IsDestruction(const TComponent* component, TOperation operation) {
+        return operation == opRemove && component->IsDestroying();
+    }
     // Sets csDestroying here and on every owned component; a derived destructor may call it
     // first so that children see their parent going.
     void MarkDestroying();

@@ -170,3 +170,12 @@ void TApplication::ShowException(const Exception& e) {
     if (platform::HasHost())
         platform::Host().MessageBox(FTitle, e.Message(), platform::MessageBoxKind::Error);
 }
+
+bool TApplication::HelpFor(TControl* control) {
+    while (control && !control->HasHelp())
+        control = control->Parent();
+    if (!control)
+        return false;
+    OnHelp(control, {control->HelpType(), control->HelpContext(), control->HelpKeyword()});
+    return true;
+}

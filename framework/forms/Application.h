@@ -14,6 +14,14 @@
 class TBitmap;
 
 using TIdleEvent = TClosure<TObject*, bool&>;
+// What help is asked for: a context number (htContext) or a keyword (htKeyword).
+struct THelpRequest {
+    THelpType Type = htContext;
+    int Context = 0;
+    std::string Keyword;
+};
+// The sender is the control whose help is asked for.
+using THelpEvent = TClosure<TObject*, const THelpRequest&>;
 using TExceptionEvent = TClosure<TObject*, const Exception&>;
 
 class TApplication : public TComponent {
@@ -67,7 +75,13 @@ public:
     // The error box: a host message box titled with Title.
     void ShowException(const Exception& e);
 
+    // Raises OnHelp with the help of control, or of its nearest parent that has help; false
+    // when none has.
+    bool HelpFor(TControl* control);
+
     TIdleEvent OnIdle;
+    // The program shows its help here; the framework has no help viewer of its own.
+    THelpEvent OnHelp;
     TExceptionEvent OnException;
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;

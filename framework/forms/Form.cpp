@@ -109,6 +109,7 @@ const TMessageMap& TCustomForm::StaticMessageMap() {
                                      MessageHandler<CM_DIALOGKEY, &TCustomForm::CMDialogKey>(),
                                      MessageHandler<CM_RELEASE, &TCustomForm::CMRelease>(),
                                      MessageHandler<CM_ICONCHANGED, &TCustomForm::CMIconChanged>(),
+                                     MessageHandler<WM_HELP, &TCustomForm::WMHelp>(),
                                  });
     return map;
 }
@@ -224,6 +225,12 @@ void TCustomForm::ApplyIcon() {
 
 void TCustomForm::CMIconChanged(TMessage&) {
     ApplyIcon();
+}
+
+// LParam: the control that had the focus when F1 was pressed.
+void TCustomForm::WMHelp(TMessage& message) {
+    if (Application)
+        Application->HelpFor(reinterpret_cast<TControl*>(message.LParam));
 }
 
 void TCustomForm::GetChildren(const std::function<void(TComponent*)>& visit,

@@ -132,6 +132,7 @@ protected:
     void CMDialogKey(TWMKey& message);
     void CMRelease(TMessage& message);
     void CMIconChanged(TMessage& message);
+    void WMHelp(TMessage& message);
 
 private:
     void ApplyPosition();

@@ -83,6 +83,8 @@ public:
     virtual void SetModal(bool modal) = 0;
     virtual void Activate() = 0;
     virtual void SetCursor(CursorShape shape) = 0;
+    // Whether the desktop's input method may compose text for the control that has the focus.
+    virtual void SetInputMethodEnabled(bool enabled) = 0;
     // The framework keeps the window's pixels; the host copies the dirty part to the screen.
     virtual void Present(const PixelBuffer& surface, const TRect& dirty) = 0;
 };

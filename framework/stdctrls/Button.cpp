@@ -275,13 +275,14 @@ void TButtonControl::PaintFace(HDC dc) {
 const TClassInfo& TButton::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TButton>("TButton", &TButtonControl::StaticClass(), [](auto& c) {
-            c.PublishInherited(
-                {"Action",     "Align",          "Caption",     "Enabled",     "Font",
-                 "ParentFont", "ParentShowHint", "PopupMenu",   "ShowHint",    "TabOrder",
-                 "Visible",    "OnClick",        "OnEnter",     "OnExit",      "OnKeyDown",
-                 "OnKeyPress", "OnKeyUp",        "OnMouseDown", "OnMouseMove", "OnMouseUp",
-                 "Anchors",    "Constraints",    "DragCursor",  "DragKind",    "DragMode",
-                 "OnDragDrop", "OnDragOver",     "OnEndDrag",   "OnStartDrag"});
+            c.PublishInherited({"Action",      "Align",       "Caption",        "Enabled",
+                                "Font",        "ParentFont",  "ParentShowHint", "PopupMenu",
+                                "ShowHint",    "TabOrder",    "Visible",        "OnClick",
+                                "OnEnter",     "OnExit",      "OnKeyDown",      "OnKeyPress",
+                                "OnKeyUp",     "OnMouseDown", "OnMouseMove",    "OnMouseUp",
+                                "Anchors",     "Constraints", "DragCursor",     "DragKind",
+                                "DragMode",    "OnDragDrop",  "OnDragOver",     "OnEndDrag",
+                                "OnStartDrag", "BiDiMode",    "ParentBiDiMode", "OnContextPopup"});
             c.Bool("Cancel", &TButton::Cancel, &TButton::SetCancel, false);
             c.Bool("Default", &TButton::Default, &TButton::SetDefault, false);
             c.Int("ModalResult", &TButton::ModalResult, &TButton::SetModalResult, mrNone);

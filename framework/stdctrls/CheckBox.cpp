@@ -85,15 +85,19 @@ void TCheckBox::SetAlignment(TAlignment value) {
     Invalidate();
 }
 
+bool TCheckBox::CaptionLeft() const {
+    return (FAlignment == taLeftJustify) != UseRightToLeftAlignment();
+}
+
 TRect TCheckBox::BoxRect() const {
-    const int left = FAlignment == taLeftJustify ? Width() - BoxSize : 0;
+    const int left = CaptionLeft() ? Width() - BoxSize : 0;
     return Bounds(left, (Height() - BoxSize) / 2, BoxSize, BoxSize);
 }
 
 void TCheckBox::CreateParams(TCreateParams& params) {
     TButtonControl::CreateParams(params);
     params.Style |= BS_CHECKBOX;
-    if (FAlignment == taLeftJustify)
+    if (CaptionLeft())
         params.Style |= BS_LEFTTEXT;
 }
 
@@ -107,13 +111,13 @@ void TCheckBox::PaintWindow(HDC) {
     PaintBox(canvas, box, face);
 
     TRect text = ClientRect();
-    if (FAlignment == taLeftJustify)
+    if (CaptionLeft())
         text.Right = box.Left - CaptionGap;
     else
         text.Left = box.Right + CaptionGap;
     canvas.SetFont(Font());
     canvas.Brush()->SetStyle(bsClear);
-    constexpr unsigned format = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+    const unsigned format = DrawTextBiDiModeFlags(DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (face.Enabled)
         DrawTextA(canvas.Handle(), Caption().c_str(), -1, &text, format);
     else
@@ -123,6 +127,8 @@ void TCheckBox::PaintWindow(HDC) {
     // The focus frames the caption's extent (the box's, without a caption), one pixel out.
     TRect extent = text;
     DrawTextA(canvas.Handle(), Caption().c_str(), -1, &extent, format | DT_CALCRECT);
+    if (format & DT_RIGHT)
+        OffsetRect(extent, text.Right - extent.Right, 0);
     extent = Caption().empty() ? box
                                : Bounds(extent.Left, (Height() - extent.Height()) / 2,
                                         extent.Width(), extent.Height());

@@ -18,7 +18,8 @@ public:
     bool Checked() const { return FChecked; }
     void SetChecked(bool value);
     void Toggle() { SetChecked(!FChecked); }
-    // taRightJustify (the default): the caption right of the box; otherwise left of it.
+    // taRightJustify (the default): the caption right of the box; otherwise left of it. Right
+    // to left swaps the sides.
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value);
 
@@ -33,6 +34,8 @@ protected:
     void CMDialogChar(TWMKey& message);
 
 private:
+    bool CaptionLeft() const;
+
     bool FChecked = false;
     TAlignment FAlignment = taRightJustify;
 };

@@ -53,6 +53,15 @@ const TClassInfo& TCustomEdit::StaticClass() {
                 },
                 "");
             c.Bool("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly, false);
+            c.Bool("Ctl3D", &TCustomEdit::Ctl3D, &TCustomEdit::SetCtl3D, true).IsStored =
+                [](const TObject& o) {
+                    return !static_cast<const TCustomEdit&>(o).ParentCtl3D();
+                };
+            c.Bool("ParentCtl3D", &TCustomEdit::ParentCtl3D, &TCustomEdit::SetParentCtl3D, true);
+            c.Enum("ImeMode", &TCustomEdit::ImeMode, &TCustomEdit::SetImeMode, imDontCare,
+                   ImeModeNames);
+            c.String("ImeName", &TCustomEdit::ImeName, &TCustomEdit::SetImeName, "");
+            c.Bool("OEMConvert", &TCustomEdit::OEMConvert, &TCustomEdit::SetOEMConvert, false);
             c.Int("Cursor", &TCustomEdit::Cursor, &TCustomEdit::SetCursor, crIBeam);
             c.Bool("TabStop", &TCustomEdit::TabStop, &TCustomEdit::SetTabStop, true);
             c.Event("OnChange", &TCustomEdit::OnChange);
@@ -141,7 +150,7 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
     params.WinClassName = "EDIT";
     params.Style |= ES_AUTOHSCROLL;
     if (FBorderStyle == TBorderStyle::bsSingle)
-        params.ExStyle |= WS_EX_CLIENTEDGE;
+        AddBorderStyle(params);
     if (ReadOnly())
         params.Style |= ES_READONLY;
     if (FPasswordChar)
@@ -162,7 +171,7 @@ void TCustomEdit::CreateWnd() {
 void TCustomEdit::AdjustHeight() {
     if (!FAutoSize || IsLoading())
         return;
-    const int edge = FBorderStyle == TBorderStyle::bsSingle ? 2 : 0;
+    const int edge = FBorderStyle == TBorderStyle::bsNone ? 0 : Ctl3D() ? 2 : 1;
     SetHeight(LineHeight() + 2 * Margin + 2 * edge + 2);
 }
 
@@ -279,7 +288,16 @@ int TCustomEdit::LineHeight() const {
 int TCustomEdit::TextX(int position) const {
     const int shown = FPasswordChar ? CharacterCount(Text(), position) : position;
     const std::string prefix = DisplayText().substr(0, static_cast<std::size_t>(shown));
-    return Margin - FScrollX + CurrentFontEngine().TextWidth(Font()->Resolved(), prefix);
+    return Margin - FScrollX + AlignOffset() +
+           CurrentFontEngine().TextWidth(Font()->Resolved(), prefix);
+}
+
+// Right to left, text that fits ends where the caret at its end still shows.
+int TCustomEdit::AlignOffset() const {
+    if (!UseRightToLeftAlignment())
+        return 0;
+    const int textWidth = CurrentFontEngine().TextWidth(Font()->Resolved(), DisplayText());
+    return std::max(0, ClientWidth() - 2 * Margin - 1 - textWidth);
 }
 
 // The text position whose boundary lies nearest to client x.

@@ -74,6 +74,9 @@ public:
     // Set by every change the user makes, cleared when the program assigns the text.
     bool Modified() const { return FEditor.Modified(); }
     void SetModified(bool value) { FEditor.SetModified(value); }
+    // Only stored: the text is Unicode (UTF-8) here, with no OEM code page to convert through.
+    bool OEMConvert() const { return FOEMConvert; }
+    void SetOEMConvert(bool value) { FOEMConvert = value; }
 
     // Raised after every change of the text, by the user or by the program.
     TNotifyEvent OnChange;
@@ -103,6 +106,7 @@ private:
     // --- looks
     std::string DisplayText() const;
     int TextX(int position) const;
+    int AlignOffset() const;
     int PositionAt(int x) const;
     int LineHeight() const;
     void ScrollToCaret();
@@ -114,6 +118,7 @@ private:
     bool FAutoSize = true;
     bool FHideSelection = true;
     char FPasswordChar = 0;
+    bool FOEMConvert = false;
     TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
 };
 

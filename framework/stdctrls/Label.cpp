@@ -100,7 +100,7 @@ void TCustomLabel::SetFocusControl(TWinControl* value) {
 
 void TCustomLabel::Notification(TComponent* component, TOperation operation) {
     TGraphicControl::Notification(component, operation);
-    if (operation == opRemove && component == FFocusControl)
+    if (IsDestruction(component, operation) && component == FFocusControl)
         FFocusControl = nullptr;
 }
 
@@ -110,7 +110,7 @@ void TCustomLabel::Loaded() {
 }
 
 unsigned TCustomLabel::TextFlags() const {
-    unsigned flags = AlignmentFormat(FAlignment);
+    unsigned flags = DrawTextBiDiModeFlags(AlignmentFormat(FAlignment));
     if (FWordWrap)
         flags |= DT_WORDBREAK;
     if (!FShowAccelChar)
@@ -155,7 +155,7 @@ void TCustomLabel::AdjustBounds() {
     TRect rect = ClientRect();
     DrawCaption(measure, rect, TextFlags() | DT_CALCRECT);
     int left = Left();
-    if (FAlignment == taRightJustify)
+    if (TextFlags() & DT_RIGHT)
         left += Width() - rect.Right;
     SetBounds(left, Top(), rect.Right, rect.Bottom);
 }

@@ -105,6 +105,12 @@ const TClassInfo& TMemo::StaticClass() {
                    ScrollStyleNames);
             c.Bool("WantReturns", &TMemo::WantReturns, &TMemo::SetWantReturns, true);
             c.Bool("WantTabs", &TMemo::WantTabs, &TMemo::SetWantTabs, false);
+            c.Bool("Ctl3D", &TMemo::Ctl3D, &TMemo::SetCtl3D, true).IsStored = [](const TObject& o) {
+                return !static_cast<const TMemo&>(o).ParentCtl3D();
+            };
+            c.Bool("ParentCtl3D", &TMemo::ParentCtl3D, &TMemo::SetParentCtl3D, true);
+            c.Enum("ImeMode", &TMemo::ImeMode, &TMemo::SetImeMode, imDontCare, ImeModeNames);
+            c.String("ImeName", &TMemo::ImeName, &TMemo::SetImeName, "");
             c.Event("OnChange", &TMemo::OnChange);
         });
     return info;
@@ -172,7 +178,7 @@ void TCustomMemo::CreateParams(TCreateParams& params) {
     TCustomControl::CreateParams(params);
     params.Style |= FBars.Style();
     if (FBorderStyle == TBorderStyle::bsSingle)
-        params.ExStyle |= WS_EX_CLIENTEDGE;
+        AddBorderStyle(params);
 }
 
 void TCustomMemo::Changed() {
@@ -219,8 +225,13 @@ int TCustomMemo::VisibleLines() const {
 
 int TCustomMemo::TextX(int line, int col) const {
     FMeasure.SetFont(Font());
-    return TextArea().Left - FLeftOffset +
-           FMeasure.TextWidth(Document().Line(line).substr(0, static_cast<std::size_t>(col)));
+    const std::string& text = Document().Line(line);
+    const TRect area = TextArea();
+    // Right to left, a line that fits ends where the caret at its end still shows.
+    const int indent =
+        UseRightToLeftAlignment() ? std::max(0, area.Width() - 1 - FMeasure.TextWidth(text)) : 0;
+    return area.Left - FLeftOffset + indent +
+           FMeasure.TextWidth(text.substr(0, static_cast<std::size_t>(col)));
 }
 
 void TCustomMemo::SetTopLine(int value) {
@@ -362,7 +373,7 @@ void TCustomMemo::Paint() {
     for (int i = FTopLine; i < last; ++i) {
         const std::string& line = Document().Line(i);
         const int y = area.Top + (i - FTopLine) * height;
-        const int x = area.Left - FLeftOffset;
+        const int x = TextX(i, 0);
         canvas.Brush()->SetStyle(bsClear);
         canvas.Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
         canvas.TextOut(x, y, line);
@@ -426,13 +437,11 @@ TTextPos TCustomMemo::PosAt(int x, int y) const {
     const int row = y >= area.Top ? (y - area.Top) / height : -1 - (area.Top - y - 1) / height;
     const int line = std::clamp(FTopLine + row, 0, Document().LineCount() - 1);
     const std::string& text = Document().Line(line);
-    FMeasure.SetFont(Font());
-    int left = area.Left - FLeftOffset;
+    int left = TextX(line, 0);
     TTextPos pos{line, 0};
     while (pos.Col < static_cast<int>(text.size())) {
         const TTextPos next = Document().Next(pos);
-        const int right = area.Left - FLeftOffset +
-                          FMeasure.TextWidth(text.substr(0, static_cast<std::size_t>(next.Col)));
+        const int right = TextX(line, next.Col);
         if (x < (left + right) / 2)
             break;
         left = right;

@@ -136,7 +136,8 @@ void TCustomPanel::Paint() {
     const int fontHeight = canvas.TextHeight("W");
     rect.Top = (rect.Top + rect.Bottom - fontHeight) / 2;
     rect.Bottom = rect.Top + fontHeight;
-    DrawTextA(canvas.Handle(), Caption().c_str(), -1, &rect, AlignmentFormat(FAlignment));
+    DrawTextA(canvas.Handle(), Caption().c_str(), -1, &rect,
+              DrawTextBiDiModeFlags(AlignmentFormat(FAlignment)));
 }
 
 void TCustomPanel::CMTextChanged(TMessage& message) {

@@ -377,8 +377,14 @@ void TWindowScrollBars::SetVisible(bool horizontal, bool vertical) {
 
 void TWindowScrollBars::Layout() {
     const TRect client = FControl.ClientRect();
-    FVert.SetBoundsRect({client.Right, client.Top, client.Right + ScrollBarSize, client.Bottom});
+    const int x = VertOnLeft() ? client.Left - ScrollBarSize : client.Right;
+    FVert.SetBoundsRect({x, client.Top, x + ScrollBarSize, client.Bottom});
     FHorz.SetBoundsRect({client.Left, client.Bottom, client.Right, client.Bottom + ScrollBarSize});
+}
+
+bool TWindowScrollBars::VertOnLeft() const {
+    return FControl.HandleAllocated() &&
+           (GetWindowLong(FControl.Handle(), GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR);
 }
 
 void TWindowScrollBars::Paint() {
@@ -479,7 +485,12 @@ bool TWindowScrollBars::HandleMessage(TMessage& message) {
         return false;
     Layout();
     const TRect client = FControl.ClientRect();
-    return !PtInRect(client, p) && p.x >= client.Left && p.y >= client.Top &&
-           p.x < client.Right + (FVertVisible ? ScrollBarSize : 0) &&
-           p.y < client.Bottom + (FHorzVisible ? ScrollBarSize : 0);
+    TRect bars = client;
+    if (FHorzVisible)
+        bars.Bottom += ScrollBarSize;
+    if (FVertVisible && VertOnLeft())
+        bars.Left -= ScrollBarSize;
+    else if (FVertVisible)
+        bars.Right += ScrollBarSize;
+    return !PtInRect(client, p) && PtInRect(bars, p);
 }

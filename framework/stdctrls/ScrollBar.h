@@ -138,6 +138,8 @@ public:
 
 private:
     void Layout();
+    // The window keeps its vertical bar on the left (WS_EX_LEFTSCROLLBAR).
+    bool VertOnLeft() const;
     void StartTimer(TScrollBarKind kind, unsigned delay);
     void StopTimer(TScrollBarKind kind);
     TScrollBarEngine* Captor();

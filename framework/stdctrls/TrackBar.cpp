@@ -42,10 +42,11 @@ struct TTrackBar::TGeometry {
     int ChannelEnd = 0;
     bool TicksBefore = false; // top or left
     bool TicksAfter = false;  // bottom or right
+    int Inset = 0;            // BorderWidth: channel coordinates start this far into the client
 
     TRect Oriented(int along0, int across0, int along1, int across1) const {
-        return Vertical ? TRect{across0, along0, across1, along1}
-                        : TRect{along0, across0, along1, across1};
+        return Vertical ? TRect{across0 + Inset, along0 + Inset, across1 + Inset, along1 + Inset}
+                        : TRect{along0 + Inset, across0 + Inset, along1 + Inset, across1 + Inset};
     }
     int PixelOf(int position) const {
         if (Max <= Min)
@@ -68,7 +69,7 @@ struct TTrackBar::TGeometry {
         return Oriented(from, ThumbFrom, from + ThumbBreadth, ThumbTo);
     }
     TRect Channel() const { return Oriented(ChannelStart, ChannelFrom, ChannelEnd, ChannelTo); }
-    int Along(TPoint p) const { return Vertical ? p.y : p.x; }
+    int Along(TPoint p) const { return (Vertical ? p.y : p.x) - Inset; }
 };
 
 // ---- class information
@@ -76,12 +77,17 @@ struct TTrackBar::TGeometry {
 const TClassInfo& TTrackBar::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TTrackBar>("TTrackBar", &TWinControl::StaticClass(), [](auto& c) {
-            c.PublishInherited({"Align",     "Enabled",    "ParentShowHint", "PopupMenu",
-                                "ShowHint",  "TabOrder",   "TabStop",        "Visible",
-                                "OnEnter",   "OnExit",     "OnKeyDown",      "OnKeyPress",
-                                "OnKeyUp",   "Anchors",    "Constraints",    "DragCursor",
-                                "DragKind",  "DragMode",   "OnDragDrop",     "OnDragOver",
-                                "OnEndDrag", "OnStartDrag"});
+            c.PublishInherited({"Align",     "Enabled",     "ParentShowHint", "PopupMenu",
+                                "ShowHint",  "TabOrder",    "TabStop",        "Visible",
+                                "OnEnter",   "OnExit",      "OnKeyDown",      "OnKeyPress",
+                                "OnKeyUp",   "Anchors",     "Constraints",    "DragCursor",
+                                "DragKind",  "DragMode",    "OnDragDrop",     "OnDragOver",
+                                "OnEndDrag", "OnStartDrag", "OnContextPopup"});
+            c.Int("BorderWidth", &TTrackBar::BorderWidth, &TTrackBar::SetBorderWidth, 0);
+            c.Bool("Ctl3D", &TTrackBar::Ctl3D, &TTrackBar::SetCtl3D, true).IsStored =
+                [](const TObject& o) {
+                    return !static_cast<const TTrackBar&>(o).ParentCtl3D();
+                };
             c.Int("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize, 1);
             c.Int("Max", &TTrackBar::Max, &TTrackBar::SetMax, 10);
             c.Int("Min", &TTrackBar::Min, &TTrackBar::SetMin, 0);
@@ -99,6 +105,7 @@ const TClassInfo& TTrackBar::StaticClass() {
             c.Enum("TickStyle", &TTrackBar::TickStyle, &TTrackBar::SetTickStyle, tsAuto,
                    TickStyleNames);
             c.Bool("TabStop", &TTrackBar::TabStop, &TTrackBar::SetTabStop, true);
+            c.Bool("ParentCtl3D", &TTrackBar::ParentCtl3D, &TTrackBar::SetParentCtl3D, true);
             c.Event("OnChange", &TTrackBar::OnChange);
         });
     return info;
@@ -200,6 +207,14 @@ void TTrackBar::SetSliderVisible(bool value) {
     RecreateWnd();
 }
 
+void TTrackBar::SetBorderWidth(int value) {
+    value = std::clamp(value, 0, MaxCoordinate);
+    if (value == FBorderWidth)
+        return;
+    FBorderWidth = value;
+    Invalidate();
+}
+
 void TTrackBar::SetThumbLength(int value) {
     if (value == FThumbLength)
         return;
@@ -242,14 +257,17 @@ TTrackBar::TGeometry TTrackBar::Geometry() {
     g.TicksAfter = ticks && (!(style & TBS_TOP) || (style & TBS_BOTH));
 
     const TRect client = ClientRect();
-    const int along = g.Vertical ? client.Height() : client.Width();
+    // Half the smaller side at most, so that the inset client is never turned inside out.
+    g.Inset = std::min(FBorderWidth, std::min(client.Width(), client.Height()) / 2);
+    const int along = (g.Vertical ? client.Height() : client.Width()) - 2 * g.Inset;
     // A thumb longer than any screen is as good as one that long, and leaves the sums below in
     // range.
     constexpr int LongestThumb = 1 << 20;
-    const int thumbLength = std::clamp(
-        (style & TBS_FIXEDLENGTH) ? FThumbLength
-                                  : (g.Vertical ? client.Width() : client.Height()) - 2 * EdgeSpace,
-        4, LongestThumb);
+    const int thumbLength =
+        std::clamp((style & TBS_FIXEDLENGTH) ? FThumbLength
+                                             : (g.Vertical ? client.Width() : client.Height()) -
+                                                   2 * (EdgeSpace + g.Inset),
+                   4, LongestThumb);
     g.ThumbBreadth = thumbLength / 2 + 1;
     g.ThumbFrom = EdgeSpace + (g.TicksBefore ? TickLength + TickGap : 0);
     g.ThumbTo = g.ThumbFrom + thumbLength;
@@ -387,9 +405,13 @@ void TTrackBar::PaintTrackBar() {
     const TGeometry g = Geometry();
     FillColor(canvas, client, Color());
 
-    // Channel: a sunken edge; with a selection range, a wider one with a white inside.
+    // Channel: a sunken edge (without Ctl3D a flat line); with a selection range, a wider one
+    // with a white inside.
     TRect channel = g.Channel();
-    DrawEdge3D(canvas, channel, TEdge::Sunken);
+    if (Ctl3D())
+        DrawEdge3D(canvas, channel, TEdge::Sunken);
+    else
+        Frame3D(canvas, channel, clWindowFrame, clWindowFrame, 1);
     FillColor(canvas, channel, clWindow);
 
     const int selFrom = std::clamp(FSelStart, FMin, FMax);

@@ -80,6 +80,9 @@ public:
     // The thumb's extent across the channel, in pixels.
     int ThumbLength() const { return FThumbLength; }
     void SetThumbLength(int value);
+    // A margin of the control's colour around the channel, ticks and thumb; at least 0.
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int value);
 
     TNotifyEvent OnChange;
 
@@ -117,6 +120,7 @@ private:
     int FSelEnd = 0;
     bool FSliderVisible = true;
     int FThumbLength = 20;
+    int FBorderWidth = 0;
     bool FDragging = false;
     int FDragOffset = 0; // from the thumb's centre to where it was grabbed, along the channel
 };

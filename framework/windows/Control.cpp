@@ -56,6 +56,8 @@ int HoldCoordinate(std::int64_t value) {
 
 const std::vector<std::string> DragKindNames{"dkDrag"};
 const std::vector<std::string> DragModeNames{"dmManual", "dmAutomatic"};
+const std::vector<std::string> BiDiModeNames{"bdLeftToRight", "bdRightToLeft"};
+const std::vector<std::string> HelpTypeNames{"htKeyword", "htContext"};
 
 } // namespace
 
@@ -68,49 +70,59 @@ const TClassInfo& TPopupMenuBase::StaticClass() {
 }
 
 const TClassInfo& TControl::StaticClass() {
-    static const TClassInfo info =
-        DescribeClass<TControl>("TControl", &TComponent::StaticClass(), [](auto& c) {
-            c.Int("Left", &TControl::Left, &TControl::SetLeft, 0).AlwaysPublished = true;
-            c.Int("Top", &TControl::Top, &TControl::SetTop, 0).AlwaysPublished = true;
-            c.Int("Width", &TControl::Width, &TControl::SetWidth).AlwaysPublished = true;
-            c.Int("Height", &TControl::Height, &TControl::SetHeight).AlwaysPublished = true;
-            c.Enum("Align", &TControl::Align, &TControl::SetAlign, alNone, AlignNames);
-            c.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, akLeft | akTop,
-                  AnchorNames);
-            c.String("Caption", &TControl::Caption, &TControl::SetCaption, "");
-            c.Color("Color", &TControl::Color, &TControl::SetColor, clWindow).IsStored =
-                [](const TObject& o) {
-                    return !static_cast<const TControl&>(o).ParentColor();
-                };
-            c.Object("Constraints", &TControl::Constraints);
-            c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault).AlwaysPublished =
-                true;
-            c.Int("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag);
-            c.Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, dkDrag, DragKindNames);
-            c.Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, dmManual,
-                   DragModeNames);
-            c.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
-            c.Object("Font", &TControl::Font).IsStored = [](const TObject& o) {
-                return !static_cast<const TControl&>(o).ParentFont();
+    static const TClassInfo info = DescribeClass<
+        TControl>("TControl", &TComponent::StaticClass(), [](auto& c) {
+        c.Int("Left", &TControl::Left, &TControl::SetLeft, 0).AlwaysPublished = true;
+        c.Int("Top", &TControl::Top, &TControl::SetTop, 0).AlwaysPublished = true;
+        c.Int("Width", &TControl::Width, &TControl::SetWidth).AlwaysPublished = true;
+        c.Int("Height", &TControl::Height, &TControl::SetHeight).AlwaysPublished = true;
+        c.Enum("Align", &TControl::Align, &TControl::SetAlign, alNone, AlignNames);
+        c.Set("Anchors", &TControl::Anchors, &TControl::SetAnchors, akLeft | akTop, AnchorNames);
+        c.String("Caption", &TControl::Caption, &TControl::SetCaption, "");
+        c.Color("Color", &TControl::Color, &TControl::SetColor, clWindow).IsStored =
+            [](const TObject& o) {
+                return !static_cast<const TControl&>(o).ParentColor();
             };
-            c.String("Hint", &TControl::Hint, &TControl::SetHint, "").AlwaysPublished = true;
-            c.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
-            c.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
-            c.Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true);
-            c.Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
-            c.Component("Action", &TControl::Action, &TControl::SetAction);
-            c.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false);
-            c.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
-            c.Event("OnClick", &TControl::OnClick);
-            c.Event("OnDblClick", &TControl::OnDblClick);
-            c.Event("OnDragDrop", &TControl::OnDragDrop);
-            c.Event("OnDragOver", &TControl::OnDragOver);
-            c.Event("OnEndDrag", &TControl::OnEndDrag);
-            c.Event("OnMouseDown", &TControl::OnMouseDown);
-            c.Event("OnMouseMove", &TControl::OnMouseMove);
-            c.Event("OnMouseUp", &TControl::OnMouseUp);
-            c.Event("OnStartDrag", &TControl::OnStartDrag);
-        });
+        c.Object("Constraints", &TControl::Constraints);
+        c.Int("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault).AlwaysPublished = true;
+        c.Int("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, crDrag);
+        c.Enum("DragKind", &TControl::DragKind, &TControl::SetDragKind, dkDrag, DragKindNames);
+        c.Enum("DragMode", &TControl::DragMode, &TControl::SetDragMode, dmManual, DragModeNames);
+        c.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled, true);
+        c.Object("Font", &TControl::Font).IsStored = [](const TObject& o) {
+            return !static_cast<const TControl&>(o).ParentFont();
+        };
+        c.String("Hint", &TControl::Hint, &TControl::SetHint, "").AlwaysPublished = true;
+        c.Int("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext, 0).AlwaysPublished =
+            true;
+        c.String("HelpKeyword", &TControl::HelpKeyword, &TControl::SetHelpKeyword, "")
+            .AlwaysPublished = true;
+        c.Enum("HelpType", &TControl::HelpType, &TControl::SetHelpType, htContext, HelpTypeNames)
+            .AlwaysPublished = true;
+        c.Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, bdLeftToRight,
+               BiDiModeNames)
+            .IsStored = [](const TObject& o) {
+            return !static_cast<const TControl&>(o).ParentBiDiMode();
+        };
+        c.Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode, true);
+        c.Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, true);
+        c.Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont, true);
+        c.Bool("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint, true);
+        c.Component("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu);
+        c.Component("Action", &TControl::Action, &TControl::SetAction);
+        c.Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint, false);
+        c.Bool("Visible", &TControl::Visible, &TControl::SetVisible, true);
+        c.Event("OnClick", &TControl::OnClick);
+        c.Event("OnContextPopup", &TControl::OnContextPopup);
+        c.Event("OnDblClick", &TControl::OnDblClick);
+        c.Event("OnDragDrop", &TControl::OnDragDrop);
+        c.Event("OnDragOver", &TControl::OnDragOver);
+        c.Event("OnEndDrag", &TControl::OnEndDrag);
+        c.Event("OnMouseDown", &TControl::OnMouseDown);
+        c.Event("OnMouseMove", &TControl::OnMouseMove);
+        c.Event("OnMouseUp", &TControl::OnMouseUp);
+        c.Event("OnStartDrag", &TControl::OnStartDrag);
+    });
     return info;
 }
 
@@ -138,6 +150,8 @@ const TMessageMap& TControl::StaticMessageMap() {
                      MessageHandler<CM_PARENTCOLORCHANGED, &TControl::CMParentColorChanged>(),
                      MessageHandler<CM_PARENTFONTCHANGED, &TControl::CMParentFontChanged>(),
                      MessageHandler<CM_PARENTSHOWHINTCHANGED, &TControl::CMParentShowHintChanged>(),
+                     MessageHandler<CM_BIDIMODECHANGED, &TControl::CMBiDiModeChanged>(),
+                     MessageHandler<CM_PARENTBIDIMODECHANGED, &TControl::CMParentBiDiModeChanged>(),
                      MessageHandler<CM_MOUSEENTER, &TControl::CMMouseEnter>(),
                      MessageHandler<CM_MOUSELEAVE, &TControl::CMMouseLeave>(),
                      MessageHandler<CM_HITTEST, &TControl::CMHitTest>(),
@@ -407,9 +421,35 @@ void TControl::ActionChanged(TObject*) {
         SetEnabled(FAction->Enabled());
 }
 
+bool TControl::HasHelp() const {
+    return FHelpType == htContext ? FHelpContext != 0 : !FHelpKeyword.empty();
+}
+
+void TControl::SetBiDiMode(TBiDiMode value) {
+    if (value == FBiDiMode)
+        return;
+    FBiDiMode = value;
+    FParentBiDiMode = false;
+    Perform(CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool value) {
+    if (value == FParentBiDiMode)
+        return;
+    FParentBiDiMode = value;
+    if (FParent && value)
+        Perform(CM_PARENTBIDIMODECHANGED);
+}
+
+unsigned TControl::DrawTextBiDiModeFlags(unsigned format) const {
+    if (!UseRightToLeftAlignment() || (format & DT_CENTER))
+        return format;
+    return format & DT_RIGHT ? format & ~DT_RIGHT : format | DT_RIGHT;
+}
+
 void TControl::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation != opRemove)
+    if (!IsDestruction(component, operation))
         return;
     if (component == FPopupMenu)
         FPopupMenu = nullptr;
@@ -652,7 +692,20 @@ void TControl::WMMouseWheel(TWMMouseWheel& message) {
             FParent->Perform(WM_MOUSEWHEEL, message.Message.WParam, message.Message.LParam);
 }
 
+// Called through a copy, as Click is.
+void TControl::DoContextPopup(TPoint mousePos, bool& handled) {
+    if (const TContextPopupEvent onContextPopup = OnContextPopup)
+        onContextPopup(this, mousePos, handled);
+}
+
 void TControl::WMContextMenu(TWMContextMenu& message) {
+    bool handled = false;
+    TDestroyWatch watch(this);
+    DoContextPopup(ScreenToClient({message.XPos, message.YPos}), handled);
+    if (handled || !watch.Alive()) {
+        message.Result = 1;
+        return;
+    }
     if (FPopupMenu && FPopupMenu->AutoPopup()) {
         FPopupMenu->SetPopupComponent(this);
         FPopupMenu->Popup(message.XPos, message.YPos);
@@ -710,6 +763,17 @@ void TControl::CMParentShowHintChanged(TMessage&) {
     if (FParentShowHint && FParent) {
         FShowHint = FParent->ShowHint();
         FParentShowHint = true;
+    }
+}
+
+void TControl::CMBiDiModeChanged(TMessage&) {
+    Invalidate();
+}
+
+void TControl::CMParentBiDiModeChanged(TMessage&) {
+    if (FParentBiDiMode && FParent) {
+        SetBiDiMode(FParent->BiDiMode());
+        FParentBiDiMode = true;
     }
 }
 

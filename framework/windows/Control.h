@@ -20,6 +20,8 @@ class TWinControl;
 class TPopupMenuBase;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+enum TBiDiMode { bdLeftToRight, bdRightToLeft };
+enum THelpType { htKeyword, htContext };
 
 // Anchors, a set of these bits: the parent's edges a control keeps its distance to.
 inline constexpr unsigned akLeft = 1u << 0;
@@ -75,6 +77,8 @@ inline constexpr unsigned csFocusing = 1u << 3;
 inline constexpr unsigned csCustomPaint = 1u << 4;
 
 using TMouseWheelEvent = TClosure<TObject*, TShiftState, int, TPoint, bool&>;
+// Sender, the point in the sender's client coordinates, Handled (true: no pop-up menu shows).
+using TContextPopupEvent = TClosure<TObject*, TPoint, bool&>;
 
 // --- drag and drop (DragDrop.h)
 enum TDragMode { dmManual, dmAutomatic };
@@ -197,6 +201,27 @@ public:
     TAction* Action() const { return FAction; }
     void SetAction(TAction* action);
 
+    // --- help and reading order
+    // F1 asks for the help of the focused control, or of its nearest parent that has some:
+    // HelpContext when HelpType is htContext and it is not 0, HelpKeyword when htKeyword and
+    // it is not empty.
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
+    const std::string& HelpKeyword() const { return FHelpKeyword; }
+    void SetHelpKeyword(const std::string& value) { FHelpKeyword = value; }
+    THelpType HelpType() const { return FHelpType; }
+    void SetHelpType(THelpType value) { FHelpType = value; }
+    bool HasHelp() const;
+    // Right to left: captions and text keep to the right edge, a vertical scroll bar to the left.
+    // Follows the parent's until set.
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode value);
+    bool ParentBiDiMode() const { return FParentBiDiMode; }
+    void SetParentBiDiMode(bool value);
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    // A DrawTextA format with DT_LEFT and DT_RIGHT swapped when the control aligns right to left.
+    unsigned DrawTextBiDiModeFlags(unsigned format) const;
+
     unsigned ControlStyle() const { return FControlStyle; }
     void SetControlStyle(unsigned style) { FControlStyle = style; }
     // Turns the csOpaque bit on or off: an opaque control paints every pixel it covers.
@@ -269,6 +294,8 @@ public:
     TDragDropEvent OnDragDrop;
     // Target is null when the drag was cancelled or nothing accepted the drop.
     TEndDragEvent OnEndDrag;
+    // Raised by WM_CONTEXTMENU before the pop-up menu shows.
+    TContextPopupEvent OnContextPopup;
 
     // The framework calls these; controls override them. Click runs OnClick, or executes the
     // linked Action when OnClick is unassigned.
@@ -284,6 +311,7 @@ public:
     virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
     virtual void DragDrop(TObject* source, int x, int y);
     virtual void DoEndDrag(TObject* target, int x, int y);
+    virtual void DoContextPopup(TPoint mousePos, bool& handled);
 
 protected:
     // What SetBounds makes of the values it is given (see there).
@@ -315,6 +343,8 @@ protected:
     void CMParentColorChanged(TMessage& message);
     void CMParentFontChanged(TMessage& message);
     void CMParentShowHintChanged(TMessage& message);
+    void CMBiDiModeChanged(TMessage& message);
+    void CMParentBiDiModeChanged(TMessage& message);
     void CMMouseEnter(TMessage& message);
     void CMMouseLeave(TMessage& message);
     void CMHitTest(TMessage& message);
@@ -370,6 +400,11 @@ private:
     TDragMode FDragMode = dmManual;
     TCursor FDragCursor = crDrag;
     TDragKind FDragKind = dkDrag;
+    int FHelpContext = 0;
+    std::string FHelpKeyword;
+    THelpType FHelpType = htContext;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FParentBiDiMode = true;
 };
 
 // The shift state of a mouse message's MK_* flags, plus Alt from the key state.

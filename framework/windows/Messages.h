@@ -58,6 +58,7 @@ inline constexpr UINT WM_SETFONT = 0x0030;
 inline constexpr UINT WM_GETFONT = 0x0031;
 inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 inline constexpr UINT WM_NOTIFY = 0x004E;
+inline constexpr UINT WM_HELP = 0x0053;
 inline constexpr UINT WM_CONTEXTMENU = 0x007B;
 inline constexpr UINT WM_NCHITTEST = 0x0084;
 inline constexpr UINT WM_NCPAINT = 0x0085;
@@ -164,6 +165,8 @@ inline constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 inline constexpr UINT CM_SYSFONTCHANGED = CM_BASE + 53;
 inline constexpr UINT CM_CONTROLCHANGE = CM_BASE + 54;
 inline constexpr UINT CM_CHANGED = CM_BASE + 55;
+inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 60;
+inline constexpr UINT CM_PARENTBIDIMODECHANGED = CM_BASE + 61;
 
 // --- Notifications a parent hands back to the child they concern
 inline constexpr UINT CN_BASE = 0xBC00;
@@ -281,6 +284,7 @@ inline constexpr std::uint32_t WS_EX_TOPMOST = 0x00000008u;
 inline constexpr std::uint32_t WS_EX_TOOLWINDOW = 0x00000080u;
 inline constexpr std::uint32_t WS_EX_WINDOWEDGE = 0x00000100u;
 inline constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x00000200u;
+inline constexpr std::uint32_t WS_EX_LEFTSCROLLBAR = 0x00004000u;
 inline constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000u;
 inline constexpr std::uint32_t WS_EX_APPWINDOW = 0x00040000u;
 

@@ -184,8 +184,8 @@ bool GetWindowRect(HWND window, TRect* rect) {
         return true;
     }
     const TPoint origin = window->ScreenOrigin();
-    const int border = window->BorderWidth();
-    *rect = Bounds(origin.x - border, origin.y - border, window->Bounds().Width(),
+    const TPoint offset = window->ClientOffset();
+    *rect = Bounds(origin.x - offset.x, origin.y - offset.y, window->Bounds().Width(),
                    window->Bounds().Height());
     return true;
 }

@@ -13,6 +13,10 @@
 
 // --- class information and message map
 
+const std::vector<std::string> ImeModeNames{"imDisable", "imClose",   "imOpen",     "imDontCare",
+                                            "imSAlpha",  "imAlpha",   "imHira",     "imSKata",
+                                            "imKata",    "imChinese", "imSHanguel", "imHanguel"};
+
 const TClassInfo& TWinControl::StaticClass() {
     static const TClassInfo info =
         DescribeClass<TWinControl>("TWinControl", &TControl::StaticClass(), [](auto& c) {
@@ -60,6 +64,9 @@ const TMessageMap& TWinControl::StaticMessageMap() {
             MessageHandler<CM_ENTER, &TWinControl::CMEnter>(),
             MessageHandler<CM_EXIT, &TWinControl::CMExit>(),
             MessageHandler<CM_RECREATEWND, &TWinControl::CMRecreateWnd>(),
+            MessageHandler<CM_CTL3DCHANGED, &TWinControl::CMCtl3DChanged>(),
+            MessageHandler<CM_PARENTCTL3DCHANGED, &TWinControl::CMParentCtl3DChanged>(),
+            MessageHandler<CM_BIDIMODECHANGED, &TWinControl::CMBiDiModeChanged>(),
         });
     return map;
 }
@@ -131,6 +138,15 @@ void TWinControl::CreateParams(TCreateParams& params) {
     params.Height = FHeight;
     params.WndParent = FParent ? FParent->FHandle : nullptr;
     params.WinClassName = ClassName();
+    if (UseRightToLeftAlignment())
+        params.ExStyle |= WS_EX_LEFTSCROLLBAR;
+}
+
+void TWinControl::AddBorderStyle(TCreateParams& params) const {
+    if (FCtl3D)
+        params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+        params.Style |= WS_BORDER;
 }
 
 void TWinControl::CreateWnd() {
@@ -212,6 +228,8 @@ void TWinControl::InsertControl(TControl* control) {
     control->Perform(CM_PARENTCOLORCHANGED);
     control->Perform(CM_PARENTFONTCHANGED);
     control->Perform(CM_PARENTSHOWHINTCHANGED);
+    control->Perform(CM_PARENTCTL3DCHANGED);
+    control->Perform(CM_PARENTBIDIMODECHANGED);
     if (window && FHandle && !window->IsLoading())
         window->CreateHandle();
     else
@@ -518,6 +536,57 @@ void TWinControl::CMShowHintChanged(TMessage&) {
     NotifyControls(CM_PARENTSHOWHINTCHANGED);
 }
 
+void TWinControl::SetCtl3D(bool value) {
+    if (value == FCtl3D)
+        return;
+    FCtl3D = value;
+    FParentCtl3D = false;
+    Perform(CM_CTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool value) {
+    if (value == FParentCtl3D)
+        return;
+    FParentCtl3D = value;
+    if (FParent && value)
+        Perform(CM_PARENTCTL3DCHANGED);
+}
+
+// The border is part of the window's style.
+void TWinControl::CMCtl3DChanged(TMessage&) {
+    NotifyControls(CM_PARENTCTL3DCHANGED);
+    RecreateWnd();
+}
+
+void TWinControl::CMParentCtl3DChanged(TMessage&) {
+    if (FParentCtl3D && FParent) {
+        SetCtl3D(FParent->Ctl3D());
+        FParentCtl3D = true;
+    }
+}
+
+// Only the side of a vertical scroll bar depends on the window's style; the client area keeps
+// its size.
+void TWinControl::CMBiDiModeChanged(TMessage&) {
+    NotifyControls(CM_PARENTBIDIMODECHANGED);
+    if (FHandle) {
+        const std::uint32_t rest = FHandle->ExStyle() & ~WS_EX_LEFTSCROLLBAR;
+        FHandle->SetExStyle(UseRightToLeftAlignment() ? rest | WS_EX_LEFTSCROLLBAR : rest);
+    }
+    Invalidate();
+}
+
+void TWinControl::SetImeMode(TImeMode value) {
+    FImeMode = value;
+    if (Focused())
+        ApplyImeMode();
+}
+
+void TWinControl::ApplyImeMode() {
+    if (platform::IHostWindow* host = FHandle->HostWindow())
+        host->SetInputMethodEnabled(FImeMode != imDisable && FImeMode != imClose);
+}
+
 void TWinControl::CMBroadcast(TMessage& message) {
     Broadcast(message);
 }
@@ -675,6 +744,7 @@ void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTab
 
 void TWinControl::WMSetFocus(TWMSetFocus& message) {
     DefaultHandler(message.Message);
+    ApplyImeMode();
     if (IParentForm* form = ParentFormOf(this))
         form->SetFocusedControl(this);
 }
@@ -757,8 +827,13 @@ void TWinControl::KeyMessage(TWMKey& message, bool (TWinControl::*process)(TWMKe
         DefaultHandler(message.Message);
 }
 
+// F1 that no handler used asks the form for help, as Win32 turns it into WM_HELP.
 void TWinControl::WMKeyDown(TWMKey& message) {
+    TDestroyWatch watch(this);
     KeyMessage(message, &TWinControl::DoKeyDown);
+    if (message.CharCode == VK_F1 && watch.Alive())
+        if (IParentForm* form = ParentFormOf(this))
+            form->FormWindow().Perform(WM_HELP, 0, reinterpret_cast<LPARAM>(this));
 }
 
 void TWinControl::WMKeyUp(TWMKey& message) {

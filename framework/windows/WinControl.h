@@ -10,6 +10,25 @@
 
 class TBrush;
 
+// Input method states a control asks for; imDisable and imClose turn the input method off while
+// the control has the focus, the others leave it on (the desktop's input method chooses the
+// conversion mode).
+enum TImeMode {
+    imDisable,
+    imClose,
+    imOpen,
+    imDontCare,
+    imSAlpha,
+    imAlpha,
+    imHira,
+    imSKata,
+    imKata,
+    imChinese,
+    imSHanguel,
+    imHanguel
+};
+extern const std::vector<std::string> ImeModeNames;
+
 // What a window is created from; CreateParams fills it, subclasses adjust it.
 struct TCreateParams {
     std::string Caption;
@@ -81,6 +100,18 @@ public:
     // The background brush; its colour follows Color.
     TBrush* Brush() const { return FBrush.get(); }
 
+    // --- border look and input method (published by the controls that use them)
+    // A sunken 3-D border, or a flat one-pixel one; follows the parent's until set.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value);
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool value);
+    TImeMode ImeMode() const { return FImeMode; }
+    void SetImeMode(TImeMode value);
+    // The desktop's input method framework picks the input method; the name is kept for forms.
+    const std::string& ImeName() const { return FImeName; }
+    void SetImeName(const std::string& value) { FImeName = value; }
+
     // --- overrides
     void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const override;
@@ -127,6 +158,8 @@ protected:
     void DestroyHandle();
     // Lays out the aligned children inside rect (the client rectangle after AdjustClientRect).
     virtual void AlignControls(TControl* control, TRect& rect);
+    // Adds the border a bordered control shows: the sunken edge, or a flat line without Ctl3D.
+    void AddBorderStyle(TCreateParams& params) const;
     // The part of the client area that aligned children fill (a panel leaves out its bevels).
     virtual void AdjustClientRect(TRect& /*rect*/) {}
     // The window's own painting on dc, before the graphic children: by default the native
@@ -169,6 +202,9 @@ protected:
     void CMEnter(TMessage& message);
     void CMExit(TMessage& message);
     void CMRecreateWnd(TMessage& message);
+    void CMCtl3DChanged(TMessage& message);
+    void CMParentCtl3DChanged(TMessage& message);
+    void CMBiDiModeChanged(TMessage& message);
 
     // Offers a notification meant for a child window back to it as CN_*; true if it took it.
     bool DoControlMsg(HWND child, TMessage& message);
@@ -184,6 +220,8 @@ private:
     int WindowIndexOf(const TWinControl* child) const;
     // A mouse message over (or captured by) a graphic child goes to it; true if one took it.
     bool RouteToGraphicChild(TMessage& message);
+    // Tells the host whether the input method serves the control, when it has the focus.
+    void ApplyImeMode();
 
     HWND FHandle = nullptr;
     std::vector<TControl*> FControls;   // z-order, bottom first
@@ -192,4 +230,8 @@ private:
     bool FTabStop = false;
     int FPendingTabOrder = -1; // from a stored form, applied in Loaded
     int FAlignLevel = 0;
+    bool FCtl3D = true;
+    bool FParentCtl3D = true;
+    TImeMode FImeMode = imDontCare;
+    std::string FImeName;
 };

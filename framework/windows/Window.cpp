@@ -200,6 +200,12 @@ int TWindow::BorderWidth() const {
     return ((FStyle & WS_BORDER) ? 1 : 0) + ((FExStyle & WS_EX_CLIENTEDGE) ? 2 : 0);
 }
 
+TPoint TWindow::ClientOffset() const {
+    const int b = BorderWidth();
+    const bool barLeft = (FStyle & WS_VSCROLL) && (FExStyle & WS_EX_LEFTSCROLLBAR);
+    return {b + (barLeft ? ScrollBarSize : 0), b};
+}
+
 void TWindow::SetBounds(const TRect& bounds) {
     if (bounds == FBounds)
         return;
@@ -234,8 +240,8 @@ TPoint TWindow::SurfaceOrigin() const {
     if (!FParent)
         return {0, 0};
     const TPoint p = FParent->SurfaceOrigin();
-    const int b = BorderWidth();
-    return {p.x + FBounds.Left + b, p.y + FBounds.Top + b};
+    const TPoint offset = ClientOffset();
+    return {p.x + FBounds.Left + offset.x, p.y + FBounds.Top + offset.y};
 }
 
 TPoint TWindow::ScreenOrigin() const {
@@ -245,8 +251,8 @@ TPoint TWindow::ScreenOrigin() const {
         return FBounds.TopLeft();
     }
     const TPoint p = FParent->ScreenOrigin();
-    const int b = BorderWidth();
-    return {p.x + FBounds.Left + b, p.y + FBounds.Top + b};
+    const TPoint offset = ClientOffset();
+    return {p.x + FBounds.Left + offset.x, p.y + FBounds.Top + offset.y};
 }
 
 TRect TWindow::VisibleClientRect() const {
@@ -367,8 +373,8 @@ void TWindow::InvalidateChildrenIn(const TRect& clientRect) {
         TRect overlap = IntersectRect(clientRect, child->FBounds);
         if (overlap.IsEmpty())
             continue;
-        const int b = child->BorderWidth();
-        OffsetRect(overlap, -child->FBounds.Left - b, -child->FBounds.Top - b);
+        const TPoint offset = child->ClientOffset();
+        OffsetRect(overlap, -child->FBounds.Left - offset.x, -child->FBounds.Top - offset.y);
         if (IntersectRect(overlap, child->ClientRect()).IsEmpty())
             child->Invalidate(nullptr, true); // only the border was hit: it repaints with the rest
         else

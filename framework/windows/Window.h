@@ -94,6 +94,9 @@ public:
     TRect VisibleWindowRect() const;
     // Thickness of the border drawn by the window itself (WS_BORDER, WS_EX_CLIENTEDGE).
     int BorderWidth() const;
+    // Where a child's client area starts inside its bounds: past the border, and past a
+    // vertical scroll bar kept on the left (WS_EX_LEFTSCROLLBAR).
+    TPoint ClientOffset() const;
 
     bool Visible() const { return (FStyle & WS_VISIBLE) != 0; }
     // Visible, and so are all its parents.

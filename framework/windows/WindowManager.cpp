@@ -68,9 +68,9 @@ HWND DeepestAt(HWND window, TPoint screen) {
         if (!child->Visible())
             continue;
         const TPoint origin = child->ScreenOrigin();
-        const int border = child->BorderWidth();
-        const TRect outer = Bounds(origin.x - border, origin.y - border, child->Bounds().Width(),
-                                   child->Bounds().Height());
+        const TPoint offset = child->ClientOffset();
+        const TRect outer = Bounds(origin.x - offset.x, origin.y - offset.y,
+                                   child->Bounds().Width(), child->Bounds().Height());
         if (PtInRect(outer, screen))
             return DeepestAt(child, screen);
     }

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -171,6 +172,21 @@ TEST_F(QtHostTest, AutoRepeatSendsOnlyKeyDowns) {
     ASSERT_EQ(events.size(), 1u);
     EXPECT_EQ(events[0].Type, HostEvent::Kind::KeyDown);
     EXPECT_EQ(events[0].Key, 39);
+}
+
+TEST_F(QtHostTest, TheInputMethodFollowsTheRequestAndItsTextArrivesAsTyped) {
+    window->SetInputMethodEnabled(true);
+    EXPECT_TRUE(widget->testAttribute(Qt::WA_InputMethodEnabled));
+    QInputMethodEvent composed;
+    composed.setCommitString(QString::fromUtf8("\u304B"));
+    static_cast<QObject*>(widget)->event(&composed);
+    const auto e = FirstOf(HostEvent::Kind::KeyDown);
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->Key, 0);
+    EXPECT_EQ(e->Text, "\u304B");
+
+    window->SetInputMethodEnabled(false);
+    EXPECT_FALSE(widget->testAttribute(Qt::WA_InputMethodEnabled));
 }
 
 TEST_F(QtHostTest, CloseIsReportedAndLeftToTheFramework) {

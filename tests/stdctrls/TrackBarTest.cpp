@@ -214,3 +214,30 @@ TEST_F(TrackBarTest, ClickBesideTheThumbPagesAndDraggingMovesIt) {
 }
 
 } // namespace
+
+TEST_F(TrackBarTest, ABorderWidthInsetsTheWholeBarInTheControlsColour) {
+    TForm* form = NewForm();
+    constexpr int Border = 6;
+    TTrackBar* plain = NewTrackBar(form, 10);
+    plain->SetBounds(10, 10, 150 - 2 * Border, 45 - 2 * Border);
+    TTrackBar* bordered = NewTrackBar(form, 80);
+    bordered->SetBorderWidth(Border);
+    plain->SetPosition(4);
+    bordered->SetPosition(4);
+    RunUntilIdle();
+
+    for (int y = 0; y < bordered->Height(); ++y)
+        for (int x = 0; x < bordered->Width(); ++x) {
+            const bool inside = x >= Border && x < bordered->Width() - Border && y >= Border &&
+                                y < bordered->Height() - Border;
+            const TColor expected =
+                inside ? PixelAt(plain, x - Border, y - Border) : PixelAt(bordered, 0, 0);
+            ASSERT_EQ(PixelAt(bordered, x, y), expected) << x << ", " << y;
+        }
+
+    // A click beside the thumb in the inset channel pages towards it.
+    Click(bordered, Border + 2, Border + ChannelInsideY);
+    EXPECT_EQ(bordered->Position(), 2);
+    bordered->SetBorderWidth(-3);
+    EXPECT_EQ(bordered->BorderWidth(), 0);
+}

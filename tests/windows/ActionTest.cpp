@@ -72,6 +72,16 @@ TEST_F(ActionTest, DestroyingEitherSideUndoesTheLink) {
     other->SetCaption("nobody listens"); // would reach the destroyed panel
 }
 
+TEST_F(ActionTest, AnActionLeavingItsOwnerStaysLinkedUntilItIsDestroyed) {
+    panel->SetAction(action);
+    form->RemoveComponent(action);
+    EXPECT_EQ(panel->Action(), action);
+    action->SetCaption("Still linked");
+    EXPECT_EQ(panel->Caption(), "Still linked");
+    delete action;
+    EXPECT_EQ(panel->Action(), nullptr);
+}
+
 constexpr const char* LinkedForm = R"({
   "class": "TForm",
   "name": "Linked",

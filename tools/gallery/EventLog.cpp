@@ -65,6 +65,10 @@ std::string Text(bool value) {
     return value ? "true" : "false";
 }
 
+std::string Text(TPoint point) {
+    return "(" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+}
+
 std::string Text(TCloseAction action) {
     static constexpr std::array<std::string_view, 4> names{"caNone", "caHide", "caFree",
                                                            "caMinimize"};
@@ -104,6 +108,7 @@ const std::unordered_map<std::type_index, TBuilder>& Builders() {
         Logging<TObject*, char&>({"Sender", "Key"}),
         Logging<TObject*, TCloseAction&>({"Sender", "Action"}),
         Logging<TObject*, bool&>({"Sender", "CanClose"}),
+        Logging<TObject*, TPoint, bool&>({"Sender", "MousePos", "Handled"}),
     };
     return builders;
 }

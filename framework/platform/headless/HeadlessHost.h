@@ -38,6 +38,7 @@ public:
     void SetModal(bool modal) override;
     void Activate() override;
     void SetCursor(CursorShape shape) override { FCursor = shape; }
+    void SetInputMethodEnabled(bool enabled) override { FInputMethodEnabled = enabled; }
     void Present(const PixelBuffer& surface, const TRect& dirty) override;
 
     const std::string& Title() const { return FTitle; }
@@ -48,6 +49,8 @@ public:
     bool Modal() const { return FModal; }
     bool Active() const;
     CursorShape Cursor() const { return FCursor; }
+    // The framework's last request; none before the first.
+    std::optional<bool> InputMethodEnabled() const { return FInputMethodEnabled; }
     // Client bounds plus the frame, in screen coordinates.
     TRect OuterBounds() const;
 
@@ -70,6 +73,7 @@ private:
     bool FVisible = false;
     bool FModal = false;
     CursorShape FCursor = CursorShape::Arrow;
+    std::optional<bool> FInputMethodEnabled;
     int FPresentCount = 0;
 };
 

@@ -5,7 +5,10 @@
 
 #include <QCloseEvent>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -171,6 +174,15 @@ void QtSurfaceWidget::keyPressEvent(QKeyEvent* e) {
         Send(std::move(k));
 }
 
+// The framework draws no preedit text; it takes the composed text as typed characters.
+void QtSurfaceWidget::inputMethodEvent(QInputMethodEvent* e) {
+    HostEvent k = Event(HostEvent::Kind::KeyDown);
+    k.Text = e->commitString().toStdString();
+    if (!k.Text.empty())
+        Send(std::move(k));
+    e->accept();
+}
+
 void QtSurfaceWidget::keyReleaseEvent(QKeyEvent* e) {
     // Win32 repeats only the key-down of a held key.
     if (e->isAutoRepeat())
@@ -318,6 +330,14 @@ void QtWindow::Activate() {
 void QtWindow::SetCursor(CursorShape shape) {
     if (FWidget)
         FWidget->setCursor(QCursor(QtCursor(shape)));
+}
+
+void QtWindow::SetInputMethodEnabled(bool enabled) {
+    if (!FWidget || FWidget->testAttribute(Qt::WA_InputMethodEnabled) == enabled)
+        return;
+    FWidget->setAttribute(Qt::WA_InputMethodEnabled, enabled);
+    if (FWidget->hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
 }
 
 void QtWindow::Present(const PixelBuffer& surface, const TRect& dirty) {

@@ -32,6 +32,7 @@ protected:
     void leaveEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -70,6 +71,7 @@ public:
     void SetModal(bool modal) override;
     void Activate() override;
     void SetCursor(CursorShape shape) override;
+    void SetInputMethodEnabled(bool enabled) override;
     void Present(const PixelBuffer& surface, const TRect& dirty) override;
 
     QWidget* Widget() const { return FWidget.get(); }
