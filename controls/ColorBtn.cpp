@@ -102,6 +102,11 @@ const TClassInfo& TColorButton::StaticClass() {
                           button.SetCaptionLines(&list);
                       })
                 .Default.reset();
+            // Published again here: the plain button leaves it out.
+            c.Color("Color", &TColorButton::Color, &TColorButton::SetColor, clWindow).IsStored =
+                [](const TObject& o) {
+                    return !static_cast<const TColorButton&>(o).ParentColor();
+                };
             c.Event("OnMouseEnter", &TColorButton::OnMouseEnter);
             c.Event("OnMouseLeave", &TColorButton::OnMouseLeave);
             c.Enum("CapAlignH", &TColorButton::CapAlignH, &TColorButton::SetCapAlignH, haCenter,

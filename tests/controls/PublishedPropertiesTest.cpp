@@ -56,7 +56,8 @@ TEST_P(PublishedProperties, AreExactlyTheClassesListInDeclarationOrder) {
     // Inherited properties come first; the class's new ones follow in their declared order.
     std::vector<std::string> introduced;
     for (const std::string& name : published)
-        if (!info.Parent->FindProperty(name) && info.FindProperty(name))
+        if (!info.Parent->FindProperty(name) &&
+            std::find(c.Own.begin(), c.Own.end(), name) != c.Own.end())
             introduced.push_back(name);
     std::vector<std::string> declared;
     for (const std::string& name : c.Own)
