@@ -14,11 +14,29 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace {
 
 const std::vector<std::string> AlignNames{"alNone",  "alTop",    "alBottom", "alLeft",
                                           "alRight", "alClient", "alCustom"};
+
+// The parents above control, up to its top-level window.
+int ParentCount(const TControl* control) {
+    int count = 0;
+    for (const TWinControl* parent = control->Parent(); parent; parent = parent->Parent())
+        ++count;
+    return count;
+}
+
+// How many levels of children hang below control.
+int LevelsBelow(const TControl* control) {
+    int levels = 0;
+    if (const auto* window = dynamic_cast<const TWinControl*>(control))
+        for (int i = 0; i < window->ControlCount(); ++i)
+            levels = std::max(levels, 1 + LevelsBelow(window->Controls(i)));
+    return levels;
+}
 
 } // namespace
 
@@ -116,6 +134,8 @@ void TControl::SetParent(TWinControl* parent) {
         return;
     if (parent == this)
         throw Exception("A control cannot have itself as its parent");
+    if (parent && ParentCount(parent) + 1 + LevelsBelow(this) > MaxNesting)
+        throw Exception("Controls nest at most " + std::to_string(MaxNesting) + " deep");
     if (FParent)
         FParent->RemoveControl(this);
     if (parent)
