@@ -69,6 +69,7 @@ TComponent::~TComponent() {
     while (!FComponents.empty()) {
         TComponent* child = FComponents.back();
         FComponents.pop_back();
+        UnindexName(child);
         child->FOwner = nullptr;
         delete child;
     }
@@ -81,9 +82,14 @@ void TComponent::SetName(const std::string& name) {
         return;
     if (!name.empty() && !IsIdentifier(name))
         throw EComponentError("'" + name + "' is not a valid component name");
-    if (FOwner)
-        FOwner->ValidateName(name, this);
+    if (!FOwner) {
+        FName = name;
+        return;
+    }
+    FOwner->ValidateName(name, this);
+    FOwner->UnindexName(this);
     FName = name;
+    FOwner->IndexName(this);
 }
 
 void TComponent::ValidateName(const std::string& name, const TComponent* renamed) const {
@@ -95,11 +101,18 @@ void TComponent::ValidateName(const std::string& name, const TComponent* renamed
 TComponent* TComponent::FindComponent(const std::string& name) const {
     if (name.empty())
         return nullptr;
-    std::string wanted = LowerCase(name);
-    for (TComponent* component : FComponents)
-        if (LowerCase(component->FName) == wanted)
-            return component;
-    return nullptr;
+    auto found = FNames.find(LowerCase(name));
+    return found != FNames.end() ? found->second : nullptr;
+}
+
+void TComponent::IndexName(TComponent* component) {
+    if (!component->FName.empty())
+        FNames.emplace(LowerCase(component->FName), component);
+}
+
+void TComponent::UnindexName(TComponent* component) {
+    if (!component->FName.empty())
+        FNames.erase(LowerCase(component->FName));
 }
 
 void TComponent::InsertComponent(TComponent* component) {
@@ -109,6 +122,7 @@ void TComponent::InsertComponent(TComponent* component) {
     if (component->FOwner)
         component->FOwner->RemoveComponent(component);
     FComponents.push_back(component);
+    IndexName(component);
     component->FOwner = this;
     Notification(component, opInsert);
 }
@@ -118,6 +132,7 @@ void TComponent::RemoveComponent(TComponent* component) {
         return;
     Notification(component, opRemove);
     std::erase(FComponents, component);
+    UnindexName(component);
     component->FOwner = nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TObject {
@@ -104,9 +105,13 @@ private:
     TComponent* FOwner = nullptr;
     std::string FName;
     std::vector<TComponent*> FComponents;
+    // FComponents by lower-case name, so that naming each of many components costs no search.
+    std::unordered_map<std::string, TComponent*> FNames;
     std::vector<TComponent*> FFreeNotifies; // one entry per link, so a pair may repeat
     unsigned FComponentState = 0;
     std::int64_t FTag = 0;
 
     void ValidateName(const std::string& name, const TComponent* renamed) const;
+    void IndexName(TComponent* component);
+    void UnindexName(TComponent* component);
 };

@@ -11,25 +11,26 @@
 namespace {
 
 // Where in a description something is: the component and the path of property keys below it,
-// which messages name, and the JSON pointer of the value, which gives the line.
+// which messages name, and the value concerned, which gives the line.
 struct TPlace {
     std::string Component;
     std::vector<std::string> Keys;
-    TJson::json_pointer Pointer;
+    // Where the value is missing, the object that lacks it.
+    const TJson* Value = nullptr;
 
-    // A member of a description that is not a property ("class", "components"), or a list item.
+    // A member of a description that is not a property ("class", "components").
     TPlace Member(const std::string& key) const {
+        auto found = Value->find(key);
+        return At(found != Value->end() ? *found : *Value);
+    }
+    // A list item, or a member already found.
+    TPlace At(const TJson& value) const {
         TPlace inner = *this;
-        inner.Pointer /= key;
+        inner.Value = &value;
         return inner;
     }
-    TPlace Element(std::size_t index) const {
-        TPlace inner = *this;
-        inner.Pointer /= index;
-        return inner;
-    }
-    TPlace Property(const std::string& key) const {
-        TPlace inner = Member(key);
+    TPlace Property(const std::string& key, const TJson& value) const {
+        TPlace inner = At(value);
         inner.Keys.push_back(key);
         return inner;
     }
@@ -66,7 +67,8 @@ public:
 
     void Read() {
         if (const auto& fault = FJson.Fault())
-            throw EReadError(Where(fault->Line) + "not a valid form description: " + fault->What);
+            throw EReadError(Where(fault->Line) + (fault->Key.empty() ? "" : fault->Key + ": ") +
+                             "not a valid form description: " + fault->What);
         ReadRoot(FJson.Root());
         ResolveReferences();
         for (TComponent* component : FCreated)
@@ -75,7 +77,7 @@ public:
 
 private:
     void ReadRoot(const TJson& description) {
-        THeader header = ReadHeader(description, TJson::json_pointer());
+        THeader header = ReadHeader(description);
         if (!IsRootClass(header.Class))
             Fail(header.Place.Member("class"),
                  "the description is of class " + header.Class + ", not of " + FRoot->ClassName());
@@ -89,15 +91,15 @@ private:
     }
 
     // Checks every key of a component's description and reads the two that name it.
-    THeader ReadHeader(const TJson& description, TJson::json_pointer pointer) const {
-        THeader header{{}, {}, TPlace{{}, {}, std::move(pointer)}};
+    THeader ReadHeader(const TJson& description) const {
+        THeader header{{}, {}, TPlace{{}, {}, &description}};
         if (!description.is_object())
             Fail(header.Place, "a component is described by an object");
         header.Name = OptionalStringMember(description, "name", header.Place);
         header.Place.Component = header.Name;
         for (const auto& item : description.items())
             if (!IsComponentKey(item.key()))
-                Fail(header.Place.Member(item.key()),
+                Fail(header.Place.At(item.value()),
                      "unknown key \"" + item.key() +
                          "\"; a component has only class, name, properties and components");
         header.Class = StringMember(description, "class", header.Place);
@@ -120,12 +122,12 @@ private:
         TPlace list = parentPlace.Member("components");
         if (!children->is_array())
             Fail(list, "expected a list of components");
-        for (std::size_t index = 0; index < children->size(); ++index)
-            ReadChild((*children)[index], parent, list.Element(index).Pointer);
+        for (const TJson& child : *children)
+            ReadChild(child, parent);
     }
 
-    void ReadChild(const TJson& description, TComponent* parent, TJson::json_pointer pointer) {
-        THeader header = ReadHeader(description, std::move(pointer));
+    void ReadChild(const TJson& description, TComponent* parent) {
+        THeader header = ReadHeader(description);
         const TPlace& place = header.Place;
         TComponent* child = Create(header.Class, place.Member("class"));
         child->BeginLoading();
@@ -134,9 +136,18 @@ private:
         FCreated.push_back(child);
         Guard(place.Member("name"), [&] { child->SetName(header.Name); });
         FillField(child, place.Member("name"));
-        child->SetParentComponent(parent);
+        Nest(child, parent, place);
         ReadProperties(*child, description, place);
         ReadChildren(description, child, place);
+    }
+
+    // The writer nests a component under the one its GetParentComponent names, the root's own
+    // under none: a child that its parent does not take would be saved somewhere else.
+    void Nest(TComponent* child, TComponent* parent, const TPlace& place) const {
+        Guard(place, [&] { child->SetParentComponent(parent); });
+        TComponent* nestedIn = child->GetParentComponent();
+        if (nestedIn != parent && !(parent == FRoot && !nestedIn))
+            Fail(place, "a " + parent->ClassName() + " cannot hold a " + child->ClassName());
     }
 
     TComponent* Create(const std::string& className, const TPlace& place) {
@@ -188,11 +199,12 @@ private:
         const TClassInfo& info = object.ClassType();
         for (const auto& item : properties.items())
             if (!info.FindProperty(item.key()))
-                Fail(place.Property(item.key()), info.Name + " has no property " + item.key());
+                Fail(place.Property(item.key(), item.value()),
+                     info.Name + " has no property " + item.key());
         for (const TPropInfo* prop : info.ReadableProperties()) {
             auto value = properties.find(prop->Name);
             if (value != properties.end())
-                ApplyProperty(object, *prop, *value, place.Property(prop->Name));
+                ApplyProperty(object, *prop, *value, place.Property(prop->Name, *value));
         }
     }
 
@@ -257,6 +269,10 @@ private:
             if (!fits)
                 Fail(ref.Place, ref.Target + " is a " + target->ClassName() +
                                     ", which does not fit " + ref.Prop->Name);
+            // A setter that ignores the value would have the next save lose it.
+            if (ref.Prop->GetReference(*ref.Object) != target)
+                Fail(ref.Place, target == ref.Object ? "cannot name " + ref.Target + " itself"
+                                                     : ref.Target + " is not accepted here");
         }
     }
 
@@ -284,7 +300,7 @@ private:
     }
 
     [[noreturn]] void Fail(const TPlace& place, const std::string& what) const {
-        throw EReadError(Where(FJson.LineOf(place.Pointer)) + place.Text() + ": " + what);
+        throw EReadError(Where(FJson.LineOf(*place.Value)) + place.Text() + ": " + what);
     }
 
     std::string Where(int line) const {

@@ -11,10 +11,13 @@
 // runs once on every component in creation order, the root first.
 //
 // Nothing is passed over in silence: a key that is not one of the four above or a property of the
-// class, a key given twice, and a published field of the root's class that no component fills
-// (unless the class declares it optional) are failures. Failures raise EReadError naming the
-// file, the line of the value concerned, the component (by name, or by class when it has none)
-// and the key. What was created before the failure stays owned by the root, which frees it.
+// class, a key given twice, a published field of the root's class that no component fills
+// (unless the class declares it optional), and whatever the next save would not give back (a
+// component nested in one that does not take it, such as a control under a label; a reference
+// its setter ignores, such as a form as its own ActiveControl) are failures, and so is a text
+// nested deeper than TLocatedJson::MaxDepth. Failures raise EReadError naming the file, the line
+// of the value concerned, the component (by name, or by class when it has none) and the key.
+// What was created before the failure stays owned by the root, which frees it.
 
 #include "framework/core/Component.h"
 

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -58,6 +59,23 @@ const std::vector<std::string> DragKindNames{"dkDrag"};
 const std::vector<std::string> DragModeNames{"dmManual", "dmAutomatic"};
 const std::vector<std::string> BiDiModeNames{"bdLeftToRight", "bdRightToLeft"};
 const std::vector<std::string> HelpTypeNames{"htKeyword", "htContext"};
+
+// The parents above control, up to its top-level window.
+int ParentCount(const TControl* control) {
+    int count = 0;
+    for (const TWinControl* parent = control->Parent(); parent; parent = parent->Parent())
+        ++count;
+    return count;
+}
+
+// How many levels of children hang below control.
+int LevelsBelow(const TControl* control) {
+    int levels = 0;
+    if (const auto* window = dynamic_cast<const TWinControl*>(control))
+        for (int i = 0; i < window->ControlCount(); ++i)
+            levels = std::max(levels, 1 + LevelsBelow(window->Controls(i)));
+    return levels;
+}
 
 } // namespace
 
@@ -183,6 +201,8 @@ void TControl::SetParent(TWinControl* parent) {
         return;
     if (parent == this)
         throw Exception("A control cannot have itself as its parent");
+    if (parent && ParentCount(parent) + 1 + LevelsBelow(this) > MaxNesting)
+        throw Exception("Controls nest at most " + std::to_string(MaxNesting) + " deep");
     if (FParent)
         FParent->RemoveControl(this);
     if (parent)

@@ -120,7 +120,11 @@ public:
 
     // --- place
     TWinControl* Parent() const { return FParent; }
+    // Raises Exception for the control itself, and for a parent that would give this control or
+    // one of its own more than MaxNesting parents.
     virtual void SetParent(TWinControl* parent);
+    // Painting walks the parents of every window it paints, and deeper trees cost it dearly.
+    static constexpr int MaxNesting = 100;
     int Left() const { return FLeft; }
     int Top() const { return FTop; }
     int Width() const { return FWidth; }
