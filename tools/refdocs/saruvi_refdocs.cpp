@@ -79,17 +79,35 @@ std::string TypeText(const TPropInfo& prop, TObject& instance) {
     throw std::logic_error("unknown property kind");
 }
 
-std::string DefaultText(const TPropInfo& prop) {
+std::string ValueText(const TPropInfo& prop, const TPropValue& value) {
+    const TJson json = ValueToJson(prop, value);
+    if (json.is_array()) {
+        if (json.empty())
+            return prop.Kind == TPropKind::Set ? Code("[]") : "empty";
+        std::string items;
+        for (const TJson& item : json)
+            items += (items.empty() ? "" : ", ") + item.get<std::string>();
+        return Code("[" + items + "]");
+    }
+    if (json.is_string()) {
+        const std::string text = json.get<std::string>();
+        if (text.empty())
+            return prop.Kind == TPropKind::Component ? "none" : "empty";
+        return Code(text);
+    }
+    return Code(json.dump());
+}
+
+// The declared default; for a property without one, which a stored form always records, the
+// value a new control has.
+std::string DefaultText(const TPropInfo& prop, const TObject& fresh) {
     if (prop.Kind == TPropKind::Event)
         return "none";
-    if (!prop.Default)
-        return "always stored";
-    const TJson json = ValueToJson(prop, *prop.Default);
-    if (json.is_string())
-        return json.get<std::string>().empty() ? "empty" : Code(json.get<std::string>());
-    if (json.is_array())
-        return json.empty() ? "empty" : Code(json.dump());
-    return Code(json.dump());
+    if (prop.Default)
+        return ValueText(prop, *prop.Default);
+    if (prop.Get)
+        return ValueText(prop, prop.Get(fresh)) + " (always stored)";
+    return "its own object";
 }
 
 // The class of info or of its ancestors whose own list declares prop.
@@ -114,8 +132,8 @@ std::string PropertyTable(const TClassInfo& info, TObject& instance,
             changes.erase(found);
         }
         table << "| " << Code(prop->Name) << " | " << TypeText(*prop, instance) << " | "
-              << DefaultText(*prop) << " | " << Code(DeclaringClass(info, *prop).Name) << " | "
-              << change << " |\n";
+              << DefaultText(*prop, instance) << " | " << Code(DeclaringClass(info, *prop).Name)
+              << " | " << change << " |\n";
     }
     if (!changes.empty())
         throw std::runtime_error(info.Name + " publishes no property " + changes.begin()->first);
