@@ -32,6 +32,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -156,7 +157,7 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
 }
 
 std::string Page(const fs::path& templatePath, const TClassInfo& info, TObject& instance) {
-    static const std::string changePrefix = "@change ";
+    constexpr std::string_view changePrefix = "@change ";
     std::istringstream in(ReadText(templatePath));
     std::vector<std::string> lines;
     std::map<std::string, std::string> changes;
@@ -165,8 +166,9 @@ std::string Page(const fs::path& templatePath, const TClassInfo& info, TObject& 
             const auto colon = line.find(": ");
             if (colon == std::string::npos)
                 throw std::runtime_error(templatePath.string() + ": no \": \" in " + line);
-            changes[line.substr(changePrefix.size(), colon - changePrefix.size())] =
-                line.substr(colon + 2);
+            const std::string name = line.substr(changePrefix.size(), colon - changePrefix.size());
+            if (!changes.emplace(name, line.substr(colon + 2)).second)
+                throw std::runtime_error(templatePath.string() + ": two notes on " + name);
         } else {
             lines.push_back(line);
         }
@@ -377,14 +379,11 @@ const TUnit Units[] = {
 void Generate(platform::HeadlessHost& host, const fs::path& templates, const fs::path& out) {
     fs::create_directories(out / "img");
     for (const TUnit& unit : Units) {
-        {
-            TStage stage(host, out / "img");
-            TComponent* instance = unit.Class().Create(stage.Form());
-            WriteBytes(out / (std::string(unit.Name) + ".md"),
-                       Page(templates / (std::string(unit.Name) + ".md"), unit.Class(), *instance));
-            delete instance;
-        }
         TStage stage(host, out / "img");
+        // A new control of the class, not placed on the form: the values a form starts from.
+        const std::unique_ptr<TComponent> fresh(unit.Class().Create(stage.Form()));
+        WriteBytes(out / (std::string(unit.Name) + ".md"),
+                   Page(templates / (std::string(unit.Name) + ".md"), unit.Class(), *fresh));
         unit.Shoot(stage);
     }
 }
