@@ -1,0 +1,33 @@
+# Runs GENERATOR into OUT and compares every file it writes with the committed one under DOCS.
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${GENERATOR} ${DOCS}/src ${OUT} RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the reference page generator failed (${status})")
+endif()
+file(GLOB_RECURSE generated RELATIVE ${OUT} ${OUT}/*)
+set(differing)
+foreach(file IN LISTS generated)
+  if(NOT EXISTS ${DOCS}/${file})
+    list(APPEND differing ${file})
+    continue()
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${file} ${DOCS}/${file}
+                  RESULT_VARIABLE differs)
+  if(differs)
+    list(APPEND differing ${file})
+  endif()
+endforeach()
+# A committed page or picture the generator no longer writes is stale.
+file(GLOB committed RELATIVE ${DOCS} ${DOCS}/*.md ${DOCS}/img/*)
+list(REMOVE_ITEM committed README.md)
+foreach(file IN LISTS committed)
+  if(NOT EXISTS ${OUT}/${file})
+    list(APPEND differing ${file})
+  endif()
+endforeach()
+if(differing)
+  list(JOIN differing "\n  docs/controls/" listing)
+  message(FATAL_ERROR "These reference pages differ from what the generator writes:\n"
+          "  docs/controls/${listing}\n"
+          "run cmake --build --preset debug --target refdocs")
+endif()
