@@ -69,12 +69,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME saruvi)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Saruvi")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "measure the area of a dark region in a BMP image")
-string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Saruvi grows a region from a seed point over the dark pixels of a Windows BMP\n"
-    "image and counts it; saruvi-measure does the same for batches of images from\n"
-    "the command line. saruvi-gallery shows Saruvi's library of custom controls and\n"
-    "designs forms with them.")
 set(CPACK_PACKAGE_CONTACT "Saruvi developers <saruvi-dev@lists.saruvi.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -86,14 +80,24 @@ set(CPACK_DEBIAN_PROGRAMS_PACKAGE_SECTION graphics)
 # stand in for the forms' Japanese faces are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAMS_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+# Each description's first line is its package's summary: CPack would put the one summary
+# CPACK_PACKAGE_DESCRIPTION_SUMMARY before both, so that is left unset.
+string(CONCAT CPACK_DEBIAN_PROGRAMS_DESCRIPTION
+    "measure the area of a dark region in a BMP image\n"
+    "Saruvi grows a region from a seed point over the dark pixels of a Windows BMP\n"
+    "image and counts it; saruvi-measure does the same for batches of images from\n"
+    "the command line. saruvi-gallery shows Saruvi's library of custom controls and\n"
+    "designs forms with them.")
 
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 # A program built against the static libraries and headers needs the headers and link files of
 # what they use: Qt 6 for the desktop host, nlohmann-json for the stored forms.
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "qt6-base-dev, nlohmann-json3-dev")
 string(CONCAT CPACK_DEBIAN_DEV_DESCRIPTION
-    "Saruvi's form framework and custom controls, to build programs with\n"
+    "Saruvi's form framework and custom controls - development files\n"
     "The headers, the static libraries, the CMake package (find_package(Saruvi))\n"
     "and the pkg-config file of Saruvi's form framework, its custom controls and\n"
     "its Qt 6 desktop host.")
+# Debian ships static libraries without their debugging information, as it does programs.
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/StripStaticLibraries.cmake)
 include(CPack)
