@@ -23,17 +23,16 @@ install(TARGETS saruvi_framework ${framework_layers} saruvi_controls saruvi_plat
         EXPORT SaruviTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
 
-set(include_dir ${SARUVI_INSTALL_INCLUDEDIR})
 # The desktop host's other headers name Qt types; a program reaches the host through
 # DesktopHost.h alone.
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework DESTINATION ${include_dir} COMPONENT dev
-        FILES_MATCHING PATTERN "*.h" PATTERN "qt" EXCLUDE)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/framework DESTINATION ${SARUVI_INSTALL_INCLUDEDIR}
+        COMPONENT dev FILES_MATCHING PATTERN "*.h" PATTERN "qt" EXCLUDE)
 install(FILES ${PROJECT_SOURCE_DIR}/framework/platform/qt/DesktopHost.h
-        DESTINATION ${include_dir}/framework/platform/qt COMPONENT dev)
+        DESTINATION ${SARUVI_INSTALL_INCLUDEDIR}/framework/platform/qt COMPONENT dev)
 install(FILES ${PROJECT_BINARY_DIR}/include/framework/core/Version.h
-        DESTINATION ${include_dir}/framework/core COMPONENT dev)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/controls DESTINATION ${include_dir} COMPONENT dev
-        FILES_MATCHING PATTERN "*.h")
+        DESTINATION ${SARUVI_INSTALL_INCLUDEDIR}/framework/core COMPONENT dev)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/controls DESTINATION ${SARUVI_INSTALL_INCLUDEDIR}
+        COMPONENT dev FILES_MATCHING PATTERN "*.h")
 
 set(package_dir ${CMAKE_INSTALL_LIBDIR}/cmake/Saruvi)
 install(EXPORT SaruviTargets NAMESPACE Saruvi:: DESTINATION ${package_dir} COMPONENT dev)

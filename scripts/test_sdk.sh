@@ -55,11 +55,16 @@ start_display 640x480
 start_program "$work/example-build/level_meter"
 wait_line "^Level meter on Saruvi $version\$" "the program did not start" >/dev/null
 window=$(wait_window '^Level meter$') || fail "no form shows"
-# The form file sets the bar to 120 of 200; the handler shows that on the gauge in navy.
-gauge_shows_level() {
-  screenshot && [ "$(count_colour 000080 640 480 0 0)" -gt 120 ]
+# The form file sets the bar to 120 of 200, which the form's handler shows on the gauge: 200
+# pixels wide at client (20, 80), navy fill over row 1 less the frame's left column.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+gauge_navy() {
+  count_colour 000080 200 1 $((X + 20)) $((Y + 81))
 }
-wait_until "$patience" gauge_shows_level || fail "the gauge shows no level"
+gauge_shows_level() {
+  screenshot && [ "$(gauge_navy)" = 119 ]
+}
+wait_until "$patience" gauge_shows_level || fail "the gauge shows $(gauge_navy) navy pixels, not 119"
 focus_window "$window"
 xdotool key Escape
 wait_exit "Escape did not end the program"
