@@ -17,6 +17,8 @@ done
 
 echo "== install and package =="
 bash scripts/test_install.sh build/debug
+echo "== a program built against the installed SDK =="
+bash scripts/test_sdk.sh build/debug
 
 echo "== BMP corpus results =="
 build/debug/tests/saruvi_tests --gtest_brief=1 --gtest_filter='BmpCorpus.ReportsWhatItAcceptsAndRejects' |

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks installation and packaging of a build tree that is already built: installs it into a
 # staging folder and checks the files, runs the installed saruvi-measure on a generated image,
-# builds the Debian package, checks its contents and dependencies, and fails on any error lintian
-# finds in it.
+# builds the Debian packages saruvi (the programs) and saruvi-dev (what a developer builds
+# against), checks their contents and dependencies, and fails on any error lintian finds in
+# them. scripts/test_sdk.sh builds a program against the installed SDK.
 # Usage: scripts/test_install.sh [BUILD_DIR]   (default build/debug)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -53,22 +54,54 @@ status=0
 [ "$(sed -n 2p "$work/out.csv")" = 'square.bmp,15,15,40,30,100,' ] || fail "batch row: $(cat "$work/out.csv")"
 [ ! -s "$work/err.txt" ] || fail "a batch wrote to standard error off a terminal"
 
-echo "== Debian package =="
+echo "== Debian packages =="
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
 deb=$(echo "$work"/package/saruvi_*.deb)
-[ -f "$deb" ] || fail "no package"
-contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/saruvi ./usr/bin/saruvi-measure ./usr/bin/bmpinfo ./usr/bin/saruvi-gallery \
+dev=$(echo "$work"/package/saruvi-dev_*.deb)
+[ -f "$deb" ] || fail "no package saruvi"
+[ -f "$dev" ] || fail "no package saruvi-dev"
+
+# has_paths PACKAGE PATH...: the package holds every path.
+has_paths() {
+  local package=$1 contents
+  shift
+  contents=$(dpkg-deb -c "$package")
+  for path in "$@"; do
+    grep -q " $path\$" <<<"$contents" || fail "$(basename "$package") lacks $path"
+  done
+}
+# depends_on PACKAGE DEPENDENCY...: the package depends on every one.
+depends_on() {
+  local package=$1 depends
+  shift
+  depends=$(dpkg-deb -f "$package" Depends)
+  for dependency in "$@"; do
+    grep -q "\b$dependency\b" <<<"$depends" ||
+      fail "$(basename "$package") does not depend on $dependency: $depends"
+  done
+  echo "$(basename "$package"): $depends"
+}
+
+has_paths "$deb" ./usr/bin/saruvi ./usr/bin/saruvi-measure ./usr/bin/bmpinfo ./usr/bin/saruvi-gallery \
   ./usr/share/applications/saruvi.desktop ./usr/share/applications/saruvi-gallery.desktop \
   ./usr/share/icons/hicolor/32x32/apps/saruvi.png ./usr/share/doc/saruvi/copyright \
-  ./usr/share/doc/saruvi/changelog.gz ./usr/share/man/man1/saruvi.1.gz; do
-  grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
+  ./usr/share/doc/saruvi/changelog.gz ./usr/share/man/man1/saruvi.1.gz
+depends_on "$deb" libqt6widgets6 libqt6gui6 fonts-ipafont-gothic fonts-ipafont-mincho
+! dpkg-deb -c "$deb" | grep -E '/usr/(include|lib)/' || fail "saruvi holds the above"
+
+has_paths "$dev" ./usr/include/saruvi/controls/StrokeBar.h ./usr/include/saruvi/framework/core/Version.h \
+  ./usr/include/saruvi/framework/platform/qt/DesktopHost.h ./usr/lib/libsaruvi_controls.a \
+  ./usr/lib/libsaruvi_platform_qt.a ./usr/lib/libsaruvi_core.a \
+  ./usr/lib/cmake/Saruvi/SaruviConfig.cmake ./usr/lib/cmake/Saruvi/SaruviConfigVersion.cmake \
+  ./usr/lib/cmake/Saruvi/SaruviTargets.cmake ./usr/lib/pkgconfig/saruvi.pc \
+  ./usr/share/doc/saruvi-dev/copyright ./usr/share/doc/saruvi-dev/changelog.gz
+depends_on "$dev" qt6-base-dev nlohmann-json3-dev
+! dpkg-deb -c "$dev" | grep -E '/usr/bin/|/usr/share/(applications|man)/' || fail "saruvi-dev holds the above"
+# Debian's static libraries carry no debugging information.
+dpkg-deb -x "$dev" "$work/dev"
+for library in "$work"/dev/usr/lib/*.a; do
+  ! readelf -S "$library" | grep -q '\.debug_info' || fail "$(basename "$library") is not stripped"
 done
-depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 fonts-ipafont-gothic fonts-ipafont-mincho; do
-  grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
-done
-echo "$(basename "$deb"): $depends"
 
 echo "== lintian =="
-lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian finds errors in the package"
+lintian --fail-on error --tag-display-limit 0 "$deb" "$dev" || fail "lintian finds errors in the packages"

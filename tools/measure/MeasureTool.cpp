@@ -1,5 +1,6 @@
 #include "tools/measure/MeasureTool.h"
 
+#include "framework/core/Version.h"
 #include "framework/platform/qt/ImageFile.h"
 #include "tools/measure/FileWrite.h"
 #include "tools/measure/ImageMeasurement.h"
