@@ -18,8 +18,7 @@ const std::array Units{
     TControlUnit{"xGauge", "Custom", &TxGauge::StaticClass, &xGauge::Register, "xGauge.bmp"},
     TControlUnit{"ColorBtn", "Custom", &TColorButton::StaticClass, &ColorBtn::Register,
                  "ColorBtn.bmp"},
-    TControlUnit{"CuteBtn", "Custom", &TCuteButton::StaticClass, &CuteBtn::Register,
-                 "CuteBtn.bmp"},
+    TControlUnit{"CuteBtn", "Custom", &TCuteButton::StaticClass, &CuteBtn::Register, "CuteBtn.bmp"},
     TControlUnit{"NumberEdit", "Tolvan Common", &TNumberEdit::StaticClass, &NumberEdit::Register,
                  "NumberEdit.bmp"},
     TControlUnit{"xTrackBar", "Custom", &TxTrackBar::StaticClass, &xTrackBar::Register,
@@ -33,8 +32,9 @@ std::span<const TControlUnit> ControlLibrary() {
 }
 
 const TControlUnit* FindControlUnit(const TClassInfo& info) {
-    const auto found = std::find_if(Units.begin(), Units.end(),
-                                    [&](const TControlUnit& unit) { return &unit.Class() == &info; });
+    const auto found = std::find_if(Units.begin(), Units.end(), [&](const TControlUnit& unit) {
+        return &unit.Class() == &info;
+    });
     return found == Units.end() ? nullptr : &*found;
 }
 

@@ -1,5 +1,6 @@
 #include "tools/gallery/GalleryWindow.h"
 
+#include "controls/CuteBtn.h"
 #include "controls/Library.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"

@@ -1,8 +1,8 @@
 // saruvi-refdocs TEMPLATES OUT: the reference pages of the controls. For each unit of the
 // library's manifest it reads TEMPLATES/<Unit>.md, replaces the line "@properties" with a table
 // made from the class's published properties, and writes OUT/<Unit>.md; it renders the control
-// in its states on the headless host into OUT/img/. The output depends on nothing but the sources, so the committed
-// pages can be compared with a fresh run.
+// in its states on the headless host into OUT/img/. The output depends on nothing but the sources,
+// so the committed pages can be compared with a fresh run.
 //
 // A template line "@change Name: text" says what a change of the property Name does; it is not
 // copied to the page but fills the table's last column. Naming a property the class does not
@@ -364,7 +364,7 @@ void ShootTrackBar(TStage& stage) {
 
 // The pictures of each unit's page; a unit without an entry has its table only.
 const std::map<std::string_view, void (*)(TStage&)> Shots = {
-    {"StrokeBar", ShootStrokeBar}, {"xGauge", ShootGauge},         {"ColorBtn", ShootColorButton},
+    {"StrokeBar", ShootStrokeBar}, {"xGauge", ShootGauge},          {"ColorBtn", ShootColorButton},
     {"CuteBtn", ShootCuteButton},  {"NumberEdit", ShootNumberEdit}, {"xTrackBar", ShootTrackBar},
 };
 
