@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr int RowHeight = 34;
+constexpr int RowHeight = 30;
 constexpr int PageNameWidth = 104;
 // A button around a 24 x 24 picture; a class without one shows its name on a wider button.
-constexpr int ButtonSize = 30;
+constexpr int ButtonSize = 28;
 constexpr int NamedButtonWidth = 92;
 
 } // namespace
@@ -32,7 +32,7 @@ void TPaletteBar::Fill(const TComponentPalette& palette) {
     int top = 4;
     for (const auto& page : palette.Pages()) {
         auto* name = new TLabel(this);
-        name->SetBounds(6, top + 8, PageNameWidth - 8, 16);
+        name->SetBounds(6, top + 7, PageNameWidth - 8, 16);
         name->SetCaption(page.Name);
         name->SetParent(this);
         int left = PageNameWidth;
