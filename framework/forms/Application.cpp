@@ -1,6 +1,7 @@
 #include "framework/forms/Application.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/forms/HintController.h"
 #include "framework/forms/Screen.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/platform/Host.h"
@@ -12,6 +13,25 @@
 
 TApplication* Application = nullptr;
 
+namespace {
+
+// Input that takes a shown hint away.
+bool EndsHint(const platform::HostEvent& event) {
+    using Kind = platform::HostEvent::Kind;
+    switch (event.Type) {
+    case Kind::MouseDown:
+    case Kind::MouseDoubleClick:
+    case Kind::MouseWheel:
+    case Kind::KeyDown:
+    case Kind::Deactivate:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 const TClassInfo& TApplication::StaticClass() {
     static const TClassInfo info = DescribeClass<TApplication>(
         "TApplication", &TComponent::StaticClass(), [](TClassBuilder<TApplication>&) {});
@@ -22,6 +42,7 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
     if (!Application)
         Application = this;
     new TScreen(this);
+    FHints = new THintController(this);
     WindowManager().OnException = [this] {
         HandleException(this);
     };
@@ -75,6 +96,8 @@ bool TApplication::ProcessMessage() {
     try {
         if (wm.DispatchPosted()) {
         } else if (auto event = platform::HasHost() ? platform::Host().PollEvent() : std::nullopt) {
+            if (EndsHint(*event))
+                FHints->Cancel();
             RouteHostEvent(*event);
         } else if (wm.PaintPending()) {
             wm.PaintAll();
@@ -141,6 +164,7 @@ void TApplication::DoMouseIdle() {
         return;
     TControl* entered = !capture || control == capture ? control : nullptr;
     wm.SetMouseControl(entered);
+    FHints->MouseEntered(entered);
     if (previous)
         previous->Perform(CM_MOUSELEAVE);
     if (entered && wm.MouseControl() == entered)

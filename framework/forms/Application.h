@@ -12,6 +12,7 @@
 #include <type_traits>
 
 class TBitmap;
+class THintController;
 
 using TIdleEvent = TClosure<TObject*, bool&>;
 // What help is asked for: a context number (htContext) or a keyword (htKeyword).
@@ -79,6 +80,9 @@ public:
     // when none has.
     bool HelpFor(TControl* control);
 
+    // When the controls' hints show.
+    THintController& Hints() const { return *FHints; }
+
     TIdleEvent OnIdle;
     // The program shows its help here; the framework has no help viewer of its own.
     THelpEvent OnHelp;
@@ -96,6 +100,7 @@ private:
 
     std::string FTitle;
     std::unique_ptr<TBitmap> FIcon;
+    THintController* FHints = nullptr; // owned
     TCustomForm* FMainForm = nullptr;
     bool FTerminated = false;
 };

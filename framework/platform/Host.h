@@ -17,7 +17,12 @@ namespace platform {
 
 class IHostWindow;
 
-enum class WindowKind { Sizeable, Dialog, Popup };
+// A popup takes the pointer while it is shown (a menu); a tooltip never takes input or focus.
+enum class WindowKind { Sizeable, Dialog, Popup, Tooltip };
+// Framed windows have a title bar and are activated when shown; popups and tooltips are neither.
+inline bool IsFramed(WindowKind kind) {
+    return kind == WindowKind::Sizeable || kind == WindowKind::Dialog;
+}
 enum class CursorShape { Arrow, Cross, IBeam, Wait, SizeWE, SizeNS, SizeAll, HandPoint, No, Drag };
 enum class MouseButton { Left, Right, Middle };
 

@@ -287,6 +287,7 @@ inline constexpr std::uint32_t WS_EX_CLIENTEDGE = 0x00000200u;
 inline constexpr std::uint32_t WS_EX_LEFTSCROLLBAR = 0x00004000u;
 inline constexpr std::uint32_t WS_EX_CONTROLPARENT = 0x00010000u;
 inline constexpr std::uint32_t WS_EX_APPWINDOW = 0x00040000u;
+inline constexpr std::uint32_t WS_EX_NOACTIVATE = 0x08000000u;
 
 // --- Button styles (the low four bits of a button's window style are its type)
 inline constexpr std::uint32_t BS_PUSHBUTTON = 0x0;

@@ -64,9 +64,10 @@ void TSurface::Flush() {
 
 namespace {
 
-platform::WindowKind KindOf(std::uint32_t style) {
+platform::WindowKind KindOf(std::uint32_t style, std::uint32_t exStyle) {
     if ((style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION)
-        return platform::WindowKind::Popup;
+        return exStyle & WS_EX_NOACTIVATE ? platform::WindowKind::Tooltip
+                                          : platform::WindowKind::Popup;
     if (style & WS_THICKFRAME)
         return platform::WindowKind::Sizeable;
     return platform::WindowKind::Dialog;
@@ -132,7 +133,7 @@ TWindow::~TWindow() {
 
 void TWindow::CreateHostWindow() {
     platform::WindowSpec desc;
-    desc.Kind = KindOf(FStyle);
+    desc.Kind = KindOf(FStyle, FExStyle);
     desc.Title = FText;
     desc.ClientBounds = FBounds;
     if (FOwner)

@@ -133,7 +133,7 @@ void HeadlessWindow::SetClientBounds(const TRect& bounds) {
 }
 
 TRect HeadlessWindow::FrameExtents() const {
-    if (FKind == WindowKind::Popup)
+    if (!IsFramed(FKind))
         return {};
     return {FrameBorder, FrameBorder + CaptionHeight, FrameBorder, FrameBorder};
 }
@@ -146,7 +146,7 @@ TRect HeadlessWindow::OuterBounds() const {
 
 void HeadlessWindow::Show() {
     FVisible = true;
-    if (FKind != WindowKind::Popup)
+    if (IsFramed(FKind))
         Activate();
 }
 
@@ -167,7 +167,7 @@ void HeadlessWindow::SetModal(bool modal) {
 }
 
 void HeadlessWindow::Activate() {
-    if (FHost && FVisible && FKind != WindowKind::Popup)
+    if (FHost && FVisible && IsFramed(FKind))
         FHost->SetActive(this);
 }
 

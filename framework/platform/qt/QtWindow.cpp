@@ -31,6 +31,8 @@ Qt::WindowFlags FlagsFor(WindowKind kind) {
                Qt::WindowCloseButtonHint;
     case WindowKind::Popup:
         return Qt::Popup | Qt::FramelessWindowHint;
+    case WindowKind::Tooltip:
+        return Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput;
     }
     return Qt::Window;
 }
@@ -78,7 +80,8 @@ QtSurfaceWidget::QtSurfaceWidget(QtHost& host, QtWindow& window, WindowKind kind
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(kind == WindowKind::Tooltip ? Qt::NoFocus : Qt::StrongFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating, kind == WindowKind::Tooltip);
 }
 
 void QtSurfaceWidget::SetClientBounds(const QRect& bounds) {
@@ -297,7 +300,7 @@ void QtWindow::Show() {
     if (!FWidget)
         return;
     FWidget->show();
-    if (FKind != WindowKind::Popup)
+    if (IsFramed(FKind))
         Activate();
 }
 
