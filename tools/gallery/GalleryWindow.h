@@ -13,8 +13,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TButton;
+class TCheckBox;
 class TCuteButton;
 class TDesignedForm;
 class TEventLog;
@@ -44,9 +46,13 @@ public:
     TPaletteBar* PaletteBar() const { return FPaletteBar; }
     TPropertyInspector* Inspector() const { return FInspector; }
 
-    // What the selection shows in the inspector and the event log; null selects nothing.
+    // Selects just component; null selects nothing. The first selected is what the inspector
+    // shows and the event log follows.
     void Select(TComponent* component);
-    TComponent* Selected() const { return FSelected; }
+    void SetSelection(const std::vector<TComponent*>& components);
+    const std::vector<TComponent*>& Selection() const;
+    TComponent* Selected() const;
+    TFormDesigner& Designer() { return FDesigner; }
     // What the Design switch does.
     void SetDesigning(bool designing);
     bool Designing() const;
@@ -60,6 +66,9 @@ public:
 
     // After the selection changed.
     TNotifyEvent OnSelect;
+    // After the designed form changed by a person's edit, and after an undo or redo: the
+    // designer's undo stack changed.
+    TNotifyEvent OnFormChange;
 
     // --- from the stored description
     TPanel* PalettePanel = nullptr;
@@ -72,20 +81,26 @@ public:
     TSaveDialog* SaveDialog = nullptr;
     TMemo* EventMemo = nullptr;
     TPanel* InspectorPanel = nullptr;
+    TCuteButton* EditButton = nullptr;
+    TPopupMenu* EditMenu = nullptr;
+    TCheckBox* GridCheck = nullptr;
 
     void DesignButtonClick(TObject* sender);
     void OpenButtonClick(TObject* sender);
     void SaveButtonClick(TObject* sender);
     void ChooserMenuPopup(TObject* sender);
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
+    void GridCheckClick(TObject* sender);
 
 private:
     void ChooserItemClick(TObject* sender);
     void PaletteChoose(TObject* sender);
-    void DesignerSelect(TComponent* component);
+    void DesignerSelect(TObject* sender);
     void DesignerPlace(TComponent* component);
+    void CancelPlacing(TObject* sender);
+    void InspectorChange(TObject* sender);
+    void StepsChange(TObject* sender);
+    // The designed form's stored text, with the form's own event handlers in it.
+    std::string FormText();
     void LogLine(const std::string& line);
     void WMRefreshInspector(TMessage& message);
     // Takes form as the designed form, freeing the one before.
@@ -97,6 +112,5 @@ private:
     TPropertyInspector* FInspector = nullptr;
     TEventLog* FEventLog = nullptr;
     TDesignedForm* FDesignedForm = nullptr; // owned, freed with the window
-    TComponent* FSelected = nullptr;
     bool FRefreshPosted = false;
 };

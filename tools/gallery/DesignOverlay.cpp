@@ -1,0 +1,118 @@
+#include "tools/gallery/DesignOverlay.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/graphics/Canvas.h"
+
+namespace {
+
+constexpr int HandleSize = 6;
+
+constexpr unsigned HandleEdges[] = {geLeft | geTop,    geTop,    geRight | geTop,   geLeft, geRight,
+                                    geLeft | geBottom, geBottom, geRight | geBottom};
+
+// One coordinate of a handle: at the low edge, the middle or the high edge.
+int HandleAt(int low, int high, bool lowEdge, bool highEdge) {
+    const int centre = lowEdge ? low : highEdge ? high - 1 : (low + high) / 2;
+    return centre - HandleSize / 2;
+}
+
+} // namespace
+
+const TClassInfo& TDesignMark::StaticClass() {
+    static const TClassInfo info = DescribeClass<TDesignMark>(
+        "TDesignMark", &TCustomControl::StaticClass(), [](TClassBuilder<TDesignMark>&) {});
+    return info;
+}
+
+TDesignMark::TDesignMark(TComponent* owner, TKind kind) : TCustomControl(owner), FKind(kind) {
+    // The designer gets the marks' input, so that pressing a handle sizes its control.
+    SetDesigning(true);
+}
+
+void TDesignMark::Paint() {
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->FillRect(ClientRect());
+}
+
+const TClassInfo& TDesignOverlay::StaticClass() {
+    static const TClassInfo info = DescribeClass<TDesignOverlay>(
+        "TDesignOverlay", &TComponent::StaticClass(), [](TClassBuilder<TDesignOverlay>&) {});
+    return info;
+}
+
+void TDesignOverlay::ShowHandles(TWinControl& form, const std::vector<TControl*>& controls) {
+    Remove(TDesignMark::TKind::Handle);
+    for (TControl* control : controls) {
+        const TRect r = FormRect(form, *control);
+        const TColor color = control == controls.front() ? clBlack : clGray;
+        for (unsigned edges : HandleEdges) {
+            const int x = HandleAt(r.Left, r.Right, edges & geLeft, edges & geRight);
+            const int y = HandleAt(r.Top, r.Bottom, edges & geTop, edges & geBottom);
+            Add(form, TDesignMark::TKind::Handle, Bounds(x, y, HandleSize, HandleSize), color);
+            auto* mark = static_cast<TDesignMark*>(Components(ComponentCount() - 1));
+            mark->Target = control;
+            mark->Edges = edges;
+        }
+    }
+}
+
+void TDesignOverlay::ShowGuides(TWinControl& form, const std::vector<TRect>& lines) {
+    Remove(TDesignMark::TKind::Guide);
+    for (const TRect& line : lines)
+        Add(form, TDesignMark::TKind::Guide, line, clBlue);
+}
+
+void TDesignOverlay::ShowBand(TWinControl& form, const TRect& band) {
+    Remove(TDesignMark::TKind::Band);
+    if (band.IsEmpty())
+        return;
+    const TRect edges[] = {Rect(band.Left, band.Top, band.Right, band.Top + 1),
+                           Rect(band.Left, band.Bottom - 1, band.Right, band.Bottom),
+                           Rect(band.Left, band.Top, band.Left + 1, band.Bottom),
+                           Rect(band.Right - 1, band.Top, band.Right, band.Bottom)};
+    for (const TRect& edge : edges)
+        Add(form, TDesignMark::TKind::Band, edge, clBlack);
+}
+
+void TDesignOverlay::Clear() {
+    while (ComponentCount() > 0)
+        delete Components(ComponentCount() - 1);
+}
+
+const TDesignMark* TDesignOverlay::MarkOf(const TControl* control) const {
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (Components(i) == control)
+            return static_cast<const TDesignMark*>(control);
+    return nullptr;
+}
+
+std::vector<const TDesignMark*> TDesignOverlay::Handles() const {
+    std::vector<const TDesignMark*> handles;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* mark = static_cast<const TDesignMark*>(Components(i));
+            mark->Kind() == TDesignMark::TKind::Handle)
+            handles.push_back(mark);
+    return handles;
+}
+
+void TDesignOverlay::Remove(TDesignMark::TKind kind) {
+    for (int i = ComponentCount() - 1; i >= 0; --i)
+        if (static_cast<TDesignMark*>(Components(i))->Kind() == kind)
+            delete Components(i);
+}
+
+void TDesignOverlay::Add(TWinControl& form, TDesignMark::TKind kind, const TRect& rect,
+                         TColor color) {
+    auto* mark = new TDesignMark(this, kind);
+    mark->SetColor(color);
+    mark->SetBoundsRect(rect);
+    mark->SetParent(&form);
+}
+
+TRect FormRect(const TWinControl& form, const TControl& control) {
+    const TRect bounds = control.BoundsRect();
+    if (!control.Parent() || control.Parent() == &form)
+        return bounds;
+    const TPoint origin = form.ScreenToClient(control.Parent()->ClientToScreen(bounds.TopLeft()));
+    return Bounds(origin.x, origin.y, bounds.Width(), bounds.Height());
+}
