@@ -22,13 +22,13 @@ TRect MovedRect(const TRect& start, TPoint delta, int grid) {
 
 TRect SizedRect(const TRect& start, unsigned edges, TPoint delta, int grid) {
     TRect r = start;
-    if (edges & geLeft)
+    if (delta.x && (edges & geLeft))
         r.Left = std::min(SnapToGrid(start.Left + delta.x, grid), start.Right - 1);
-    if (edges & geRight)
+    if (delta.x && (edges & geRight))
         r.Right = std::max(SnapToGrid(start.Right + delta.x, grid), start.Left + 1);
-    if (edges & geTop)
+    if (delta.y && (edges & geTop))
         r.Top = std::min(SnapToGrid(start.Top + delta.y, grid), start.Bottom - 1);
-    if (edges & geBottom)
+    if (delta.y && (edges & geBottom))
         r.Bottom = std::max(SnapToGrid(start.Bottom + delta.y, grid), start.Top + 1);
     return r;
 }

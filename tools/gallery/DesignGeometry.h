@@ -15,8 +15,8 @@ enum class TAlignEdge { Left, Top, Right, Bottom };
 int SnapToGrid(int value, int grid);
 // start moved by delta; a coordinate that moves lands on the grid.
 TRect MovedRect(const TRect& start, TPoint delta, int grid);
-// start with the edges (TGrabEdge bits) moved by delta, each landing on the grid; an edge stops
-// a pixel short of the opposite one.
+// start with the edges (TGrabEdge bits) moved by delta, each edge that moves landing on the
+// grid; an edge stops a pixel short of the opposite one.
 TRect SizedRect(const TRect& start, unsigned edges, TPoint delta, int grid);
 // r with the edge lined up with that of to, its size kept.
 TRect AlignedRect(const TRect& r, const TRect& to, TAlignEdge edge);

@@ -41,17 +41,27 @@ const TClassInfo& TDesignOverlay::StaticClass() {
 }
 
 void TDesignOverlay::ShowHandles(TWinControl& form, const std::vector<TControl*>& controls) {
-    Remove(TDesignMark::TKind::Handle);
+    // The marks are kept and moved rather than made anew: the one being dragged holds the mouse.
+    std::vector<TDesignMark*> marks;
+    for (const TDesignMark* mark : Handles())
+        marks.push_back(const_cast<TDesignMark*>(mark));
+    const std::size_t needed = controls.size() * std::size(HandleEdges);
+    for (; marks.size() > needed; marks.pop_back())
+        delete marks.back();
+    while (marks.size() < needed)
+        marks.push_back(Add(form, TDesignMark::TKind::Handle, {}, clBlack));
+    auto mark = marks.begin();
     for (TControl* control : controls) {
         const TRect r = FormRect(form, *control);
-        const TColor color = control == controls.front() ? clBlack : clGray;
         for (unsigned edges : HandleEdges) {
             const int x = HandleAt(r.Left, r.Right, edges & geLeft, edges & geRight);
             const int y = HandleAt(r.Top, r.Bottom, edges & geTop, edges & geBottom);
-            Add(form, TDesignMark::TKind::Handle, Bounds(x, y, HandleSize, HandleSize), color);
-            auto* mark = static_cast<TDesignMark*>(Components(ComponentCount() - 1));
-            mark->Target = control;
-            mark->Edges = edges;
+            TDesignMark& handle = **mark++;
+            handle.Target = control;
+            handle.Edges = edges;
+            handle.SetColor(control == controls.front() ? clBlack : clGray);
+            handle.SetBoundsRect(Bounds(x, y, HandleSize, HandleSize));
+            handle.BringToFront();
         }
     }
 }
@@ -101,12 +111,13 @@ void TDesignOverlay::Remove(TDesignMark::TKind kind) {
             delete Components(i);
 }
 
-void TDesignOverlay::Add(TWinControl& form, TDesignMark::TKind kind, const TRect& rect,
-                         TColor color) {
+TDesignMark* TDesignOverlay::Add(TWinControl& form, TDesignMark::TKind kind, const TRect& rect,
+                                 TColor color) {
     auto* mark = new TDesignMark(this, kind);
     mark->SetColor(color);
     mark->SetBoundsRect(rect);
     mark->SetParent(&form);
+    return mark;
 }
 
 TRect FormRect(const TWinControl& form, const TControl& control) {

@@ -50,7 +50,7 @@ public:
 
 private:
     void Remove(TDesignMark::TKind kind);
-    void Add(TWinControl& form, TDesignMark::TKind kind, const TRect& rect, TColor color);
+    TDesignMark* Add(TWinControl& form, TDesignMark::TKind kind, const TRect& rect, TColor color);
 };
 
 // The bounds of control in form's client coordinates, whatever it is nested in.

@@ -59,8 +59,9 @@ bool TFormDesigner::IsDesignMsg(TControl& sender, TMessage& message) {
             }
             break;
         case WM_LBUTTONUP:
-            if (FDrag.Active()) {
+            if (GetCaptureControl() == &sender)
                 ReleaseCapture();
+            if (FDrag.Active()) {
                 FDrag.Finish(at);
                 RefreshMarks();
             }
@@ -87,13 +88,10 @@ void TFormDesigner::MouseDown(TControl& sender, TPoint at, bool shift) {
         return;
     }
     TCustomForm& form = *FCommands.Form();
-    SetCaptureControl(&sender);
     if (const TDesignMark* mark = FOverlay->MarkOf(&sender)) {
         if (mark->Kind() == TDesignMark::TKind::Handle)
             FDrag.StartSize(*mark->Target, mark->Edges, at);
-        return;
-    }
-    if (&sender == &form) {
+    } else if (&sender == &form) {
         if (!shift)
             Selection().Set({&form});
         FDrag.StartBand(at, shift);
@@ -104,6 +102,9 @@ void TFormDesigner::MouseDown(TControl& sender, TPoint at, bool shift) {
             Selection().Set({&sender});
         FDrag.StartMove(at);
     }
+    // The drag goes on wherever the pointer goes.
+    if (FDrag.Active())
+        SetCaptureControl(&sender);
 }
 
 // Into the control pressed when it takes controls (a panel), else into its parent; only the

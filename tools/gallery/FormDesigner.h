@@ -36,6 +36,8 @@ public:
     // The class the next press places; null: a press selects.
     const TClassInfo* Placing() const { return FPlacing; }
     void SetPlacing(const TClassInfo* info) { FPlacing = info; }
+    // Gives up the class to place, raising OnCancelPlacing; nothing when none is chosen.
+    void CancelPlacing();
 
     // After the selection changed.
     TNotifyEvent OnSelect;
@@ -50,7 +52,6 @@ private:
     void KeyDown(unsigned short key, TShiftState shift);
     bool ArrowKey(unsigned short key, TShiftState shift);
     void CommandKey(unsigned short key, TShiftState shift);
-    void CancelPlacing();
     void SelectionChange(TObject* sender);
     void Layout(TObject* sender);
 

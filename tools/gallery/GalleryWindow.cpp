@@ -71,6 +71,7 @@ const TClassInfo& TGalleryWindow::StaticClass() {
             c.Method("SaveButtonClick", &TGalleryWindow::SaveButtonClick);
             c.Method("ChooserMenuPopup", &TGalleryWindow::ChooserMenuPopup);
             c.Method("GridCheckClick", &TGalleryWindow::GridCheckClick);
+            c.Method("GalleryKeyDown", &TGalleryWindow::GalleryKeyDown);
         });
     return info;
 }
@@ -243,6 +244,13 @@ void TGalleryWindow::GridCheckClick(TObject*) {
     const int grid = GridCheck->Checked() ? DesignGrid : 0;
     FDesigner.Commands().SetGrid(grid);
     FDesignedForm->SetGridDots(grid);
+}
+
+void TGalleryWindow::GalleryKeyDown(TObject*, unsigned short& key, TShiftState) {
+    if (key == VK_ESCAPE && FDesigner.Placing()) {
+        FDesigner.CancelPlacing();
+        key = 0;
+    }
 }
 
 void TGalleryWindow::InspectorChange(TObject*) {

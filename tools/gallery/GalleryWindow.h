@@ -90,6 +90,8 @@ public:
     void SaveButtonClick(TObject* sender);
     void ChooserMenuPopup(TObject* sender);
     void GridCheckClick(TObject* sender);
+    // Escape gives up a class chosen on the palette, also while the gallery has the keys.
+    void GalleryKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
 
 private:
     void ChooserItemClick(TObject* sender);
