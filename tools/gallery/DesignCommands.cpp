@@ -51,6 +51,7 @@ void TDesignCommands::Commit() {
     if (after == FBaseline)
         return;
     FSteps.Record(std::exchange(FBaseline, after), after);
+    OnChange(nullptr);
 }
 
 void TDesignCommands::Rebase() {
@@ -64,6 +65,7 @@ void TDesignCommands::Undo() {
         return;
     FBaseline = FSteps.Undo();
     Restore(FBaseline, SelectedNames());
+    OnChange(nullptr);
 }
 
 void TDesignCommands::Redo() {
@@ -72,6 +74,7 @@ void TDesignCommands::Redo() {
         return;
     FBaseline = FSteps.Redo();
     Restore(FBaseline, SelectedNames());
+    OnChange(nullptr);
 }
 
 void TDesignCommands::Restore(const std::string& text, const std::vector<std::string>& select) {

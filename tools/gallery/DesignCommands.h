@@ -73,6 +73,8 @@ public:
     std::function<std::string()> WriteForm;
     // After a command changed the place or size of controls, or read the form anew.
     TNotifyEvent OnLayout;
+    // After a step was recorded, undone or redone: the form changed as a person sees it.
+    TNotifyEvent OnChange;
 
 private:
     std::string Text() const;

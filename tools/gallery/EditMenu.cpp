@@ -36,7 +36,7 @@ const TEditItem EditItems[] = {
      [](TDesignCommands& c) {
          c.Paste();
      }},
-    {"D&uplicate  Ctrl+D",
+    {"Duplicat&e  Ctrl+D",
      [](TDesignCommands& c) {
          c.Duplicate();
      }},

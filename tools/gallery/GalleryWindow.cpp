@@ -107,7 +107,7 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     FDesigner.Commands().WriteForm = [this] {
         return FormText();
     };
-    FDesigner.Commands().Steps().OnChange = TNotifyEvent(this, &TGalleryWindow::StepsChange);
+    FDesigner.Commands().OnChange = TNotifyEvent(this, &TGalleryWindow::FormChange);
     FInspector->OnChange = TNotifyEvent(this, &TGalleryWindow::InspectorChange);
     FillEditMenu(*EditMenu->Items(), this, FDesigner.Commands());
 
@@ -118,7 +118,7 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
 
 TGalleryWindow::~TGalleryWindow() {
     FDesigner.OnSelect = {};
-    FDesigner.Commands().Steps().OnChange = {};
+    FDesigner.Commands().OnChange = {};
     FEventLog->Detach();
     FInspector->Inspect(nullptr);
     FDesigner.Attach(nullptr);
@@ -258,7 +258,7 @@ void TGalleryWindow::InspectorChange(TObject*) {
     FDesigner.RefreshMarks();
 }
 
-void TGalleryWindow::StepsChange(TObject*) {
+void TGalleryWindow::FormChange(TObject*) {
     OnFormChange(this);
 }
 

@@ -66,8 +66,7 @@ public:
 
     // After the selection changed.
     TNotifyEvent OnSelect;
-    // After the designed form changed by a person's edit, and after an undo or redo: the
-    // designer's undo stack changed.
+    // After the designed form changed by a person's edit, an undo or a redo.
     TNotifyEvent OnFormChange;
 
     // --- from the stored description
@@ -100,7 +99,7 @@ private:
     void DesignerPlace(TComponent* component);
     void CancelPlacing(TObject* sender);
     void InspectorChange(TObject* sender);
-    void StepsChange(TObject* sender);
+    void FormChange(TObject* sender);
     // The designed form's stored text, with the form's own event handlers in it.
     std::string FormText();
     void LogLine(const std::string& line);

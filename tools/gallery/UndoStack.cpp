@@ -4,14 +4,12 @@ void TUndoStack::Record(std::string before, std::string after) {
     FSteps.resize(FDone);
     FSteps.push_back({std::move(before), std::move(after)});
     FDone = FSteps.size();
-    OnChange(nullptr);
 }
 
 std::string TUndoStack::Undo() {
     if (!CanUndo())
         return {};
     --FDone;
-    OnChange(nullptr);
     return FSteps[FDone].Before;
 }
 
@@ -19,12 +17,10 @@ std::string TUndoStack::Redo() {
     if (!CanRedo())
         return {};
     ++FDone;
-    OnChange(nullptr);
     return FSteps[FDone - 1].After;
 }
 
 void TUndoStack::Clear() {
     FSteps.clear();
     FDone = 0;
-    OnChange(nullptr);
 }

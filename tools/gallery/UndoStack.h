@@ -3,8 +3,6 @@
 // person made. Undo hands back the text before the newest step done, Redo the text after the
 // oldest step undone; a new step drops the steps undone. Depth is limited only by memory.
 
-#include "framework/core/Events.h"
-
 #include <string>
 #include <vector>
 
@@ -17,9 +15,6 @@ public:
     std::string Undo();
     std::string Redo();
     void Clear();
-
-    // After every change of the stack: a step recorded, undone, redone, or all cleared.
-    TNotifyEvent OnChange;
 
 private:
     struct TStep {
