@@ -361,9 +361,21 @@ TEST_F(GalleryEditTest, EveryKindOfStepIsUndoneAndRedoneWhole) {
              SelectByClicks({"Gauge1", "LevelGauge"});
              Commands().Align(TAlignEdge::Left);
          }},
-        {"bring to front",
+        {"send to back",
          [this] {
              Commands().SendToBack();
+         }},
+        {"bring to front",
+         [this] {
+             SelectByClicks({"ColorButton1"});
+             Commands().BringToFront();
+         }},
+        {"tab order",
+         [this] {
+             SelectByClicks({"ColorButton3", "ColorButton1"});
+             Commands().TabOrderBySelection();
+             EXPECT_EQ(Find<TWinControl>("ColorButton3")->TabOrder(), 0);
+             EXPECT_EQ(Find<TWinControl>("ColorButton1")->TabOrder(), 1);
          }},
     };
     for (const auto& row : rows) {

@@ -10,6 +10,22 @@ constexpr int HandleSize = 6;
 constexpr unsigned HandleEdges[] = {geLeft | geTop,    geTop,    geRight | geTop,   geLeft, geRight,
                                     geLeft | geBottom, geBottom, geRight | geBottom};
 
+TCursor CursorOf(unsigned edges) {
+    switch (edges) {
+    case geLeft | geTop:
+    case geRight | geBottom:
+        return crSizeNWSE;
+    case geRight | geTop:
+    case geLeft | geBottom:
+        return crSizeNESW;
+    case geLeft:
+    case geRight:
+        return crSizeWE;
+    default:
+        return crSizeNS;
+    }
+}
+
 // One coordinate of a handle: at the low edge, the middle or the high edge.
 int HandleAt(int low, int high, bool lowEdge, bool highEdge) {
     const int centre = lowEdge ? low : highEdge ? high - 1 : (low + high) / 2;
@@ -59,6 +75,7 @@ void TDesignOverlay::ShowHandles(TWinControl& form, const std::vector<TControl*>
             TDesignMark& handle = **mark++;
             handle.Target = control;
             handle.Edges = edges;
+            handle.SetCursor(CursorOf(edges));
             handle.SetColor(control == controls.front() ? clBlack : clGray);
             handle.SetBoundsRect(Bounds(x, y, HandleSize, HandleSize));
             handle.BringToFront();
