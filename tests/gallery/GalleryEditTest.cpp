@@ -348,6 +348,10 @@ TEST_F(GalleryEditTest, EveryKindOfStepIsUndoneAndRedoneWhole) {
          [this] {
              Commands().Rename(*Find("Gauge1"), "Fuel");
          }},
+        {"rename the form",
+         [this] {
+             Commands().Rename(Designed(), "Dashboard");
+         }},
         {"inspector edit",
          [this] {
              auto* top = gallery->Inspector()->EditorOf("Top");

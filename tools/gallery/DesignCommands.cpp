@@ -87,14 +87,14 @@ void TDesignCommands::Restore(const std::string& text, const std::vector<std::st
 void TDesignCommands::Reselect(const std::vector<std::string>& names) {
     std::vector<TComponent*> items;
     for (const std::string& name : names)
-        items.push_back(name == FForm->Name() ? FForm : FForm->FindComponent(name));
+        items.push_back(name.empty() ? FForm : FForm->FindComponent(name));
     FSelection->Set(items);
 }
 
 std::vector<std::string> TDesignCommands::SelectedNames() const {
     std::vector<std::string> names;
     for (const TComponent* item : FSelection->Items())
-        names.push_back(item->Name());
+        names.push_back(item == FForm ? std::string() : item->Name());
     return names;
 }
 
@@ -127,7 +127,8 @@ void TDesignCommands::Rename(TComponent& component, const std::string& name) {
 }
 
 void TDesignCommands::Delete() {
-    // A container takes what is nested in it along, so each is looked up again by name.
+    // A container takes what is nested in it along, so each is looked up again by name; the
+    // form, named "" here, is not among its own components.
     for (const std::string& name : SelectedNames())
         delete FForm->FindComponent(name);
     Commit();
@@ -136,7 +137,7 @@ void TDesignCommands::Delete() {
 
 void TDesignCommands::Copy() {
     std::vector<std::string> names = SelectedNames();
-    std::erase(names, FForm->Name());
+    std::erase(names, std::string());
     if (!names.empty())
         Clipboard()->SetAsText(ExtractComponents(Text(), names));
 }
@@ -152,7 +153,7 @@ void TDesignCommands::Paste() {
 
 void TDesignCommands::Duplicate() {
     std::vector<std::string> names = SelectedNames();
-    std::erase(names, FForm->Name());
+    std::erase(names, std::string());
     if (!names.empty())
         PasteText(ExtractComponents(Text(), names));
 }

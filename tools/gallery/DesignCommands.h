@@ -79,6 +79,7 @@ public:
 private:
     std::string Text() const;
     void Restore(const std::string& text, const std::vector<std::string>& select);
+    // The form stands as "" in these lists of names, which survive its being read anew.
     void Reselect(const std::vector<std::string>& names);
     std::vector<std::string> SelectedNames() const;
     TWinControl& PasteTarget() const;

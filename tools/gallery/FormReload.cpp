@@ -25,5 +25,7 @@ void ReloadForm(TCustomForm& form, const std::string& text) {
     while (form.ComponentCount() > 0)
         delete form.Components(form.ComponentCount() - 1);
     ResetToDefaults(form);
+    // The reader names only a root without a name.
+    form.SetName("");
     ReadComponent(&form, text, form.Name());
 }
