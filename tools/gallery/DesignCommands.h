@@ -30,7 +30,6 @@ public:
     void Attach(TCustomForm* form);
     TCustomForm* Form() const { return FForm; }
     TDesignSelection& Selection() const { return *FSelection; }
-    TUndoStack& Steps() { return FSteps; }
     // Snapping and the step of Ctrl+arrows; 0 or 1: none.
     int Grid() const { return FGrid; }
     void SetGrid(int grid) { FGrid = grid; }
@@ -84,7 +83,6 @@ private:
     std::vector<std::string> SelectedNames() const;
     TWinControl& PasteTarget() const;
     void PasteText(const std::string& text);
-    template <class F> void ForEachControl(const F& change);
 
     TCustomForm* FForm = nullptr;
     std::unique_ptr<TDesignSelection> FSelection;

@@ -58,9 +58,7 @@ const TClassInfo& TDesignOverlay::StaticClass() {
 
 void TDesignOverlay::ShowHandles(TWinControl& form, const std::vector<TControl*>& controls) {
     // The marks are kept and moved rather than made anew: the one being dragged holds the mouse.
-    std::vector<TDesignMark*> marks;
-    for (const TDesignMark* mark : Handles())
-        marks.push_back(const_cast<TDesignMark*>(mark));
+    std::vector<TDesignMark*> marks = Marks(TDesignMark::TKind::Handle);
     const std::size_t needed = controls.size() * std::size(HandleEdges);
     for (; marks.size() > needed; marks.pop_back())
         delete marks.back();
@@ -114,18 +112,21 @@ const TDesignMark* TDesignOverlay::MarkOf(const TControl* control) const {
 }
 
 std::vector<const TDesignMark*> TDesignOverlay::Handles() const {
-    std::vector<const TDesignMark*> handles;
+    const std::vector<TDesignMark*> handles = Marks(TDesignMark::TKind::Handle);
+    return {handles.begin(), handles.end()};
+}
+
+std::vector<TDesignMark*> TDesignOverlay::Marks(TDesignMark::TKind kind) const {
+    std::vector<TDesignMark*> marks;
     for (int i = 0; i < ComponentCount(); ++i)
-        if (auto* mark = static_cast<const TDesignMark*>(Components(i));
-            mark->Kind() == TDesignMark::TKind::Handle)
-            handles.push_back(mark);
-    return handles;
+        if (auto* mark = static_cast<TDesignMark*>(Components(i)); mark->Kind() == kind)
+            marks.push_back(mark);
+    return marks;
 }
 
 void TDesignOverlay::Remove(TDesignMark::TKind kind) {
-    for (int i = ComponentCount() - 1; i >= 0; --i)
-        if (static_cast<TDesignMark*>(Components(i))->Kind() == kind)
-            delete Components(i);
+    for (TDesignMark* mark : Marks(kind))
+        delete mark;
 }
 
 TDesignMark* TDesignOverlay::Add(TWinControl& form, TDesignMark::TKind kind, const TRect& rect,

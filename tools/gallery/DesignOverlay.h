@@ -49,6 +49,7 @@ public:
     std::vector<const TDesignMark*> Handles() const;
 
 private:
+    std::vector<TDesignMark*> Marks(TDesignMark::TKind kind) const;
     void Remove(TDesignMark::TKind kind);
     TDesignMark* Add(TWinControl& form, TDesignMark::TKind kind, const TRect& rect, TColor color);
 };
