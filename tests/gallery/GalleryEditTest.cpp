@@ -1,6 +1,7 @@
 // The designer's editing of the designed form: selection, move and size, edit commands, the
 // clipboard, undo and redo, names.
 
+#include "controls/ColorBtn.h"
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
 #include "framework/stdctrls/CheckBox.h"
@@ -320,8 +321,10 @@ TEST_F(GalleryEditTest, EveryKindOfStepIsUndoneAndRedoneWhole) {
     } rows[] = {
         {"place",
          [this] {
-             Click(gallery->PaletteBar()->ButtonOf(TxGauge::StaticClass()), 5, 5);
+             Click(gallery->PaletteBar()->ButtonOf(TColorButton::StaticClass()), 5, 5);
              Click(&Designed(), Free.x - 100, Free.y - 30);
+             // Next after the form's 17 windowed controls; the grab handles do not count.
+             EXPECT_EQ(Find<TWinControl>("ColorButton10")->TabOrder(), 17);
          }},
         {"move",
          [this] {

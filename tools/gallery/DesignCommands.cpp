@@ -115,8 +115,8 @@ TComponent* TDesignCommands::Place(const TClassInfo& info, TWinControl& parent, 
         throw;
     }
     component->SetDesigning(FForm->IsDesigning());
-    Commit();
     FSelection->Set({component});
+    Commit();
     return component;
 }
 

@@ -3,6 +3,8 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/graphics/Canvas.h"
 
+#include <limits>
+
 namespace {
 
 constexpr int HandleSize = 6;
@@ -77,6 +79,8 @@ void TDesignOverlay::ShowHandles(TWinControl& form, const std::vector<TControl*>
             handle.SetColor(control == controls.front() ? clBlack : clGray);
             handle.SetBoundsRect(Bounds(x, y, HandleSize, HandleSize));
             handle.BringToFront();
+            // Last in the tab order too, so that the form's controls keep the numbers they store.
+            handle.SetTabOrder(std::numeric_limits<int>::max());
         }
     }
 }
