@@ -57,7 +57,10 @@ bool TFormDesigner::IsDesignMsg(TControl& sender, TMessage& message) {
                 FDrag.Move(at);
                 RefreshMarks();
             }
-            break;
+            // The release went elsewhere (the mouse was taken away): the drag ends here.
+            if (message.WParam & MK_LBUTTON)
+                break;
+            [[fallthrough]];
         case WM_LBUTTONUP:
             if (GetCaptureControl() == &sender)
                 ReleaseCapture();
@@ -70,8 +73,10 @@ bool TFormDesigner::IsDesignMsg(TControl& sender, TMessage& message) {
             CancelPlacing();
             break;
         case WM_KEYDOWN:
-            KeyDown(static_cast<unsigned short>(message.WParam),
-                    KeyDataToShiftState(message.LParam));
+            // A drag holds the controls it moves: no key may free them under it.
+            if (!FDrag.Active())
+                KeyDown(static_cast<unsigned short>(message.WParam),
+                        KeyDataToShiftState(message.LParam));
             break;
         default:
             break;
