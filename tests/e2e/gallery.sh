@@ -84,6 +84,13 @@ drag() {
     xdotool mouseup 1
 }
 
+visible_windows() {
+    xdotool search --onlyvisible --name '' 2>/dev/null | wc -l
+}
+more_windows_than() {
+    [ "$(visible_windows)" -gt "$1" ]
+}
+
 place() {
     read -r _ _ px py < <(grep "^palette $1 " "$work/out.txt")
     xdotool mousemove --sync "$px" "$py" click 1
@@ -117,8 +124,9 @@ sleep 0.2
 xdotool mousemove --sync $(at $((560 + sized_w / 2)) $((464 + sized_h / 2))) keydown shift click 1 keyup shift
 sleep 0.2
 read -r _ edit_x edit_y < <(grep '^edit ' "$work/out.txt")
+windows_before=$(visible_windows)
 xdotool mousemove --sync "$edit_x" "$edit_y" click 1
-sleep 0.5
+wait_until "$patience" more_windows_than "$windows_before" || fail "the Edit menu did not open"
 xdotool key l
 wait_layout ColorButton10 "424 464 $sized_w $sized_h" "Align left edges"
 echo "aligned ColorButton10 to xGauge1's left edge"
