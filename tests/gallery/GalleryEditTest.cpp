@@ -224,7 +224,7 @@ TEST_F(GalleryEditTest, ControlsArePlacedInAndMovedIntoAndOutOfAPanel) {
     EXPECT_EQ(placed->BoundsRect().TopLeft(), (TPoint{410, 358}));
 }
 
-TEST_F(GalleryEditTest, APendingPlacementIsCancelledOrPlacesOnlyOnTheClientArea) {
+TEST_F(GalleryEditTest, APendingPlacementIsCancelledByEscapeOrARightClick) {
     const struct {
         const char* Case;
         std::function<void()> Cancel;
