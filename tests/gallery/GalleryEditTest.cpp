@@ -167,6 +167,14 @@ TEST_F(GalleryEditTest, DragsHandlesAndKeysMoveAndSizeWithOrWithoutTheGrid) {
              Drag(HandleOf(Find("Gauge1"), geLeft), {3, 3}, {-4, 3});
          },
          Rect(336, 28, 664, 48)},
+        {"escape gives the drag up", true,
+         [this] {
+             MouseDown(Find("Gauge1"), 5, 5);
+             MouseMove(&Designed(), 400, 90, ssLeft);
+             PressKey(VK_ESCAPE);
+             MouseUp(&Designed(), 400, 90);
+         },
+         Bounds(344, 28, 320, 20)},
         {"arrow", true, [this] { PressKey(VK_RIGHT); }, Bounds(345, 28, 320, 20)},
         {"ctrl+arrow", true, [this] { PressKey(VK_DOWN, ssCtrl); }, Bounds(344, 36, 320, 20)},
         {"shift+arrow", true, [this] { PressKey(VK_LEFT, ssShift); }, Bounds(344, 28, 319, 20)},

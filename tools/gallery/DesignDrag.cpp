@@ -101,11 +101,21 @@ void TDesignDrag::Finish(TPoint at) {
         DropInto(at);
     else if (FKind == TKind::Band)
         SelectBand(at);
+    End();
+    FCommands.Commit();
+}
+
+void TDesignDrag::Cancel() {
+    for (const TStart& start : FStarts)
+        start.Control->SetBoundsRect(start.Bounds);
+    End();
+}
+
+void TDesignDrag::End() {
     FKind = TKind::None;
     FStarts.clear();
     FOverlay.ShowGuides(Form(), {});
     FOverlay.ShowBand(Form(), {});
-    FCommands.Commit();
 }
 
 // The innermost container under the point that is not one of those moved or nested in them

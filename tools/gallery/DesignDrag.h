@@ -25,6 +25,8 @@ public:
     void StartBand(TPoint at, bool adding);
     void Move(TPoint at);
     void Finish(TPoint at);
+    // Puts what moved back where it was.
+    void Cancel();
 
 private:
     enum class TKind { None, Move, Size, Band };
@@ -37,6 +39,7 @@ private:
     void ShowGuides(const TControl& moving);
     void DropInto(TPoint at);
     void SelectBand(TPoint at);
+    void End();
     TWinControl& Form() const;
 
     TDesignCommands& FCommands;

@@ -73,10 +73,16 @@ bool TFormDesigner::IsDesignMsg(TControl& sender, TMessage& message) {
             CancelPlacing();
             break;
         case WM_KEYDOWN:
-            // A drag holds the controls it moves: no key may free them under it.
+            // A drag holds the controls it moves: no key but Escape, which gives it up, may
+            // touch them under it.
             if (!FDrag.Active())
                 KeyDown(static_cast<unsigned short>(message.WParam),
                         KeyDataToShiftState(message.LParam));
+            else if (message.WParam == VK_ESCAPE) {
+                ReleaseCapture();
+                FDrag.Cancel();
+                RefreshMarks();
+            }
             break;
         default:
             break;

@@ -3,8 +3,9 @@
 // mouse and key message of the form and its controls, so that they do not react. A left press
 // places the class chosen on the palette (Escape or a right click cancels that), or selects
 // what it hit (Shift: adds or removes it) and drags: the selection to move it, a grab handle to
-// size, the form's free area for a rubber band. Keys: arrows move by a pixel, Ctrl+arrows by
-// the grid, Shift+arrows size; Delete; Ctrl+C, X, V, D; Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z.
+// size, the form's free area for a rubber band; Escape gives a drag up. Keys: arrows move by a
+// pixel, Ctrl+arrows by the grid, Shift+arrows size; Delete; Ctrl+C, X, V, D; Ctrl+Z, Ctrl+Y
+// and Ctrl+Shift+Z.
 
 #include "framework/core/Events.h"
 #include "framework/windows/Designer.h"
