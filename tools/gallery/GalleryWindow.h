@@ -3,9 +3,10 @@
 // installs a component palette and registers the control library on it, and works on one
 // designed form, a separate window read from gallery.json: the palette places new controls on
 // it, the chooser and (while designing) a click select one, the inspector shows and edits the
-// selection and the event log lists the events it raises; the Design switch puts the form's
-// components into the design state and back; the form is opened from and saved to stored form
-// descriptions.
+// first selected and the event log lists the events it raises; the Design switch puts the form's
+// components into the design state and back, where the form designer (FormDesigner.h) moves,
+// sizes and edits them, each change a step to undo, with its commands also on the Edit menu; the
+// form is opened from and saved to stored form descriptions.
 
 #include "framework/forms/Form.h"
 #include "framework/streaming/Registration.h"
