@@ -313,11 +313,27 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& visit,
 
 void TWinControl::Loaded() {
     TComponent::Loaded();
-    if (FPendingTabOrder >= 0) {
-        const int order = FPendingTabOrder;
-        FPendingTabOrder = -1;
-        SetTabOrder(order);
-    }
+    // Stored tab orders are applied together, lowest first, once the last sibling being read
+    // has loaded: applied one at a time in creation order, a later control's lower order would
+    // push an earlier one out of the place it was given.
+    std::vector<TWinControl*> pending;
+    if (FPendingTabOrder >= 0)
+        for (TControl* control : FParent ? FParent->FControls : std::vector<TControl*>{this}) {
+            auto* sibling = dynamic_cast<TWinControl*>(control);
+            if (!sibling || sibling->FPendingTabOrder < 0)
+                continue;
+            if (sibling->IsLoading()) {
+                pending.clear();
+                break;
+            }
+            pending.push_back(sibling);
+        }
+    std::stable_sort(pending.begin(), pending.end(),
+                     [](const TWinControl* a, const TWinControl* b) {
+                         return a->FPendingTabOrder < b->FPendingTabOrder;
+                     });
+    for (TWinControl* control : pending)
+        control->SetTabOrder(std::exchange(control->FPendingTabOrder, -1));
     if (FControlState & csAlignmentNeeded)
         Realign();
     if (FParent && FParent->FHandle && !FHandle)

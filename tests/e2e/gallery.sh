@@ -2,7 +2,10 @@
 # The control gallery on the Qt host on a virtual X display, driven by the real pointer and
 # keyboard: with the Design switch on, a click on the level gauge selects it instead of reaching
 # it; 130 typed into the inspector's editor of its Top, and Enter, move the gauge down, which a
-# screenshot shows.
+# screenshot shows. Then the designer edits the form: three controls placed from the palette, one
+# moved by a drag and one sized by a grab handle (both onto the 8 pixel grid), two aligned from
+# the Edit menu, one deleted with the Delete key and brought back with Ctrl+Z, each checked in the
+# bounds the gallery prints after every change.
 #
 #   bash gallery.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
@@ -47,4 +50,95 @@ xdotool type 130
 xdotool key Return
 wait_pixel "$probe_x" "$probe_y" FFFFFF
 echo "Top 130 moves the gauge down"
+
+read -r _ form_x form_y < <(grep '^form ' "$work/out.txt")
+
+# The "LEFT TOP WIDTH HEIGHT" of a control in the newest complete layout the gallery printed;
+# nothing when the control is not in it.
+bounds_of() {
+    tac "$work/out.txt" | awk -v name="$1" '
+        /^changed/ { if (seen) exit; seen = 1; next }
+        seen && $1 == "layout" && $2 == name { print $3, $4, $5, $6 }'
+}
+layout_is() {
+    [ "$(bounds_of "$1")" = "$2" ]
+}
+wait_layout() {
+    wait_until "$patience" layout_is "$1" "$2" || fail "$3: $1 is at '$(bounds_of "$1")', not '$2'"
+}
+snap() {
+    local below=$(($1 / 8 * 8))
+    if (($1 - below < 4)); then echo "$below"; else echo $((below + 8)); fi
+}
+# Screen point of a form point.
+at() {
+    echo $((form_x + $1)) $((form_y + $2))
+}
+# drag X Y DX DY: press at the screen point, move by the offset in steps, release.
+drag() {
+    xdotool mousemove --sync "$1" "$2" mousedown 1
+    for step in 1 2 3 4; do
+        xdotool mousemove --sync $(($1 + $3 * step / 4)) $(($2 + $4 * step / 4))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+
+visible_windows() {
+    xdotool search --onlyvisible --name '' 2>/dev/null | wc -l
+}
+more_windows_than() {
+    [ "$(visible_windows)" -gt "$1" ]
+}
+
+place() {
+    read -r _ _ px py < <(grep "^palette $1 " "$work/out.txt")
+    xdotool mousemove --sync "$px" "$py" click 1
+    sleep 0.2
+    xdotool mousemove --sync $(at "$2" "$3") click 1
+    wait_line "^selected $4\$" "placing $1 selected no $4" >/dev/null
+}
+place TxGauge 384 464 xGauge1
+place TColorButton 560 464 ColorButton10
+place TCuteButton 384 520 CuteButton4
+wait_until "$patience" test -n "$(bounds_of CuteButton4)" || fail "no layout after placing"
+read -r _ _ gauge_w gauge_h < <(bounds_of xGauge1)
+read -r _ _ button_w button_h < <(bounds_of ColorButton10)
+echo "placed xGauge1, ColorButton10 and CuteButton4"
+
+drag $(at $((384 + gauge_w / 2)) $((464 + gauge_h / 2))) 40 16
+wait_layout xGauge1 "424 480 $gauge_w $gauge_h" "dragging the gauge by 40, 16"
+echo "dragged xGauge1 to 424, 480"
+
+xdotool mousemove --sync $(at $((560 + button_w / 2)) $((464 + button_h / 2))) click 1
+wait_line '^selected ColorButton10$' "a click did not select ColorButton10" >/dev/null
+sleep 0.2
+drag $(at $((560 + button_w - 1)) $((464 + button_h - 1))) 21 13
+sized_w=$(($(snap $((560 + button_w + 21))) - 560))
+sized_h=$(($(snap $((464 + button_h + 13))) - 464))
+wait_layout ColorButton10 "560 464 $sized_w $sized_h" "sizing by the bottom right handle"
+echo "sized ColorButton10 to $sized_w x $sized_h"
+
+xdotool mousemove --sync $(at $((424 + gauge_w / 2)) $((480 + gauge_h / 2))) click 1
+sleep 0.2
+xdotool mousemove --sync $(at $((560 + sized_w / 2)) $((464 + sized_h / 2))) keydown shift click 1 keyup shift
+sleep 0.2
+read -r _ edit_x edit_y < <(grep '^edit ' "$work/out.txt")
+windows_before=$(visible_windows)
+xdotool mousemove --sync "$edit_x" "$edit_y" click 1
+wait_until "$patience" more_windows_than "$windows_before" || fail "the Edit menu did not open"
+xdotool key l
+wait_layout ColorButton10 "424 464 $sized_w $sized_h" "Align left edges"
+echo "aligned ColorButton10 to xGauge1's left edge"
+
+focus_window "$(wait_window 'Gallery form')"
+read -r _ _ cute_w cute_h < <(bounds_of CuteButton4)
+xdotool mousemove --sync $(at $((384 + cute_w / 2)) $((520 + cute_h / 2))) click 1
+wait_line '^selected CuteButton4$' "a click did not select CuteButton4" >/dev/null
+xdotool key Delete
+wait_until "$patience" test -z "$(bounds_of CuteButton4)" || fail "Delete left CuteButton4"
+echo "deleted CuteButton4"
+xdotool key ctrl+z
+wait_layout CuteButton4 "384 520 $cute_w $cute_h" "Ctrl+Z after the delete"
+echo "Ctrl+Z brought CuteButton4 back"
 echo "PASS"

@@ -147,3 +147,22 @@ TEST_F(StoredFormTest, DragSettingsAreStoredOnlyWhenChangedAndReadBack) {
 }
 
 } // namespace
+
+TEST_F(StoredFormTest, StoredTabOrdersComeBackWhateverOrderTheControlsWereCreatedIn) {
+    for (const std::vector<int>& orders :
+         {std::vector<int>{2, 3, 1, 0}, {3, 2, 1, 0}, {0, 1, 2, 3}}) {
+        std::string text = R"({"class": "TForm", "name": "TabForm", "components": [)";
+        for (std::size_t i = 0; i < orders.size(); ++i)
+            text += std::string(i ? "," : "") + R"({"class": "TStyleProbe", "name": "P)" +
+                    std::to_string(i) + R"(", "properties": {"TabOrder": )" +
+                    std::to_string(orders[i]) + "}}";
+        auto* tabForm = new TForm(Application);
+        ReadComponent(tabForm, text + "]}", "tabs.json");
+        for (std::size_t i = 0; i < orders.size(); ++i)
+            EXPECT_EQ(dynamic_cast<TWinControl*>(tabForm->FindComponent("P" + std::to_string(i)))
+                          ->TabOrder(),
+                      orders[i])
+                << text;
+        delete tabForm;
+    }
+}

@@ -3,6 +3,7 @@
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
 #include "framework/core/ClassBuilder.h"
+#include "framework/graphics/Canvas.h"
 
 const TClassInfo& TDesignedForm::StaticClass() {
     static const TClassInfo info = DescribeClass<TDesignedForm>(
@@ -29,4 +30,21 @@ void TDesignedForm::Notification(TComponent* component, TOperation operation) {
     TForm::Notification(component, operation);
     if (operation == opRemove && component == LevelGauge)
         LevelGauge = nullptr;
+}
+
+void TDesignedForm::SetGridDots(int spacing) {
+    if (spacing == FGridDots)
+        return;
+    FGridDots = spacing;
+    Invalidate();
+}
+
+void TDesignedForm::Paint() {
+    TForm::Paint();
+    if (!IsDesigning() || FGridDots <= 1)
+        return;
+    const TRect client = ClientRect();
+    for (int y = 0; y < client.Bottom; y += FGridDots)
+        for (int x = 0; x < client.Right; x += FGridDots)
+            Canvas()->SetPixel(x, y, clBlack);
 }

@@ -22,6 +22,13 @@ public:
     // so LevelGauge follows the bar back from here.
     void StrokeBarMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
 
+    // The spacing of the dots shown while designing; 0: none.
+    void SetGridDots(int spacing);
+
 protected:
+    void Paint() override;
     void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    int FGridDots = 0;
 };

@@ -6,6 +6,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
 #include "framework/stdctrls/Button.h"
+#include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Dialogs.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/Panel.h"
@@ -13,7 +14,9 @@
 #include "framework/streaming/FormReader.h"
 #include "framework/streaming/FormWriter.h"
 #include "framework/windows/Win32Api.h"
+#include "tools/gallery/DesignSelection.h"
 #include "tools/gallery/DesignedForm.h"
+#include "tools/gallery/EditMenu.h"
 #include "tools/gallery/EventLog.h"
 #include "tools/gallery/FormFile.h"
 #include "tools/gallery/PaletteBar.h"
@@ -25,6 +28,9 @@ namespace {
 constexpr int MaxLogLines = 1000;
 
 constexpr UINT WM_REFRESHINSPECTOR = WM_USER + 1;
+
+// The spacing of the design grid when it is on.
+constexpr int DesignGrid = 8;
 
 std::string Describe(const TComponent* component) {
     return component ? component->Name() + ": " + component->ClassName()
@@ -53,10 +59,15 @@ const TClassInfo& TGalleryWindow::StaticClass() {
             c.Field("SaveDialog", &TGalleryWindow::SaveDialog);
             c.Field("EventMemo", &TGalleryWindow::EventMemo);
             c.Field("InspectorPanel", &TGalleryWindow::InspectorPanel);
+            c.Field("EditButton", &TGalleryWindow::EditButton);
+            c.Field("EditMenu", &TGalleryWindow::EditMenu);
+            c.Field("GridCheck", &TGalleryWindow::GridCheck);
             c.Method("DesignButtonClick", &TGalleryWindow::DesignButtonClick);
             c.Method("OpenButtonClick", &TGalleryWindow::OpenButtonClick);
             c.Method("SaveButtonClick", &TGalleryWindow::SaveButtonClick);
             c.Method("ChooserMenuPopup", &TGalleryWindow::ChooserMenuPopup);
+            c.Method("GridCheckClick", &TGalleryWindow::GridCheckClick);
+            c.Method("GalleryKeyDown", &TGalleryWindow::GalleryKeyDown);
         });
     return info;
 }
@@ -81,8 +92,15 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     FInspector->EventHandlerOf = [this](const TObject& target, const TPropInfo& prop) {
         return FEventLog->HandlerOf(target, prop);
     };
-    FDesigner.OnSelect = TClosure<TComponent*>(this, &TGalleryWindow::DesignerSelect);
+    FDesigner.OnSelect = TNotifyEvent(this, &TGalleryWindow::DesignerSelect);
     FDesigner.OnPlace = TClosure<TComponent*>(this, &TGalleryWindow::DesignerPlace);
+    FDesigner.OnCancelPlacing = TNotifyEvent(this, &TGalleryWindow::CancelPlacing);
+    FDesigner.Commands().WriteForm = [this] {
+        return FormText();
+    };
+    FDesigner.Commands().OnChange = TNotifyEvent(this, &TGalleryWindow::FormChange);
+    FInspector->OnChange = TNotifyEvent(this, &TGalleryWindow::InspectorChange);
+    FillEditMenu(*EditMenu->Items(), this, FDesigner.Commands());
 
     auto form = std::make_unique<TDesignedForm>(nullptr);
     ReadComponentResource(form.get(), "gallery.json");
@@ -90,11 +108,11 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
 }
 
 TGalleryWindow::~TGalleryWindow() {
+    FDesigner.OnSelect = {};
+    FDesigner.Commands().OnChange = {};
     FEventLog->Detach();
     FInspector->Inspect(nullptr);
-    if (FSelected)
-        FSelected->RemoveFreeNotification(this);
-    FSelected = nullptr;
+    FDesigner.Attach(nullptr);
     delete FDesignedForm;
 }
 
@@ -107,34 +125,39 @@ TGalleryWindow* TGalleryWindow::Start() {
 }
 
 void TGalleryWindow::Adopt(TDesignedForm* form) {
-    Select(nullptr);
     TDesignedForm* previous = FDesignedForm;
     FDesignedForm = form;
-    FDesignedForm->SetDesigner(&FDesigner);
+    FDesignedForm->SetGridDots(GridCheck->Checked() ? DesignGrid : 0);
+    FDesigner.Attach(form);
     delete previous;
 }
 
 // --- selection
 
 void TGalleryWindow::Select(TComponent* component) {
-    if (FSelected)
-        FSelected->RemoveFreeNotification(this);
-    FSelected = component;
-    if (FSelected)
-        FSelected->FreeNotification(this);
-    FEventLog->Attach(component);
-    FInspector->Inspect(component);
-    ChooserButton->SetCaption(Describe(component));
-    OnSelect(this);
+    SetSelection(component ? std::vector<TComponent*>{component} : std::vector<TComponent*>{});
 }
 
-void TGalleryWindow::Notification(TComponent* component, TOperation operation) {
-    TForm::Notification(component, operation);
-    if (operation != opRemove || component != FSelected)
-        return;
-    FSelected = nullptr;
-    if (!IsDestroying())
-        ChooserButton->SetCaption(Describe(nullptr));
+void TGalleryWindow::SetSelection(const std::vector<TComponent*>& components) {
+    FDesigner.Selection().Set(components);
+}
+
+const std::vector<TComponent*>& TGalleryWindow::Selection() const {
+    return FDesigner.Selection().Items();
+}
+
+TComponent* TGalleryWindow::Selected() const {
+    return FDesigner.Selection().First();
+}
+
+void TGalleryWindow::DesignerSelect(TObject*) {
+    TComponent* first = Selected();
+    FEventLog->Attach(first);
+    FInspector->Inspect(first);
+    const std::size_t count = Selection().size();
+    ChooserButton->SetCaption(count > 1 ? std::to_string(count) + " components selected"
+                                        : Describe(first));
+    OnSelect(this);
 }
 
 void TGalleryWindow::ChooserMenuPopup(TObject*) {
@@ -146,7 +169,7 @@ void TGalleryWindow::ChooserMenuPopup(TObject*) {
         TComponent* component = index < 0 ? FDesignedForm : FDesignedForm->Components(index);
         item->SetCaption(Describe(component));
         item->SetTag(index);
-        item->SetChecked(component == FSelected);
+        item->SetChecked(FDesigner.Selection().Contains(component));
         item->OnClick = TNotifyEvent(this, &TGalleryWindow::ChooserItemClick);
         root->Add(item);
     }
@@ -158,10 +181,6 @@ void TGalleryWindow::ChooserItemClick(TObject* sender) {
         Select(FDesignedForm);
     else if (index < FDesignedForm->ComponentCount())
         Select(FDesignedForm->Components(static_cast<int>(index)));
-}
-
-void TGalleryWindow::DesignerSelect(TComponent* component) {
-    Select(component);
 }
 
 // --- designing and placing
@@ -182,6 +201,10 @@ void TGalleryWindow::SetDesigning(bool designing) {
         FDesigner.SetPlacing(nullptr);
     }
     DesignButton->SetDown(designing);
+    // What the form did to itself while it ran is not a step to undo.
+    if (designing)
+        FDesigner.Commands().Rebase();
+    FDesigner.RefreshMarks();
     // Some controls look different while designing.
     FDesignedForm->Invalidate();
     for (int i = 0; i < FDesignedForm->ComponentCount(); ++i)
@@ -200,9 +223,34 @@ void TGalleryWindow::PaletteChoose(TObject*) {
         SetDesigning(true);
 }
 
-void TGalleryWindow::DesignerPlace(TComponent* component) {
+void TGalleryWindow::DesignerPlace(TComponent*) {
     FPaletteBar->ClearChoice();
-    Select(component);
+}
+
+void TGalleryWindow::CancelPlacing(TObject*) {
+    FPaletteBar->ClearChoice();
+}
+
+void TGalleryWindow::GridCheckClick(TObject*) {
+    const int grid = GridCheck->Checked() ? DesignGrid : 0;
+    FDesigner.Commands().SetGrid(grid);
+    FDesignedForm->SetGridDots(grid);
+}
+
+void TGalleryWindow::GalleryKeyDown(TObject*, unsigned short& key, TShiftState) {
+    if (key == VK_ESCAPE && FDesigner.Placing()) {
+        FDesigner.CancelPlacing();
+        key = 0;
+    }
+}
+
+void TGalleryWindow::InspectorChange(TObject*) {
+    FDesigner.Commands().Commit();
+    FDesigner.RefreshMarks();
+}
+
+void TGalleryWindow::FormChange(TObject*) {
+    OnFormChange(this);
 }
 
 // --- the event log
@@ -243,6 +291,10 @@ bool TGalleryWindow::OpenForm(const std::string& path) {
 }
 
 void TGalleryWindow::SaveForm(const std::string& path) {
+    WriteFormFile(path, FormText());
+}
+
+std::string TGalleryWindow::FormText() {
     // The log's own handlers stand in the events while it is attached; the writer must see the
     // form's.
     TComponent* logged = FEventLog->Attached();
@@ -255,7 +307,7 @@ void TGalleryWindow::SaveForm(const std::string& path) {
         throw;
     }
     FEventLog->Attach(logged);
-    WriteFormFile(path, text);
+    return text;
 }
 
 void TGalleryWindow::OpenButtonClick(TObject*) {

@@ -3,9 +3,10 @@
 // installs a component palette and registers the control library on it, and works on one
 // designed form, a separate window read from gallery.json: the palette places new controls on
 // it, the chooser and (while designing) a click select one, the inspector shows and edits the
-// selection and the event log lists the events it raises; the Design switch puts the form's
-// components into the design state and back; the form is opened from and saved to stored form
-// descriptions.
+// first selected and the event log lists the events it raises; the Design switch puts the form's
+// components into the design state and back, where the form designer (FormDesigner.h) moves,
+// sizes and edits them, each change a step to undo, with its commands also on the Edit menu; the
+// form is opened from and saved to stored form descriptions.
 
 #include "framework/forms/Form.h"
 #include "framework/streaming/Registration.h"
@@ -13,8 +14,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TButton;
+class TCheckBox;
 class TCuteButton;
 class TDesignedForm;
 class TEventLog;
@@ -44,9 +47,13 @@ public:
     TPaletteBar* PaletteBar() const { return FPaletteBar; }
     TPropertyInspector* Inspector() const { return FInspector; }
 
-    // What the selection shows in the inspector and the event log; null selects nothing.
+    // Selects just component; null selects nothing. The first selected is what the inspector
+    // shows and the event log follows.
     void Select(TComponent* component);
-    TComponent* Selected() const { return FSelected; }
+    void SetSelection(const std::vector<TComponent*>& components);
+    const std::vector<TComponent*>& Selection() const;
+    TComponent* Selected() const;
+    TFormDesigner& Designer() { return FDesigner; }
     // What the Design switch does.
     void SetDesigning(bool designing);
     bool Designing() const;
@@ -60,6 +67,8 @@ public:
 
     // After the selection changed.
     TNotifyEvent OnSelect;
+    // After the designed form changed by a person's edit, an undo or a redo.
+    TNotifyEvent OnFormChange;
 
     // --- from the stored description
     TPanel* PalettePanel = nullptr;
@@ -72,20 +81,28 @@ public:
     TSaveDialog* SaveDialog = nullptr;
     TMemo* EventMemo = nullptr;
     TPanel* InspectorPanel = nullptr;
+    TCuteButton* EditButton = nullptr;
+    TPopupMenu* EditMenu = nullptr;
+    TCheckBox* GridCheck = nullptr;
 
     void DesignButtonClick(TObject* sender);
     void OpenButtonClick(TObject* sender);
     void SaveButtonClick(TObject* sender);
     void ChooserMenuPopup(TObject* sender);
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
+    void GridCheckClick(TObject* sender);
+    // Escape gives up a class chosen on the palette, also while the gallery has the keys.
+    void GalleryKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
 
 private:
     void ChooserItemClick(TObject* sender);
     void PaletteChoose(TObject* sender);
-    void DesignerSelect(TComponent* component);
+    void DesignerSelect(TObject* sender);
     void DesignerPlace(TComponent* component);
+    void CancelPlacing(TObject* sender);
+    void InspectorChange(TObject* sender);
+    void FormChange(TObject* sender);
+    // The designed form's stored text, with the form's own event handlers in it.
+    std::string FormText();
     void LogLine(const std::string& line);
     void WMRefreshInspector(TMessage& message);
     // Takes form as the designed form, freeing the one before.
@@ -97,6 +114,5 @@ private:
     TPropertyInspector* FInspector = nullptr;
     TEventLog* FEventLog = nullptr;
     TDesignedForm* FDesignedForm = nullptr; // owned, freed with the window
-    TComponent* FSelected = nullptr;
     bool FRefreshPosted = false;
 };

@@ -1,9 +1,12 @@
 // saruvi-gallery: the design environment of the control library on the desktop. With --report it
-// prints, for a script that drives it, the screen points of the designed form's controls (their
-// middles and bounds) and of the Design switch once the windows are up, on every selection the
-// selected component and the points of the inspector's editors, and every event of the designed
-// form's components as the event log words it, followed by the component's text.
+// prints, for a script that drives it, once the windows are up: the screen points of the Design
+// switch, the Edit menu's button, the palette's buttons, the form's client origin and the designed
+// form's controls (their middles and bounds); on every selection the selected component and the
+// points of the inspector's editors; after every change of the form the bounds of its controls;
+// and every event of the designed form's components as the event log words it, followed by the
+// component's text.
 
+#include "controls/CuteBtn.h"
 #include "framework/forms/Application.h"
 #include "framework/platform/qt/DesktopHost.h"
 #include "framework/stdctrls/SpeedButton.h"
@@ -11,6 +14,7 @@
 #include "tools/gallery/DesignedForm.h"
 #include "tools/gallery/EventLog.h"
 #include "tools/gallery/GalleryWindow.h"
+#include "tools/gallery/PaletteBar.h"
 #include "tools/gallery/PropertyInspector.h"
 
 #include <cstdio>
@@ -47,9 +51,27 @@ void ReportSelection(TGalleryWindow& gallery) {
             SayMiddle("editor " + prop->Name, *editor);
 }
 
+// "layout NAME LEFT TOP WIDTH HEIGHT" per control, then "changed".
+void ReportLayout(TGalleryWindow& gallery) {
+    const TDesignedForm& form = *gallery.DesignedForm();
+    for (int i = 0; i < form.ComponentCount(); ++i)
+        if (const auto* c = dynamic_cast<const TControl*>(form.Components(i)))
+            Say("layout " + c->Name() + " " + std::to_string(c->Left()) + " " +
+                std::to_string(c->Top()) + " " + std::to_string(c->Width()) + " " +
+                std::to_string(c->Height()));
+    Say("changed");
+}
+
 void ReportWindows(TGalleryWindow& gallery) {
     SayMiddle("design", *gallery.DesignButton);
+    SayMiddle("edit", *gallery.EditButton);
+    for (const auto& page : gallery.Palette().Pages())
+        for (const TClassInfo* info : page.Classes)
+            if (const TControl* button = gallery.PaletteBar()->ButtonOf(*info))
+                SayMiddle("palette " + info->Name, *button);
     const TDesignedForm& form = *gallery.DesignedForm();
+    const TPoint origin = form.ClientToScreen({0, 0});
+    Say("form " + std::to_string(origin.x) + " " + std::to_string(origin.y));
     for (int i = 0; i < form.ComponentCount(); ++i)
         if (const auto* control = dynamic_cast<const TControl*>(form.Components(i))) {
             SayMiddle("control " + control->Name(), *control);
@@ -86,6 +108,8 @@ int main(int argc, char** argv) {
         if (report) {
             gallery->OnSelect =
                 TNotifyEvent::FromFunction([gallery](TObject*) { ReportSelection(*gallery); });
+            gallery->OnFormChange =
+                TNotifyEvent::FromFunction([gallery](TObject*) { ReportLayout(*gallery); });
             application.ProcessMessages();
             ReportEvents(*gallery);
             ReportWindows(*gallery);
