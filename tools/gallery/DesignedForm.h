@@ -24,4 +24,7 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    // The designer works in the pixels the form was designed at on every screen, so that a
+    // save writes the description that was read.
+    bool FollowsScreenScale() const override { return false; }
 };
