@@ -262,8 +262,8 @@ void TCustomForm::ScaleTo(int pixelsPerInch) {
     pixelsPerInch = std::clamp(pixelsPerInch, MinPixelsPerInch, MaxPixelsPerInch);
     if (!FollowsScreenScale() || pixelsPerInch == FPixelsPerInch)
         return;
-    ChangeScale(pixelsPerInch, FPixelsPerInch);
-    FPixelsPerInch = pixelsPerInch;
+    // The controls' pictures are chosen for the new value while they scale.
+    ChangeScale(pixelsPerInch, std::exchange(FPixelsPerInch, pixelsPerInch));
 }
 
 void TCustomForm::ChangeScale(int m, int d) {
@@ -579,6 +579,11 @@ void TCustomForm::CloseModal() {
 }
 
 // --- helpers
+
+int FormPixelsPerInch(const TControl* control) {
+    const TCustomForm* form = GetParentForm(control);
+    return form ? form->PixelsPerInch() : 96;
+}
 
 TCustomForm* GetParentForm(const TControl* control) {
     return dynamic_cast<TCustomForm*>(ParentFormOf(control));

@@ -182,6 +182,8 @@ public:
 
 // The form the control sits on (its topmost parent, when that is a form), or null.
 TCustomForm* GetParentForm(const TControl* control);
+// The PixelsPerInch of that form, 96 without one: the scale of the control's pictures.
+int FormPixelsPerInch(const TControl* control);
 // True when caption marks the character as its accelerator with "&" (letters compared without
 // regard to case).
 bool IsAccel(unsigned short charCode, const std::string& caption);
