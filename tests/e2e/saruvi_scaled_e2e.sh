@@ -103,7 +103,7 @@ run_at() {
     wait_until $((2 * patience)) measured ||
         fail "at $scale the image shows $(count_colour FF0000 208 158 $((image_x - 4)) \
 $((image_y - 4))) red pixels, not $expected_red"
-    echo "at $scale: ${WIDTH}x${HEIGHT}, $expected_red red pixels"
+    echo "at $scale: $expected_red red pixels"
     click_on sbExit
     wait_exit "Exit did not end the program at $scale"
 }
