@@ -3,6 +3,7 @@
 #include "controls/StrokeBar.h"
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Canvas.h"
 #include "framework/stdctrls/Image.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/SpeedButton.h"
