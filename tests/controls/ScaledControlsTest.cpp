@@ -7,13 +7,15 @@
 #include "framework/stdctrls/Image.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/SpeedButton.h"
+#include "framework/stdctrls/TrackBar.h"
 #include "framework/streaming/FormReader.h"
 #include "tests/support/FrameworkTest.h"
 
 namespace {
 
 // A full stroke bar without texts, its band between the margins; a panel with a wide raised
-// bevel; a glyph and a picture from the program's resources.
+// bevel; a track bar without ticks, its thumb from row 4; a glyph and a picture from the
+// program's resources.
 constexpr const char* Description = R"({
   "class": "TForm", "name": "Scaled",
   "properties": {"ClientWidth": 300, "ClientHeight": 200},
@@ -24,6 +26,8 @@ constexpr const char* Description = R"({
     {"class": "TPanel", "name": "Bevelled",
      "properties": {"Left": 140, "Top": 8, "Width": 100, "Height": 40, "BevelWidth": 2,
                     "Caption": ""}},
+    {"class": "TTrackBar", "name": "Track",
+     "properties": {"Left": 140, "Top": 100, "Width": 150, "Height": 45, "TickStyle": "tsNone"}},
     {"class": "TSpeedButton", "name": "Exit",
      "properties": {"Left": 8, "Top": 64, "Width": 25, "Height": 25, "Glyph": "glyph_exit.bmp"}},
     {"class": "TImage", "name": "Picture",
@@ -36,8 +40,9 @@ struct TScaledLengths {
     int PixelsPerInch;
     int BandTop; // the stroke bar's first and last row of the band
     int BandBottom;
-    int Bevel; // the panel's bevel width
-    int Glyph; // the side of one glyph image
+    int Bevel;    // the panel's bevel width
+    int ThumbEnd; // the row below the thumb
+    int Glyph;    // the side of one glyph image
     TPoint Picture;
 };
 
@@ -70,6 +75,11 @@ TEST_P(ScaledControlsTest, DrawTheirScaledLengthsAndPictures) {
     EXPECT_EQ(PixelAt(panel, panel->Width() / 2, row.Bevel - 1), clWhite);
     EXPECT_EQ(PixelAt(panel, panel->Width() / 2, row.Bevel), ColorToRGB(clBtnFace));
 
+    const auto* track = Find<TTrackBar>(form, "Track");
+    const int middle = 8 + (track->ThumbLength() / 2 + 1) / 2;
+    EXPECT_EQ(PixelAt(track, middle, row.ThumbEnd - 1), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(PixelAt(track, middle, row.ThumbEnd), ColorToRGB(clBtnFace));
+
     const TBitmap* glyph = Find<TSpeedButton>(form, "Exit")->Glyph();
     EXPECT_EQ(TPoint(glyph->Width(), glyph->Height()), TPoint(2 * row.Glyph, row.Glyph));
     EXPECT_EQ(glyph->Canvas()->Pixels(row.Glyph / 2, row.Glyph / 2), clRed);
@@ -80,9 +90,9 @@ TEST_P(ScaledControlsTest, DrawTheirScaledLengthsAndPictures) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, ScaledControlsTest,
-                         ::testing::Values(TScaledLengths{96, 16, 31, 2, 16, {100, 125}},
-                                           TScaledLengths{120, 20, 39, 3, 20, {125, 157}},
-                                           TScaledLengths{144, 24, 47, 3, 24, {150, 188}},
-                                           TScaledLengths{192, 32, 63, 4, 32, {200, 250}}));
+                         ::testing::Values(TScaledLengths{96, 16, 31, 2, 24, 16, {100, 125}},
+                                           TScaledLengths{120, 20, 39, 3, 29, 20, {125, 157}},
+                                           TScaledLengths{144, 24, 47, 3, 34, 24, {150, 188}},
+                                           TScaledLengths{192, 32, 63, 4, 44, 32, {200, 250}}));
 
 } // namespace
