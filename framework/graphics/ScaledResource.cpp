@@ -91,13 +91,11 @@ void LoadScaledResource(TBitmap& bitmap, const std::string& name, int m, int d) 
         m = d = 1;
     std::optional<TResourceData> data;
     const TVariant* chosen = nullptr;
+    // The first one at least as large as the scale, else the largest.
     for (const TVariant& variant : Variants) {
-        auto found = FindResource(VariantName(name, variant));
-        if (!found)
-            continue;
-        // The first one at least as large as the scale, else the largest.
-        const bool fits = chosen && Compare(*chosen, m, d) >= 0;
-        if (!fits) {
+        if (chosen && Compare(*chosen, m, d) >= 0)
+            break;
+        if (auto found = FindResource(VariantName(name, variant))) {
             data = found;
             chosen = &variant;
         }
@@ -107,11 +105,9 @@ void LoadScaledResource(TBitmap& bitmap, const std::string& name, int m, int d) 
     bitmap.LoadFromStream(*data);
     if (Compare(*chosen, m, d) == 0 || bitmap.Empty())
         return;
-    const auto size = [&](int length) {
-        const std::int64_t scaled =
-            (std::int64_t{length} * m * chosen->Den * 2 + std::int64_t{d} * chosen->Num) /
-            (std::int64_t{d} * chosen->Num * 2);
-        return static_cast<int>(std::clamp<std::int64_t>(scaled, 1, 1 << 16));
+    const double factor = double(m) * chosen->Den / (double(d) * chosen->Num);
+    const auto size = [factor](int length) {
+        return static_cast<int>(std::lround(std::clamp(length * factor, 1.0, 65536.0)));
     };
     bitmap.SetPixels(Resample(bitmap.Pixels(), size(bitmap.Width()), size(bitmap.Height())));
 }
