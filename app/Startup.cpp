@@ -2,20 +2,17 @@
 
 #include "app/about.h"
 #include "app/main.h"
-#include "framework/core/Exceptions.h"
-#include "framework/core/Resources.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/Screen.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/ScaledResource.h"
 #include "framework/stdctrls/StandardClasses.h"
 
 namespace {
 
 void LoadIcon() {
-    const auto data = FindResource("saruvi_icon.bmp");
-    if (!data)
-        throw EInvalidGraphic(msg::InvalidBitmap, "saruvi_icon.bmp is not embedded");
     TBitmap icon;
-    icon.LoadFromStream(*data);
+    LoadScaledResource(icon, "saruvi_icon.bmp", Screen->PixelsPerInch(), 96);
     Application->SetIcon(&icon);
 }
 

@@ -6,6 +6,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/EngravedText.h"
 #include "framework/streaming/Registration.h"
+#include "framework/windows/Scaling.h"
 #include "framework/windows/Win32Api.h"
 
 #include <algorithm>
@@ -233,6 +234,13 @@ void TColorButton::WMMMove(TWMMouse& message) {
 
 // ---- painting
 
+void TColorButton::ChangeScale(int m, int d) {
+    for (int* length : {&FCapOffsetH, &FCapOffsetV, &FInsets.CaptionTop, &FInsets.CaptionBottom,
+                        &FInsets.CaptionSide, &FInsets.FocusStd, &FInsets.FocusIELike})
+        *length = ScaleLength(*length, m, d);
+    TButton::ChangeScale(m, d);
+}
+
 std::string TColorButton::CaptionText() const {
     if (!Caption().empty())
         return Caption();
@@ -251,13 +259,13 @@ TRect TColorButton::CaptionBox(int textHeight, bool pressed, bool focused) const
     if (FCapAlignV == vaCenter)
         dy += (ClientHeight() - textHeight) / 2;
     else if (FCapAlignV == vaBottom)
-        dy += ClientHeight() - textHeight - 5;
+        dy += ClientHeight() - textHeight - FInsets.CaptionBottom;
     else if (FCapAlignV == vaTop)
-        dy += 4;
+        dy += FInsets.CaptionTop;
     if (FCapAlignH == haLeft)
-        dx += 5;
+        dx += FInsets.CaptionSide;
     else if (FCapAlignH == haRight)
-        dx -= 5;
+        dx -= FInsets.CaptionSide;
     if (FButtonStyle == bsStd && !FCapFixed && !FDefaultLook && !focused) {
         dx += FCapAlignH == haLeft ? -1 : FCapAlignH == haRight ? 1 : 0;
         dy += FCapAlignV == vaTop ? -1 : FCapAlignV == vaBottom ? 1 : 0;
@@ -334,7 +342,9 @@ void TColorButton::DrawEdges(TCanvas& canvas, bool pressed, bool focused) const 
 void TColorButton::DrawFocusLine(TCanvas& canvas, bool focused) const {
     if (!FFocusline || !FDefaultLook || !focused)
         return;
-    const int inset = FButtonStyle == bsStd ? 4 : FButtonStyle == bsIELike ? 2 : 0;
+    const int inset = FButtonStyle == bsStd      ? FInsets.FocusStd
+                      : FButtonStyle == bsIELike ? FInsets.FocusIELike
+                                                 : 0;
     TRect r = ClientRect();
     InflateRect(r, -inset, -inset);
     canvas.Font()->SetColor(clBlack);

@@ -70,6 +70,8 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The caption's offsets and the distances below, with the bounds and the font.
+    void ChangeScale(int m, int d) override;
     // Paints the whole face for every request, off screen, and copies it to the request's DC.
     void DrawItem(const DRAWITEMSTRUCT& item);
 
@@ -104,6 +106,16 @@ private:
     bool FFocusline = true;
     int FCapOffsetH = 0;
     int FCapOffsetV = 0;
+    // Distances in pixels from the edges: the caption's from the one it is aligned to, the
+    // focus line's for bsStd and bsIELike.
+    struct TInsets {
+        int CaptionTop = 4;
+        int CaptionBottom = 5;
+        int CaptionSide = 5;
+        int FocusStd = 4;
+        int FocusIELike = 2;
+    };
+    TInsets FInsets;
     TColor FFrameColor = clWindowFrame;
     TColor FEdgeHighlight = clBtnHighlight;
     TColor FEdgeShadow = clBtnShadow;

@@ -9,6 +9,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
 #include "framework/streaming/Registration.h"
+#include "framework/windows/Scaling.h"
 #include "framework/windows/Win32Api.h"
 
 #include <algorithm>
@@ -237,6 +238,13 @@ void TCuteButton::SetMarginY(int value) {
         return;
     FMarginY = value;
     Invalidate();
+}
+
+void TCuteButton::ChangeScale(int m, int d) {
+    for (int* margin : {&FMarginX, &FMarginY})
+        if (*margin != -1)
+            *margin = std::max(ScaleLength(*margin, m, d), 0);
+    TCustomPanel::ChangeScale(m, d);
 }
 
 void TCuteButton::SetShowFocusRect(bool value) {

@@ -90,6 +90,8 @@ public:
 
 protected:
     void Paint() override;
+    // The margins that are set, with the bevels and the bounds.
+    void ChangeScale(int m, int d) override;
     void Notification(TComponent* component, TOperation operation) override;
 
     void CMDialogChar(TWMKey& message);

@@ -5,6 +5,7 @@
 #include "framework/core/SysUtils.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/streaming/Registration.h"
+#include "framework/windows/Scaling.h"
 #include "framework/windows/Win32Api.h"
 
 #include <algorithm>
@@ -187,6 +188,14 @@ void TStrokeBar::SetWidth(int value) {
     TCustomControl::SetWidth(value);
     CalcXPos();
     DrawStroke(FBarColor);
+}
+
+void TStrokeBar::ChangeScale(int m, int d) {
+    TCustomControl::ChangeScale(m, d);
+    SetMarginTop(ScaleLength(FMarginTop, m, d));
+    SetMarginBottom(ScaleLength(FMarginBottom, m, d));
+    CalcXPos();
+    SetFont(Font());
 }
 
 void TStrokeBar::Loaded() {

@@ -57,7 +57,7 @@ public:
     void SetBevelOuter(TStrokeBarBevel value);
     void SetEnabled(bool value) override;
     // The framework's font setter, then the canvas takes the font; full repaint. The canvas
-    // font changes nowhere else but in Loaded.
+    // font changes nowhere else but in Loaded and ChangeScale.
     void SetFont(const TFont* font);
     // Recomputes the bar position from Value; full repaint. Other size changes do neither.
     void SetWidth(int value);
@@ -73,6 +73,8 @@ public:
 
 protected:
     void Paint() override;
+    // The margins and the font; the bar goes where the value belongs at the scaled width.
+    void ChangeScale(int m, int d) override;
 
 private:
     void CMMouseLeave(TMessage& message);

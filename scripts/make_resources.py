@@ -4,6 +4,8 @@
     glyph_open.bmp, glyph_about.bmp, glyph_exit.bmp   32 x 16, 4 bpp: normal and disabled image
     saruvi_icon.bmp                                   32 x 32, 8 bpp: the application icon
     about_picture.bmp                                 100 x 125, 24 bpp: the About box picture
+    NAME@1.5x.bmp, NAME@2x.bmp                        each of the three above for screens at
+                                                      150 % and 200 %, drawn at that size
     saruvi_icon_N.png, saruvi_icon.svg                the desktop's menu icon, N x N and scalable
     controls/<Unit>.bmp                               24 x 24, 24 bpp: each control's palette picture
 
@@ -150,10 +152,37 @@ def disabled(image):
     return out
 
 
-def glyph(art):
+def scale2x(image):
+    """Pixel art at twice the size, diagonals kept smooth (the EPX rule)."""
+    size = len(image)
+    out = [[0] * (2 * size) for _ in range(2 * size)]
+    for y in range(size):
+        for x in range(size):
+            p = image[y][x]
+            a = image[y - 1][x] if y > 0 else p
+            b = image[y][x + 1] if x + 1 < size else p
+            c = image[y][x - 1] if x > 0 else p
+            d = image[y + 1][x] if y + 1 < size else p
+            out[2 * y][2 * x] = a if c == a and c != d and a != b else p
+            out[2 * y][2 * x + 1] = b if a == b and a != c and b != d else p
+            out[2 * y + 1][2 * x] = c if d == c and d != b and c != a else p
+            out[2 * y + 1][2 * x + 1] = d if b == d and b != a and d != c else p
+    return out
+
+
+def resampled(image, size):
+    """The nearest pixel of image for each of size x size."""
+    step = len(image) / size
+    return [[image[int((y + 0.5) * step)][int((x + 0.5) * step)] for x in range(size)]
+            for y in range(size)]
+
+
+def glyph(art, scale=1):
     normal = parse_art(art)
+    if scale > 1:
+        normal = resampled(scale2x(normal), int(16 * scale))
     grey = disabled(normal)
-    return [normal[y] + grey[y] for y in range(16)]
+    return [normal[y] + grey[y] for y in range(len(normal))]
 
 
 # ---------------------------------------------------------------------------------------------
@@ -178,7 +207,7 @@ class Picture:
                            if inside((px + ox) / k, (py + oy) / k))
                 a = opacity * hits / (n * n)
                 if a > 0:
-                    c = colour(px + 0.5, py + 0.5) if callable(colour) else colour
+                    c = colour((px + 0.5) / k, (py + 0.5) / k) if callable(colour) else colour
                     old = self.pixels[py][px]
                     self.pixels[py][px] = tuple(o + (v - o) * a for o, v in zip(old, c))
 
@@ -414,9 +443,9 @@ def icon_svg():
             f'fill="{hex_colour(ICON_BACKGROUND)}"/>\n{body}\n</svg>\n')
 
 
-def make_icon():
+def make_icon(size=32):
     """The window's icon: 8 bpp with the colours the drawing needs."""
-    rgb = icon_rgb(32)
+    rgb = icon_rgb(size)
     palette = median_cut([p for row in rgb for p in row], 256)
     palette += [(0, 0, 0)] * (256 - len(palette))
     cache = {}
@@ -437,9 +466,9 @@ def png_bytes(rows):
 # ---------------------------------------------------------------------------------------------
 # The About picture: a liver over a measuring grid, its measured part red, and a scale bar
 
-def make_about_picture():
+def make_about_picture(scale=1):
     width, height = 100, 125
-    pic = Picture(width, height, (246, 242, 228))
+    pic = Picture(round(width * scale), round(height * scale), (246, 242, 228), scale=scale)
     grid_minor = union(lambda x, y: (x % 5) < 0.6, lambda x, y: (y % 5) < 0.6)
     grid_major = union(lambda x, y: (x % 25) < 0.9, lambda x, y: (y % 25) < 0.9)
     pic.fill(grid_minor, (170, 200, 215), 0.55)
@@ -605,16 +634,26 @@ PALETTE_PICTURES = (('StrokeBar', palette_stroke_bar), ('xGauge', palette_gauge)
 
 # ---------------------------------------------------------------------------------------------
 
+# The scales a screen most often has, each with the suffix the framework looks for.
+SCALES = ((1, ''), (1.5, '@1.5x'), (2, '@2x'))
+
+
 def main():
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources')
     out = sys.argv[1] if len(sys.argv) > 1 else root
     os.makedirs(out, exist_ok=True)
-    for name, art in (('glyph_open.bmp', FOLDER), ('glyph_about.bmp', QUESTION),
-                      ('glyph_exit.bmp', cross())):
-        write_bmp(os.path.join(out, name), 32, 16, 4, VGA, glyph(art))
-    palette, icon = make_icon()
-    write_bmp(os.path.join(out, 'saruvi_icon.bmp'), 32, 32, 8, palette, icon)
-    write_bmp(os.path.join(out, 'about_picture.bmp'), 100, 125, 24, [], make_about_picture())
+    for scale, suffix in SCALES:
+        side = int(16 * scale)
+        for name, art in (('glyph_open', FOLDER), ('glyph_about', QUESTION),
+                          ('glyph_exit', cross())):
+            write_bmp(os.path.join(out, f'{name}{suffix}.bmp'), 2 * side, side, 4, VGA,
+                      glyph(art, scale))
+        palette, icon = make_icon(2 * side)
+        write_bmp(os.path.join(out, f'saruvi_icon{suffix}.bmp'), 2 * side, 2 * side, 8, palette,
+                  icon)
+        picture = make_about_picture(scale)
+        write_bmp(os.path.join(out, f'about_picture{suffix}.bmp'), len(picture[0]), len(picture),
+                  24, [], picture)
     for size in ICON_SIZES:
         with open(os.path.join(out, f'saruvi_icon_{size}.png'), 'wb') as f:
             f.write(png_bytes(icon_rgb(size)))

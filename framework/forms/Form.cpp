@@ -6,6 +6,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/platform/Host.h"
 #include "framework/windows/ControlCanvas.h"
+#include "framework/windows/Scaling.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 #include "framework/windows/WindowManager.h"
@@ -82,6 +83,7 @@ const TClassInfo& TCustomForm::StaticClass() {
             c.Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition, poDesigned,
                    PositionNames);
             c.Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled, true);
+            c.Int("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch, 96);
             c.Bool("Visible", &TCustomForm::Visible, &TCustomForm::SetVisible, false);
             c.Event("OnActivate", &TCustomForm::OnActivate);
             c.Event("OnClose", &TCustomForm::OnClose);
@@ -110,6 +112,7 @@ const TMessageMap& TCustomForm::StaticMessageMap() {
                                      MessageHandler<CM_RELEASE, &TCustomForm::CMRelease>(),
                                      MessageHandler<CM_ICONCHANGED, &TCustomForm::CMIconChanged>(),
                                      MessageHandler<WM_HELP, &TCustomForm::WMHelp>(),
+                                     MessageHandler<WM_DPICHANGED, &TCustomForm::WMDpiChanged>(),
                                  });
     return map;
 }
@@ -240,10 +243,43 @@ void TCustomForm::GetChildren(const std::function<void(TComponent*)>& visit,
 }
 
 void TCustomForm::Loaded() {
+    // Still loading: the children align once, at the scaled size.
+    if (Screen)
+        ScaleTo(Screen->PixelsPerInch());
     TWinControl::Loaded();
     OnCreate(this);
     if (FVisible)
         ShowWindowNow();
+}
+
+// --- scale
+
+void TCustomForm::SetPixelsPerInch(int value) {
+    FPixelsPerInch = std::clamp(value, MinPixelsPerInch, MaxPixelsPerInch);
+}
+
+void TCustomForm::ScaleTo(int pixelsPerInch) {
+    pixelsPerInch = std::clamp(pixelsPerInch, MinPixelsPerInch, MaxPixelsPerInch);
+    if (!FollowsScreenScale() || pixelsPerInch == FPixelsPerInch)
+        return;
+    // The controls' pictures are chosen for the new value while they scale.
+    ChangeScale(pixelsPerInch, std::exchange(FPixelsPerInch, pixelsPerInch));
+}
+
+void TCustomForm::ChangeScale(int m, int d) {
+    DisableAlign();
+    ScaleConstraints(m, d);
+    const int clientWidth = ClientWidth();
+    const int clientHeight = ClientHeight();
+    SetBounds(ScaleLength(FLeft, m, d), ScaleLength(FTop, m, d), FWidth, FHeight);
+    SetClientSize(ScaleLength(clientWidth, m, d), ScaleLength(clientHeight, m, d));
+    ScaleFont(m, d);
+    ScaleControls(m, d);
+    EnableAlign();
+}
+
+void TCustomForm::WMDpiChanged(TMessage& message) {
+    ScaleTo(LOWORD(message.WParam));
 }
 
 // --- showing
@@ -543,6 +579,11 @@ void TCustomForm::CloseModal() {
 }
 
 // --- helpers
+
+int FormPixelsPerInch(const TControl* control) {
+    const TCustomForm* form = GetParentForm(control);
+    return form ? form->PixelsPerInch() : 96;
+}
 
 TCustomForm* GetParentForm(const TControl* control) {
     return dynamic_cast<TCustomForm*>(ParentFormOf(control));

@@ -55,8 +55,16 @@ public:
     // Applied each time the form is shown.
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition value) { FPosition = value; }
+    // A scaled form read from its stored description on a screen of other pixels per inch than
+    // it was designed at is scaled to the screen, and again when it moves to a screen of
+    // another scale; PixelsPerInch is then the screen's.
     bool Scaled() const { return FScaled; }
     void SetScaled(bool value) { FScaled = value; }
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    // Held to MinPixelsPerInch..MaxPixelsPerInch.
+    void SetPixelsPerInch(int value);
+    static constexpr int MinPixelsPerInch = 24;
+    static constexpr int MaxPixelsPerInch = 960;
     bool KeyPreview() const override { return FKeyPreview; }
     void SetKeyPreview(bool value) { FKeyPreview = value; }
 
@@ -120,6 +128,11 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void PaintWindow(HDC dc) override;
+    // The position and the client size, not the frame the host adds.
+    void ChangeScale(int m, int d) override;
+    // Whether the form follows the screen's scale; a design environment keeps its forms in the
+    // pixels they were designed at, so that a save writes back what was read.
+    virtual bool FollowsScreenScale() const { return FScaled; }
     virtual void Paint();
     virtual void Activate();
     virtual void Deactivate();
@@ -133,9 +146,11 @@ protected:
     void CMRelease(TMessage& message);
     void CMIconChanged(TMessage& message);
     void WMHelp(TMessage& message);
+    void WMDpiChanged(TMessage& message);
 
 private:
     void ApplyPosition();
+    void ScaleTo(int pixelsPerInch);
     // The modal loop saw a result: OnCloseQuery and OnClose may still refuse.
     void CloseModal();
     void ShowWindowNow();
@@ -149,6 +164,7 @@ private:
     unsigned FBorderIcons = biSystemMenu | biMinimize | biMaximize;
     TPosition FPosition = poDesigned;
     bool FScaled = true;
+    int FPixelsPerInch = 96;
     bool FKeyPreview = false;
     bool FActive = false;
     bool FModal = false;
@@ -166,6 +182,8 @@ public:
 
 // The form the control sits on (its topmost parent, when that is a form), or null.
 TCustomForm* GetParentForm(const TControl* control);
+// The PixelsPerInch of that form, 96 without one: the scale of the control's pictures.
+int FormPixelsPerInch(const TControl* control);
 // True when caption marks the character as its accelerator with "&" (letters compared without
 // regard to case).
 bool IsAccel(unsigned short charCode, const std::string& caption);

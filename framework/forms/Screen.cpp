@@ -31,6 +31,10 @@ TRect TScreen::DesktopRect() const {
     return platform::HasHost() ? platform::Host().ScreenRect() : TRect{};
 }
 
+int TScreen::PixelsPerInch() const {
+    return platform::HasHost() ? platform::Host().PixelsPerInch() : 96;
+}
+
 int TScreen::Width() const {
     return DesktopRect().Width();
 }

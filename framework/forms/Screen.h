@@ -18,7 +18,8 @@ public:
     int Width() const;
     int Height() const;
     TRect DesktopRect() const;
-    int PixelsPerInch() const { return 96; }
+    // The host's: 96 at 100 %.
+    int PixelsPerInch() const;
 
     TCustomForm* ActiveForm() const { return FActiveForm; }
     TWinControl* ActiveControl() const { return FActiveControl; }

@@ -52,7 +52,9 @@ struct HostEvent {
         Deactivate,
         Moved,   // X, Y: the new screen position of the client area
         Resized, // X, Y: the new client width and height, after the user resized the window
-        Wake,    // nothing but a wake-up
+        // X: the pixels per inch of the screen the window moved to, whose scale differs
+        ScaleChanged,
+        Wake, // nothing but a wake-up
     };
     Kind Type = Kind::Wake;
     IHostWindow* Window = nullptr;
@@ -113,7 +115,10 @@ public:
     virtual ~IHost() = default;
 
     virtual std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& desc) = 0;
+    // In device pixels, as every coordinate the host exchanges with the framework.
     virtual TRect ScreenRect() const = 0;
+    // 96 on a screen at 100 %; the framework draws in device pixels and scales its forms by it.
+    virtual int PixelsPerInch() const = 0;
     virtual TPoint CursorPos() const = 0;
 
     // Milliseconds on the host's clock: real on a desktop, virtual in the headless host.

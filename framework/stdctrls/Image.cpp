@@ -2,8 +2,9 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exceptions.h"
-#include "framework/core/Resources.h"
+#include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/ScaledResource.h"
 #include "framework/windows/WinControl.h"
 
 #include <cstdint>
@@ -78,16 +79,13 @@ void TPicture::AssignTo(TPersistent* dest) const {
         TPersistent::AssignTo(dest);
 }
 
-void TPicture::LoadFromResource(const std::string& name) {
+void TPicture::LoadFromResource(const std::string& name, int pixelsPerInch) {
     if (name.empty()) {
         Take(nullptr);
         return;
     }
-    const auto data = FindResource(name);
-    if (!data)
-        throw EReadError("Resource " + name + " not found");
     auto bitmap = std::make_unique<TBitmap>();
-    bitmap->LoadFromStream(*data);
+    LoadScaledResource(*bitmap, name, pixelsPerInch, 96);
     Take(std::move(bitmap));
 }
 
@@ -123,8 +121,14 @@ TImage::~TImage() {
 }
 
 void TImage::SetPictureResource(const std::string& name) {
-    FPicture->LoadFromResource(name);
+    FPicture->LoadFromResource(name, FormPixelsPerInch(this));
     FPictureResource = name;
+}
+
+void TImage::ChangeScale(int m, int d) {
+    TGraphicControl::ChangeScale(m, d);
+    if (!FPictureResource.empty())
+        SetPictureResource(FPictureResource);
 }
 
 TCanvas* TImage::Canvas() {

@@ -32,8 +32,9 @@ public:
 
     // From another picture or a graphic: a deep copy; null empties the picture.
     void Assign(const TPersistent* source) override;
-    // Loads an embedded resource (a BMP) by name; an empty name empties the picture.
-    void LoadFromResource(const std::string& name);
+    // Loads an embedded resource (a BMP) by name, drawn for pixelsPerInch; an empty name
+    // empties the picture.
+    void LoadFromResource(const std::string& name, int pixelsPerInch = 96);
 
     // After every change of the graphic, or of its content through its canvas.
     TNotifyEvent OnChange;
@@ -85,6 +86,8 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
 
 protected:
+    // A picture from a resource is loaded again, drawn for the form's new scale.
+    void ChangeScale(int m, int d) override;
     void Paint() override;
     // Only where the parent shows the image: not under a scroll box's bars, for one.
     void CMHitTest(TMessage& message);

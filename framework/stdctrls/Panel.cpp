@@ -4,6 +4,7 @@
 #include "framework/core/Saturate.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
+#include "framework/windows/Scaling.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -71,6 +72,12 @@ void TCustomPanel::SetBevelInner(TBevelCut value) {
 void TCustomPanel::SetBevelWidth(int value) {
     FBevelWidth = std::max(value, 1);
     BevelsChanged();
+}
+
+void TCustomPanel::ChangeScale(int m, int d) {
+    FBevelWidth = std::max(ScaleLength(FBevelWidth, m, d), 1);
+    FBorderWidth = std::max(ScaleLength(FBorderWidth, m, d), 0);
+    TCustomControl::ChangeScale(m, d);
 }
 
 void TCustomPanel::SetBorderWidth(int value) {

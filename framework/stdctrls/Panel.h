@@ -36,6 +36,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void AdjustClientRect(TRect& rect) override;
+    // The bevels and the border first, so that the children align inside the scaled ones.
+    void ChangeScale(int m, int d) override;
     void Paint() override;
     void CMTextChanged(TMessage& message);
 

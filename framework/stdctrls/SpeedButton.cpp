@@ -1,13 +1,13 @@
 #include "framework/stdctrls/SpeedButton.h"
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/core/Exceptions.h"
-#include "framework/core/Resources.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/CheckerFill.h"
 #include "framework/graphics/EngravedText.h"
 #include "framework/graphics/Frame3D.h"
+#include "framework/graphics/ScaledResource.h"
+#include "framework/windows/Scaling.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
 
@@ -73,12 +73,18 @@ void TSpeedButton::SetGlyphResource(const std::string& name) {
     if (name.empty()) {
         SetGlyph(nullptr);
     } else {
-        const auto data = FindResource(name);
-        if (!data)
-            throw EReadError("Resource " + name + " not found");
-        FGlyph->LoadFromStream(*data);
+        LoadScaledResource(*FGlyph, name, FormPixelsPerInch(this), 96);
     }
     FGlyphResource = name;
+}
+
+void TSpeedButton::ChangeScale(int m, int d) {
+    if (FMargin != -1)
+        FMargin = std::max(ScaleLength(FMargin, m, d), 0);
+    FSpacing = ScaleLength(FSpacing, m, d);
+    TGraphicControl::ChangeScale(m, d);
+    if (!FGlyphResource.empty())
+        SetGlyphResource(FGlyphResource);
 }
 
 void TSpeedButton::GlyphChanged(TObject*) {

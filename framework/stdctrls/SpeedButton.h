@@ -67,6 +67,8 @@ public:
 
 protected:
     void Paint() override;
+    // The margin and spacing; a glyph from a resource is loaded again for the new scale.
+    void ChangeScale(int m, int d) override;
 
     void CMMouseEnter(TMessage& message);
     void CMMouseLeave(TMessage& message);

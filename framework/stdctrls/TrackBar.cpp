@@ -4,6 +4,7 @@
 #include "framework/core/Saturate.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Frame3D.h"
+#include "framework/windows/Scaling.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 
@@ -213,6 +214,12 @@ void TTrackBar::SetBorderWidth(int value) {
         return;
     FBorderWidth = value;
     Invalidate();
+}
+
+void TTrackBar::ChangeScale(int m, int d) {
+    FThumbLength = ScaleLength(FThumbLength, m, d);
+    FBorderWidth = std::clamp(ScaleLength(FBorderWidth, m, d), 0, MaxCoordinate);
+    TWinControl::ChangeScale(m, d);
 }
 
 void TTrackBar::SetThumbLength(int value) {

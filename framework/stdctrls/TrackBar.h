@@ -87,6 +87,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    void ChangeScale(int m, int d) override;
     virtual void Changed();
     // Always TBS_ENABLESELRANGE and TBS_FIXEDLENGTH, plus the orientation, tick and thumb bits.
     void CreateParams(TCreateParams& params) override;

@@ -9,6 +9,7 @@
 #include "framework/windows/Designer.h"
 #include "framework/windows/DragDrop.h"
 #include "framework/windows/ParentForm.h"
+#include "framework/windows/Scaling.h"
 #include "framework/windows/SizeConstraints.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/WinControl.h"
@@ -216,6 +217,24 @@ void TControl::LimitBounds(int& left, int& top, int& width, int& height) const {
     width = std::clamp(width, 0, MaxCoordinate);
     height = std::clamp(height, 0, MaxCoordinate);
     FConstraints->Apply(width, height);
+}
+
+void TControl::ChangeScale(int m, int d) {
+    ScaleConstraints(m, d);
+    const auto [left, width] = ScaleSpan(FLeft, FWidth, m, d);
+    const auto [top, height] = ScaleSpan(FTop, FHeight, m, d);
+    SetBounds(left, top, width, height);
+    ScaleFont(m, d);
+}
+
+void TControl::ScaleConstraints(int m, int d) {
+    FConstraints->Scale(m, d);
+}
+
+// A font that follows the parent's is scaled with the parent's.
+void TControl::ScaleFont(int m, int d) {
+    if (!FParentFont)
+        FFont->SetHeight(ScaleLength(FFont->Height(), m, d));
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

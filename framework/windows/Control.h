@@ -320,6 +320,13 @@ public:
 protected:
     // What SetBounds makes of the values it is given (see there).
     virtual void LimitBounds(int& left, int& top, int& width, int& height) const;
+    // Scales every pixel value the control holds from d pixels per inch to m: its bounds (by
+    // their edges), constraints and own font here; a control that keeps more lengths in pixels
+    // scales them too. Lines a control draws one pixel wide stay one device pixel wide.
+    virtual void ChangeScale(int m, int d);
+    // The parts of ChangeScale a control with other bounds rules (a form) reuses.
+    void ScaleConstraints(int m, int d);
+    void ScaleFont(int m, int d);
     virtual const TMessageMap& MessageMap() const { return StaticMessageMap(); }
     void Notification(TComponent* component, TOperation operation) override;
     virtual void Resize();

@@ -242,6 +242,9 @@ void RouteHostEvent(const HostEvent& e) {
     case Kind::Resized:
         top->HostResized(e.X, e.Y);
         break;
+    case Kind::ScaleChanged:
+        top->Send(WM_DPICHANGED, MAKEWPARAM(e.X, e.X), 0);
+        break;
     case Kind::MouseLeave:
     case Kind::Deactivate:
     case Kind::Wake:

@@ -92,6 +92,8 @@ inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
 inline constexpr UINT WM_MOUSELAST = 0x020A;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_MOUSELEAVE = 0x02A3;
+// The window moved to a screen of another scale; WParam: its pixels per inch, in both words.
+inline constexpr UINT WM_DPICHANGED = 0x02E0;
 inline constexpr UINT WM_CUT = 0x0300;
 inline constexpr UINT WM_COPY = 0x0301;
 inline constexpr UINT WM_PASTE = 0x0302;

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/windows/Control.h"
+#include "framework/windows/Scaling.h"
 
 #include <algorithm>
 
@@ -27,6 +28,11 @@ const TClassInfo& TSizeConstraints::StaticClass() {
 void TSizeConstraints::Apply(int& width, int& height) const {
     width = Limit(width, FMinWidth, FMaxWidth);
     height = Limit(height, FMinHeight, FMaxHeight);
+}
+
+void TSizeConstraints::Scale(int m, int d) {
+    for (int* limit : {&FMinWidth, &FMinHeight, &FMaxWidth, &FMaxHeight})
+        *limit = std::clamp(ScaleLength(*limit, m, d), 0, TControl::MaxCoordinate);
 }
 
 void TSizeConstraints::SetMin(int& min, int& max, int value) {

@@ -21,6 +21,8 @@ public:
 
     // Holds a size to the limits.
     void Apply(int& width, int& height) const;
+    // Every limit from d pixels per inch to m; applied by the control's next SetBounds.
+    void Scale(int m, int d);
 
     // After any limit changed.
     TNotifyEvent OnChange;

@@ -342,6 +342,19 @@ void TWinControl::Loaded() {
 
 // --- alignment
 
+void TWinControl::ChangeScale(int m, int d) {
+    DisableAlign();
+    TControl::ChangeScale(m, d);
+    ScaleControls(m, d);
+    EnableAlign();
+}
+
+// After the control's own bounds, so that each child's anchors measure from the scaled parent.
+void TWinControl::ScaleControls(int m, int d) {
+    for (TControl* child : std::vector<TControl*>(FControls))
+        child->ChangeScale(m, d);
+}
+
 void TWinControl::EnableAlign() {
     if (--FAlignLevel == 0 && (FControlState & csAlignmentNeeded))
         Realign();

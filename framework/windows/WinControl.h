@@ -147,6 +147,9 @@ protected:
     // first in its destructor; otherwise those messages reach only the base classes, after the
     // members are gone.
     void BeginDestruction();
+    // Its own values, then the children's, before the children are aligned again.
+    void ChangeScale(int m, int d) override;
+    void ScaleControls(int m, int d);
     virtual void CreateParams(TCreateParams& params);
     // CreateParams, then CreateWindowHandle.
     virtual void CreateWnd();

@@ -28,6 +28,9 @@ public:
 protected:
     void Paint() override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The designer works in the pixels the form was designed at on every screen, so that a
+    // save writes the description that was read.
+    bool FollowsScreenScale() const override { return false; }
 
 private:
     int FGridDots = 0;

@@ -441,6 +441,13 @@ void HeadlessHost::UserMove(IHostWindow* window, int left, int top) {
     Post(std::move(e));
 }
 
+void HeadlessHost::MoveToScreen(IHostWindow* window, int pixelsPerInch) {
+    FPixelsPerInch = pixelsPerInch;
+    HostEvent e = EventFor(HostEvent::Kind::ScaleChanged, window);
+    e.X = pixelsPerInch;
+    Post(std::move(e));
+}
+
 void HeadlessHost::UserResize(IHostWindow* window, int width, int height) {
     HeadlessWindow* w = Find(window);
     if (!w || IsBlocked(w))

@@ -93,6 +93,7 @@ public:
 
     std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& desc) override;
     TRect ScreenRect() const override { return FScreenRect; }
+    int PixelsPerInch() const override { return FPixelsPerInch; }
     TPoint CursorPos() const override { return FCursorPos; }
 
     std::int64_t Now() const override { return FNow; }
@@ -123,6 +124,10 @@ public:
     // --- screen and pointer
     void SetScreenRect(const TRect& rect) { FScreenRect = rect; }
     void SetCursorPos(TPoint screenPoint) { FCursorPos = screenPoint; }
+    // The scale forms load at; a form already shown hears of a new one only by a MoveToScreen.
+    void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
+    // The user moving the window to a screen of pixelsPerInch, which becomes the host's.
+    void MoveToScreen(IHostWindow* window, int pixelsPerInch);
 
     // --- virtual clock (starts at 0)
     void Advance(std::int64_t ms) { FNow += ms; }
@@ -199,6 +204,7 @@ private:
     std::optional<std::string> NextFileDialogAnswer();
 
     TRect FScreenRect{0, 0, 1280, 1024};
+    int FPixelsPerInch = 96;
     TPoint FCursorPos{};
     std::int64_t FNow = 0;
     bool FWoken = false;

@@ -71,9 +71,14 @@ std::unique_ptr<QApplication> StartQt() {
     return std::make_unique<QApplication>(gArgc, gArgv);
 }
 
+qreal PrimaryRatio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 } // namespace
 
-QtHost::QtHost() : FApp(StartQt()) {
+QtHost::QtHost() : FApp(StartQt()), FPixelsPerInch(qRound(96 * PrimaryRatio())) {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
@@ -90,6 +95,8 @@ std::unique_ptr<IHostWindow> QtHost::CreateWindow(const WindowSpec& desc) {
 }
 
 void QtHost::Enqueue(HostEvent event) {
+    if (event.Type == HostEvent::Kind::ScaleChanged)
+        FPixelsPerInch = event.X;
     // Qt activates the new window before it deactivates the old one; the framework hears it in
     // the desktop's usual order, the old window first.
     if (event.Type == HostEvent::Kind::Deactivate && !FEvents.empty() &&
@@ -110,12 +117,16 @@ TRect QtHost::ScreenRect() const {
     if (!screen)
         return {};
     const QRect g = screen->geometry();
-    return Bounds(g.x(), g.y(), g.width(), g.height());
+    const qreal r = screen->devicePixelRatio();
+    return Bounds(qRound(g.x() * r), qRound(g.y() * r), qRound(g.width() * r),
+                  qRound(g.height() * r));
 }
 
 TPoint QtHost::CursorPos() const {
     const QPoint p = QCursor::pos();
-    return {p.x(), p.y()};
+    const QScreen* screen = QGuiApplication::screenAt(p);
+    const qreal r = screen ? screen->devicePixelRatio() : PrimaryRatio();
+    return {qRound(p.x() * r), qRound(p.y() * r)};
 }
 
 std::int64_t QtHost::Now() const {

@@ -24,6 +24,7 @@ public:
 
     std::unique_ptr<IHostWindow> CreateWindow(const WindowSpec& desc) override;
     TRect ScreenRect() const override;
+    int PixelsPerInch() const override { return FPixelsPerInch; }
     TPoint CursorPos() const override;
 
     std::int64_t Now() const override;
@@ -53,6 +54,7 @@ private:
     std::deque<HostEvent> FEvents;
     std::vector<QtWindow*> FWindows;
     bool FWoken = false;
+    int FPixelsPerInch; // the primary screen's, then that of the screen a window last moved to
     std::unique_ptr<IFontEngine> FFonts;
 };
 

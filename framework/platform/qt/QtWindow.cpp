@@ -67,8 +67,12 @@ QRect ToQRect(const TRect& r) {
     return QRect(r.Left, r.Top, r.Width(), r.Height());
 }
 
-TRect ToTRect(const QRect& r) {
-    return Bounds(r.x(), r.y(), r.width(), r.height());
+int Device(int logical, qreal ratio) {
+    return qRound(logical * ratio);
+}
+
+int Logical(int device, qreal ratio) {
+    return qRound(device / ratio);
 }
 
 } // namespace
@@ -76,7 +80,8 @@ TRect ToTRect(const QRect& r) {
 // --------------------------------------------------------------------------------- widget
 
 QtSurfaceWidget::QtSurfaceWidget(QtHost& host, QtWindow& window, WindowKind kind)
-    : QWidget(nullptr, FlagsFor(kind)), FHost(host), FWindow(window), FKind(kind) {
+    : QWidget(nullptr, FlagsFor(kind)), FHost(host), FWindow(window), FKind(kind),
+      FRatio(devicePixelRatioF()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_QuitOnClose, false);
     setMouseTracking(true);
@@ -84,11 +89,34 @@ QtSurfaceWidget::QtSurfaceWidget(QtHost& host, QtWindow& window, WindowKind kind
     setAttribute(Qt::WA_ShowWithoutActivating, kind == WindowKind::Tooltip);
 }
 
-void QtSurfaceWidget::SetClientBounds(const QRect& bounds) {
-    FKnownGeometry = bounds;
+void QtSurfaceWidget::SetClientBounds(const TRect& bounds) {
+    const QRect logical(Logical(bounds.Left, FRatio), Logical(bounds.Top, FRatio),
+                        Logical(bounds.Width(), FRatio), Logical(bounds.Height(), FRatio));
+    FKnownGeometry = logical;
     if (FKind == WindowKind::Dialog)
-        setFixedSize(bounds.size());
-    setGeometry(bounds);
+        setFixedSize(logical.size());
+    setGeometry(logical);
+}
+
+TRect QtSurfaceWidget::ClientBounds() const {
+    const QRect g = geometry();
+    return Bounds(Device(g.x(), FRatio), Device(g.y(), FRatio), Device(g.width(), FRatio),
+                  Device(g.height(), FRatio));
+}
+
+TRect QtSurfaceWidget::FrameExtents() const {
+    const QRect g = geometry();
+    const QRect f = frameGeometry();
+    return {Device(g.left() - f.left(), FRatio), Device(g.top() - f.top(), FRatio),
+            Device(f.right() - g.right(), FRatio), Device(f.bottom() - g.bottom(), FRatio)};
+}
+
+void QtSurfaceWidget::ScreenChanged() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == FRatio)
+        return;
+    FRatio = ratio;
+    Send(Event(HostEvent::Kind::ScaleChanged, qRound(96 * ratio)));
 }
 
 void QtSurfaceWidget::Present(const PixelBuffer& surface, const TRect& dirty) {
@@ -108,7 +136,7 @@ void QtSurfaceWidget::Present(const PixelBuffer& surface, const TRect& dirty) {
     FStale -= r;
     // The framework presents when it has painted, and it paints at once when a program asks
     // it to (Refresh, in a handler that keeps Qt's loop from running): show the pixels now.
-    repaint(r);
+    repaint(ToLogical(r).toAlignedRect());
 }
 
 bool QtSurfaceWidget::event(QEvent* e) {
@@ -119,15 +147,19 @@ bool QtSurfaceWidget::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+// The framework's pixels are the screen's: each is copied to one device pixel, never scaled.
 void QtSurfaceWidget::paintEvent(QPaintEvent* e) {
     QPainter painter(this);
-    for (const QRect& r : e->region().intersected(FImage.rect()))
-        painter.drawImage(r.topLeft(), FImage, r);
-    const QRegion lacking = e->region() - (QRegion(FImage.rect()) - FStale);
+    QRegion asked;
+    for (const QRect& r : e->region())
+        asked += ToDevice(r);
+    for (const QRect& r : asked.intersected(FImage.rect()))
+        painter.drawImage(ToLogical(r), FImage, QRectF(r));
+    const QRegion lacking = asked - (QRegion(FImage.rect()) - FStale);
     if (lacking.isEmpty())
         return;
     for (const QRect& r : lacking)
-        painter.fillRect(r, palette().window());
+        painter.fillRect(ToLogical(r), palette().window());
     if (!std::exchange(FExposeSent, true))
         Send(Event(HostEvent::Kind::Expose));
 }
@@ -158,9 +190,9 @@ void QtSurfaceWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void QtSurfaceWidget::wheelEvent(QWheelEvent* e) {
-    const QPoint p = e->position().toPoint();
+    const TPoint p = ToDevice(e->position());
     HostEvent w =
-        Event(HostEvent::Kind::MouseWheel, p.x(), p.y(), ModsFromQt(e->modifiers(), e->buttons()));
+        Event(HostEvent::Kind::MouseWheel, p.x, p.y, ModsFromQt(e->modifiers(), e->buttons()));
     w.WheelDelta = e->angleDelta().y();
     Send(std::move(w));
 }
@@ -206,7 +238,7 @@ void QtSurfaceWidget::moveEvent(QMoveEvent*) {
     if (p == FKnownGeometry.topLeft())
         return;
     FKnownGeometry.moveTopLeft(p);
-    Send(Event(HostEvent::Kind::Moved, p.x(), p.y()));
+    Send(Event(HostEvent::Kind::Moved, Device(p.x(), FRatio), Device(p.y(), FRatio)));
 }
 
 void QtSurfaceWidget::resizeEvent(QResizeEvent*) {
@@ -215,7 +247,7 @@ void QtSurfaceWidget::resizeEvent(QResizeEvent*) {
         return;
     FKnownGeometry.setSize(s);
     FExposeSent = false;
-    Send(Event(HostEvent::Kind::Resized, s.width(), s.height()));
+    Send(Event(HostEvent::Kind::Resized, Device(s.width(), FRatio), Device(s.height(), FRatio)));
 }
 
 HostEvent QtSurfaceWidget::Event(HostEvent::Kind kind, int x, int y, unsigned mods) {
@@ -236,10 +268,24 @@ void QtSurfaceWidget::SendMouse(HostEvent::Kind kind, QMouseEvent* e) {
     const auto button = ButtonFromQt(e->button());
     if (kind != HostEvent::Kind::MouseMove && !button)
         return;
-    const QPoint p = e->position().toPoint();
-    HostEvent m = Event(kind, p.x(), p.y(), ModsFromQt(e->modifiers(), e->buttons()));
+    const TPoint p = ToDevice(e->position());
+    HostEvent m = Event(kind, p.x, p.y, ModsFromQt(e->modifiers(), e->buttons()));
     m.Button = button.value_or(MouseButton::Left);
     Send(std::move(m));
+}
+
+// Qt's logical coordinates of a pointer are the device's divided by the ratio.
+TPoint QtSurfaceWidget::ToDevice(QPointF logical) const {
+    return {qRound(logical.x() * FRatio), qRound(logical.y() * FRatio)};
+}
+
+QRect QtSurfaceWidget::ToDevice(const QRect& logical) const {
+    const QRectF device(QPointF(logical.topLeft()) * FRatio, QSizeF(logical.size()) * FRatio);
+    return device.toAlignedRect();
+}
+
+QRectF QtSurfaceWidget::ToLogical(const QRect& device) const {
+    return {QPointF(device.topLeft()) / FRatio, QSizeF(device.size()) / FRatio};
 }
 
 // --------------------------------------------------------------------------------- window
@@ -248,9 +294,11 @@ QtWindow::QtWindow(QtHost& host, const WindowSpec& desc)
     : FHost(&host), FKind(desc.Kind),
       FWidget(std::make_unique<QtSurfaceWidget>(host, *this, desc.Kind)) {
     FWidget->setWindowTitle(QString::fromStdString(desc.Title));
-    FWidget->SetClientBounds(ToQRect(desc.ClientBounds));
+    FWidget->SetClientBounds(desc.ClientBounds);
+    FWidget->winId();
+    QObject::connect(FWidget->windowHandle(), &QWindow::screenChanged, FWidget.get(),
+                     [widget = FWidget.get()] { widget->ScreenChanged(); });
     if (const auto* owner = dynamic_cast<const QtWindow*>(desc.Owner); owner && owner->Widget()) {
-        FWidget->winId();
         owner->Widget()->winId();
         FWidget->windowHandle()->setTransientParent(owner->Widget()->windowHandle());
     }
@@ -281,19 +329,17 @@ void QtWindow::SetIcon(const PixelBuffer& icon) {
 
 void QtWindow::SetClientBounds(const TRect& bounds) {
     if (FWidget)
-        FWidget->SetClientBounds(ToQRect(bounds));
+        FWidget->SetClientBounds(bounds);
 }
 
 TRect QtWindow::ClientBounds() const {
-    return FWidget ? ToTRect(FWidget->geometry()) : TRect{};
+    return FWidget ? FWidget->ClientBounds() : TRect{};
 }
 
 TRect QtWindow::FrameExtents() const {
     if (!FWidget || !FWidget->isVisible())
         return FFrame;
-    const QRect g = FWidget->geometry();
-    const QRect f = FWidget->frameGeometry();
-    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+    return FWidget->FrameExtents();
 }
 
 void QtWindow::Show() {

@@ -18,8 +18,13 @@ class QtSurfaceWidget final : public QWidget {
 public:
     QtSurfaceWidget(QtHost& host, QtWindow& window, WindowKind kind);
 
-    void SetClientBounds(const QRect& bounds);
+    // Device pixels, as the framework counts them; Qt's own geometry is in logical ones.
+    void SetClientBounds(const TRect& bounds);
+    TRect ClientBounds() const;
+    TRect FrameExtents() const;
     void Present(const PixelBuffer& surface, const TRect& dirty);
+    // The window is on another screen: the framework hears of it when the scale differs.
+    void ScreenChanged();
 
 protected:
     bool event(QEvent* e) override;
@@ -43,6 +48,9 @@ private:
     HostEvent Event(HostEvent::Kind kind, int x = 0, int y = 0, unsigned mods = 0);
     void Send(HostEvent e);
     void SendMouse(HostEvent::Kind kind, QMouseEvent* e);
+    TPoint ToDevice(QPointF logical) const;
+    QRect ToDevice(const QRect& logical) const;
+    QRectF ToLogical(const QRect& device) const;
 
     QtHost& FHost;
     QtWindow& FWindow;
@@ -52,6 +60,7 @@ private:
     bool FExposeSent = false;
     bool FDismissing = false; // a press outside this popup asked to close it
     QRect FKnownGeometry;     // as last set or reported, so that only the user's changes are sent
+    qreal FRatio;             // device pixels per logical pixel, as the framework last heard
 };
 
 class QtWindow final : public IHostWindow {
