@@ -73,9 +73,10 @@ TEST_F(GalleryTest, AMalformedFormIsShownWithFileLineAndKeyAndChangesNothing) {
     gallery->Select(Find("LevelGauge"));
     const TDesignedForm* before = &Designed();
 
+    AnswerDialog(VK_RETURN);
     OpenFrom(path);
-    ASSERT_EQ(Host().MessageBoxes().size(), 1u);
-    const std::string& error = Host().MessageBoxes()[0].Text;
+    ASSERT_EQ(dialogTexts.size(), 1u);
+    const std::string& error = dialogTexts[0];
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_NE(error.find("line " + std::to_string(LineOf(bad, "sbSideways"))), std::string::npos)
         << error;
@@ -88,8 +89,9 @@ TEST_F(GalleryTest, AMalformedFormIsShownWithFileLineAndKeyAndChangesNothing) {
 TEST_F(GalleryTest, AFileThatCannotBeReadIsShownAndChangesNothing) {
     const TDesignedForm* before = &Designed();
     const std::string path = ScratchFile("missing.json");
+    AnswerDialog(VK_RETURN);
     OpenFrom(path);
-    ASSERT_EQ(Host().MessageBoxes().size(), 1u);
-    EXPECT_NE(Host().MessageBoxes()[0].Text.find(path), std::string::npos);
+    ASSERT_EQ(dialogTexts.size(), 1u);
+    EXPECT_NE(dialogTexts[0].find(path), std::string::npos);
     EXPECT_EQ(&Designed(), before);
 }

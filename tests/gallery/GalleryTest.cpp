@@ -1,9 +1,11 @@
 #include "tests/gallery/GalleryTest.h"
 
 #include "controls/CuteBtn.h"
+#include "framework/forms/Screen.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/SpeedButton.h"
+#include "tests/support/MessageDialogs.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -33,6 +35,16 @@ void GalleryTest::SaveAs(const std::string& path) {
 void GalleryTest::OpenFrom(const std::string& path) {
     Host().QueueFileDialogAnswer(path);
     Click(gallery->OpenButton, 10, 10);
+}
+
+void GalleryTest::AnswerDialog(unsigned short key) {
+    Host().WhenIdle([this, key] {
+        TCustomForm& dialog = *Screen->ActiveForm();
+        dialogTexts.push_back(MessageDlgText(dialog));
+        const bool letter = key >= 'A' && key <= 'Z';
+        Host().KeyPress(&HostWindowOf(&dialog), key, 0,
+                        letter ? std::string(1, static_cast<char>(key - 'A' + 'a')) : "");
+    });
 }
 
 std::string GalleryTest::ScratchFile(const std::string& name) {

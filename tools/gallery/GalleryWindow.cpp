@@ -12,6 +12,7 @@
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Dialogs.h"
 #include "framework/stdctrls/Memo.h"
+#include "framework/stdctrls/MessageDialog.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "framework/streaming/FormReader.h"
@@ -19,6 +20,7 @@
 #include "framework/windows/Win32Api.h"
 #include "tools/gallery/DesignedForm.h"
 #include "tools/gallery/EventLog.h"
+#include "tools/gallery/FileCommands.h"
 #include "tools/gallery/FormFile.h"
 #include "tools/gallery/PaletteBar.h"
 #include "tools/gallery/PropertyInspector.h"
@@ -92,10 +94,21 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     };
     FDesigner.OnSelect = TClosure<TComponent*>(this, &TGalleryWindow::DesignerSelect);
     FDesigner.OnPlace = TClosure<TComponent*>(this, &TGalleryWindow::DesignerPlace);
+    FInspector->OnChange = TNotifyEvent(this, &TGalleryWindow::InspectorChange);
 
+    FProgramName = Caption();
+    FDocument.OnChange = TNotifyEvent(this, &TGalleryWindow::DocumentChange);
+    FFiles = std::make_unique<TFileCommands>(
+        FDocument, FRecent, *OpenDialog, *SaveDialog,
+        TFileCommands::TForms{[this] { NewForm(); },
+                              [this](const std::string& path) { return OpenForm(path); },
+                              [this](const std::string& path) {
+                                  SaveForm(path);
+                              }});
     auto form = std::make_unique<TDesignedForm>(nullptr);
     ReadComponentResource(form.get(), "gallery.json");
     Adopt(form.release());
+    DocumentChange(this);
 }
 
 TGalleryWindow::~TGalleryWindow() {
@@ -113,6 +126,18 @@ TGalleryWindow* TGalleryWindow::Start() {
     window->FDesignedForm->Show();
     window->Show();
     return window;
+}
+
+void TGalleryWindow::KeepRecentFilesIn(const std::string& store) {
+    FRecent = TRecentFiles(store);
+}
+
+bool TGalleryWindow::CloseQuery() {
+    return TForm::CloseQuery() && FFiles->MayDiscard();
+}
+
+void TGalleryWindow::DocumentChange(TObject*) {
+    SetCaption(FDocument.Title(FProgramName));
 }
 
 void TGalleryWindow::Adopt(TDesignedForm* form) {
@@ -212,6 +237,11 @@ void TGalleryWindow::PaletteChoose(TObject*) {
 void TGalleryWindow::DesignerPlace(TComponent* component) {
     FPaletteBar->ClearChoice();
     Select(component);
+    FDocument.MarkModified();
+}
+
+void TGalleryWindow::InspectorChange(TObject*) {
+    FDocument.MarkModified();
 }
 
 // --- the event log
@@ -246,9 +276,20 @@ bool TGalleryWindow::OpenForm(const std::string& path) {
         FDesignedForm->Show();
         return true;
     } catch (const Exception& e) {
-        Application->ShowException(e);
+        MessageDlg(e.Message(), mtError, mbOK);
         return false;
     }
+}
+
+// The form New gives: the designed form with nothing on it, as it stands in the built-in one.
+void TGalleryWindow::NewForm() {
+    auto form = std::make_unique<TDesignedForm>(nullptr);
+    form->SetDesigning(Designing());
+    ReadComponentResource(form.get(), "gallery.json");
+    while (form->ComponentCount() > 0)
+        delete form->Components(form->ComponentCount() - 1);
+    Adopt(form.release());
+    FDesignedForm->Show();
 }
 
 void TGalleryWindow::SaveForm(const std::string& path) {
@@ -268,11 +309,9 @@ void TGalleryWindow::SaveForm(const std::string& path) {
 }
 
 void TGalleryWindow::OpenButtonClick(TObject*) {
-    if (OpenDialog->Execute())
-        OpenForm(OpenDialog->FileName());
+    FFiles->Open();
 }
 
 void TGalleryWindow::SaveButtonClick(TObject*) {
-    if (SaveDialog->Execute())
-        SaveForm(SaveDialog->FileName());
+    FFiles->SaveAs();
 }

@@ -10,6 +10,8 @@
 #include "framework/forms/Form.h"
 #include "framework/streaming/Registration.h"
 #include "tools/gallery/FormDesigner.h"
+#include "tools/gallery/GalleryDocument.h"
+#include "tools/gallery/RecentFiles.h"
 
 #include <memory>
 #include <string>
@@ -18,6 +20,7 @@ class TButton;
 class TCuteButton;
 class TDesignedForm;
 class TEventLog;
+class TFileCommands;
 class TMemo;
 class TOpenDialog;
 class TPaletteBar;
@@ -43,6 +46,13 @@ public:
     const TComponentPalette& Palette() const { return FPalette; }
     TPaletteBar* PaletteBar() const { return FPaletteBar; }
     TPropertyInspector* Inspector() const { return FInspector; }
+    // The designed form's file and its modified mark; every change a person makes marks it.
+    TGalleryDocument& Document() { return FDocument; }
+    TFileCommands& Files() const { return *FFiles; }
+    const TRecentFiles& Recent() const { return FRecent; }
+    // Keeps the recent files in store from now on (the gallery starts with a list for this run
+    // only).
+    void KeepRecentFilesIn(const std::string& store);
 
     // What the selection shows in the inspector and the event log; null selects nothing.
     void Select(TComponent* component);
@@ -78,6 +88,9 @@ public:
     void SaveButtonClick(TObject* sender);
     void ChooserMenuPopup(TObject* sender);
 
+    // Closing the gallery asks first when the form has unsaved changes.
+    bool CloseQuery() override;
+
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -86,6 +99,9 @@ private:
     void PaletteChoose(TObject* sender);
     void DesignerSelect(TComponent* component);
     void DesignerPlace(TComponent* component);
+    void InspectorChange(TObject* sender);
+    void DocumentChange(TObject* sender);
+    void NewForm();
     void LogLine(const std::string& line);
     void WMRefreshInspector(TMessage& message);
     // Takes form as the designed form, freeing the one before.
@@ -93,6 +109,10 @@ private:
 
     TComponentPalette FPalette;
     TFormDesigner FDesigner;
+    TGalleryDocument FDocument;
+    TRecentFiles FRecent{""};
+    std::unique_ptr<TFileCommands> FFiles;
+    std::string FProgramName; // the stored caption, which the title ends with
     TPaletteBar* FPaletteBar = nullptr;
     TPropertyInspector* FInspector = nullptr;
     TEventLog* FEventLog = nullptr;
