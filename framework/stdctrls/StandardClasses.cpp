@@ -3,6 +3,8 @@
 #include "framework/core/Action.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/MainMenu.h"
+#include "framework/forms/MenuBar.h"
 #include "framework/forms/Menus.h"
 #include "framework/forms/Timer.h"
 #include "framework/stdctrls/Button.h"
@@ -19,22 +21,12 @@
 
 void RegisterStandardClasses() {
     for (const TClassInfo* info : {
-             &TForm::StaticClass(),
-             &TPanel::StaticClass(),
-             &TLabel::StaticClass(),
-             &TMemo::StaticClass(),
-             &TScrollBox::StaticClass(),
-             &TImage::StaticClass(),
-             &TSpeedButton::StaticClass(),
-             &TButton::StaticClass(),
-             &TCheckBox::StaticClass(),
-             &TEdit::StaticClass(),
-             &TTrackBar::StaticClass(),
-             &TTimer::StaticClass(),
-             &TAction::StaticClass(),
-             &TPopupMenu::StaticClass(),
-             &TMenuItem::StaticClass(),
-             &TOpenDialog::StaticClass(),
+             &TForm::StaticClass(),        &TPanel::StaticClass(),     &TLabel::StaticClass(),
+             &TMemo::StaticClass(),        &TScrollBox::StaticClass(), &TImage::StaticClass(),
+             &TSpeedButton::StaticClass(), &TButton::StaticClass(),    &TCheckBox::StaticClass(),
+             &TEdit::StaticClass(),        &TTrackBar::StaticClass(),  &TTimer::StaticClass(),
+             &TAction::StaticClass(),      &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+             &TMainMenu::StaticClass(),    &TMenuBar::StaticClass(),   &TOpenDialog::StaticClass(),
              &TSaveDialog::StaticClass(),
          })
         RegisterClass(*info);

@@ -2,6 +2,7 @@
 // its unsaved changes.
 
 #include "controls/StrokeBar.h"
+#include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "framework/streaming/FormWriter.h"
 #include "tools/gallery/FileCommands.h"
@@ -78,16 +79,18 @@ TEST_P(GalleryPromptTest, AsksBeforeUnsavedChangesGo) {
     if (c.From == Start::Unwritable && c.Reply == Answer::Save)
         AnswerDialog(VK_RETURN); // the error
 
+    Click(gallery->EventMemo, 5, 5); // the gallery's window takes the keys
     switch (c.Do) {
     case Action::New:
-        gallery->Files().New();
+        PressKey('N', ssCtrl);
         break;
     case Action::Open:
         Host().QueueFileDialogAnswer(other);
-        gallery->Files().Open();
+        PressKey('O', ssCtrl);
         break;
     case Action::Close:
-        gallery->Close();
+        Host().CloseBox(&HostWindowOf(gallery));
+        RunUntilIdle();
         break;
     }
 

@@ -8,6 +8,7 @@
 #include "controls/xTrackBar.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/MainMenu.h"
 #include "framework/forms/Menus.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Dialogs.h"
@@ -49,6 +50,10 @@ const TMessageMap& TGalleryWindow::StaticMessageMap() {
 const TClassInfo& TGalleryWindow::StaticClass() {
     static const TClassInfo info = DescribeClass<TGalleryWindow>(
         "TGalleryWindow", &TForm::StaticClass(), [](TClassBuilder<TGalleryWindow>& c) {
+            c.Field("MainMenu", &TGalleryWindow::MainMenu);
+            c.Field("FileMenu", &TGalleryWindow::FileMenu);
+            c.Field("RecentLine", &TGalleryWindow::RecentLine);
+            c.Field("ExitLine", &TGalleryWindow::ExitLine);
             c.Field("PalettePanel", &TGalleryWindow::PalettePanel);
             c.Field("DesignButton", &TGalleryWindow::DesignButton);
             c.Field("ChooserButton", &TGalleryWindow::ChooserButton);
@@ -63,6 +68,14 @@ const TClassInfo& TGalleryWindow::StaticClass() {
             c.Method("OpenButtonClick", &TGalleryWindow::OpenButtonClick);
             c.Method("SaveButtonClick", &TGalleryWindow::SaveButtonClick);
             c.Method("ChooserMenuPopup", &TGalleryWindow::ChooserMenuPopup);
+            c.Method("FormKeyDown", &TGalleryWindow::FormKeyDown);
+            c.Method("FileMenuClick", &TGalleryWindow::FileMenuClick);
+            c.Method("NewItemClick", &TGalleryWindow::NewItemClick);
+            c.Method("OpenItemClick", &TGalleryWindow::OpenItemClick);
+            c.Method("SaveItemClick", &TGalleryWindow::SaveItemClick);
+            c.Method("SaveAsItemClick", &TGalleryWindow::SaveAsItemClick);
+            c.Method("ExitItemClick", &TGalleryWindow::ExitItemClick);
+            c.Method("ShowFormItemClick", &TGalleryWindow::ShowFormItemClick);
         });
     return info;
 }
@@ -306,6 +319,63 @@ void TGalleryWindow::SaveForm(const std::string& path) {
     }
     FEventLog->Attach(logged);
     WriteFormFile(path, text);
+}
+
+// --- the menu
+
+void TGalleryWindow::FormKeyDown(TObject*, unsigned short& key, TShiftState shift) {
+    if (MainMenu->IsShortCut(key, shift))
+        key = 0;
+}
+
+void TGalleryWindow::FileMenuClick(TObject*) {
+    FillRecentItems();
+}
+
+void TGalleryWindow::FillRecentItems() {
+    const int first = FileMenu->IndexOf(RecentLine) + 1;
+    while (FileMenu->Items(first) != ExitLine)
+        delete FileMenu->Items(first);
+    const std::vector<std::string> files = FRecent.Items();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        auto* item = new TMenuItem(this);
+        item->SetCaption("&" + std::to_string(i + 1) + " " + files[i]);
+        item->SetTag(static_cast<int>(i));
+        item->OnClick = TNotifyEvent(this, &TGalleryWindow::RecentItemClick);
+        FileMenu->Insert(first + static_cast<int>(i), item);
+    }
+    RecentLine->SetVisible(!files.empty());
+}
+
+void TGalleryWindow::RecentItemClick(TObject* sender) {
+    const auto index = static_cast<std::size_t>(static_cast<TComponent*>(sender)->Tag());
+    const std::vector<std::string> files = FRecent.Items();
+    if (index < files.size())
+        FFiles->OpenFile(files[index]);
+}
+
+void TGalleryWindow::NewItemClick(TObject*) {
+    FFiles->New();
+}
+
+void TGalleryWindow::OpenItemClick(TObject*) {
+    FFiles->Open();
+}
+
+void TGalleryWindow::SaveItemClick(TObject*) {
+    FFiles->Save();
+}
+
+void TGalleryWindow::SaveAsItemClick(TObject*) {
+    FFiles->SaveAs();
+}
+
+void TGalleryWindow::ExitItemClick(TObject*) {
+    Close();
+}
+
+void TGalleryWindow::ShowFormItemClick(TObject*) {
+    FDesignedForm->Show();
 }
 
 void TGalleryWindow::OpenButtonClick(TObject*) {

@@ -21,6 +21,8 @@ class TCuteButton;
 class TDesignedForm;
 class TEventLog;
 class TFileCommands;
+class TMainMenu;
+class TMenuItem;
 class TMemo;
 class TOpenDialog;
 class TPaletteBar;
@@ -72,6 +74,10 @@ public:
     TNotifyEvent OnSelect;
 
     // --- from the stored description
+    TMainMenu* MainMenu = nullptr;
+    TMenuItem* FileMenu = nullptr;
+    TMenuItem* RecentLine = nullptr;
+    TMenuItem* ExitLine = nullptr;
     TPanel* PalettePanel = nullptr;
     TSpeedButton* DesignButton = nullptr;
     TCuteButton* ChooserButton = nullptr;
@@ -87,6 +93,15 @@ public:
     void OpenButtonClick(TObject* sender);
     void SaveButtonClick(TObject* sender);
     void ChooserMenuPopup(TObject* sender);
+    void FormKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
+    void FileMenuClick(TObject* sender);
+    void NewItemClick(TObject* sender);
+    void OpenItemClick(TObject* sender);
+    void SaveItemClick(TObject* sender);
+    void SaveAsItemClick(TObject* sender);
+    void ExitItemClick(TObject* sender);
+    // Closing the designed form only hides it; this brings it back.
+    void ShowFormItemClick(TObject* sender);
 
     // Closing the gallery asks first when the form has unsaved changes.
     bool CloseQuery() override;
@@ -102,6 +117,9 @@ private:
     void InspectorChange(TObject* sender);
     void DocumentChange(TObject* sender);
     void NewForm();
+    // The recent files between RecentLine and ExitLine, each opening its file.
+    void FillRecentItems();
+    void RecentItemClick(TObject* sender);
     void LogLine(const std::string& line);
     void WMRefreshInspector(TMessage& message);
     // Takes form as the designed form, freeing the one before.
