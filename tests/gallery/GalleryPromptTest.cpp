@@ -78,6 +78,8 @@ TEST_P(GalleryPromptTest, AsksBeforeUnsavedChangesGo) {
         AnswerDialog(KeyOf(c.Reply));
     if (c.From == Start::Unwritable && c.Reply == Answer::Save)
         AnswerDialog(VK_RETURN); // the error
+    if (c.From == Start::Untitled && c.Reply == Answer::Save)
+        AnswerDialog(VK_ESCAPE); // the file dialog
 
     Click(gallery->EventMemo, 5, 5); // the gallery's window takes the keys
     switch (c.Do) {
@@ -85,7 +87,8 @@ TEST_P(GalleryPromptTest, AsksBeforeUnsavedChangesGo) {
         PressKey('N', ssCtrl);
         break;
     case Action::Open:
-        Host().QueueFileDialogAnswer(other);
+        if (c.Done)
+            AnswerFileDialog(other);
         PressKey('O', ssCtrl);
         break;
     case Action::Close:

@@ -27,13 +27,21 @@ void GalleryTest::ChooseFromChooser(int item) {
     Click(gallery->ChooserButton, 10, 10);
 }
 
+void GalleryTest::AnswerFileDialog(const std::string& path) {
+    Host().WhenIdle([this, path] {
+        platform::HeadlessWindow& dialog = HostWindowOf(Screen->ActiveForm());
+        Host().Type(&dialog, path);
+        Host().KeyPress(&dialog, VK_RETURN);
+    });
+}
+
 void GalleryTest::SaveAs(const std::string& path) {
-    Host().QueueFileDialogAnswer(path);
+    AnswerFileDialog(path);
     Click(gallery->SaveButton, 10, 10);
 }
 
 void GalleryTest::OpenFrom(const std::string& path) {
-    Host().QueueFileDialogAnswer(path);
+    AnswerFileDialog(path);
     Click(gallery->OpenButton, 10, 10);
 }
 

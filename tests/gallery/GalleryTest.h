@@ -24,6 +24,8 @@ protected:
     void ToggleDesign();
     // Chooses item of the chooser's menu (0: the form itself, then its components in order).
     void ChooseFromChooser(int item);
+    // Answers the next file dialog by typing path as the file name.
+    void AnswerFileDialog(const std::string& path);
     // Save form... and Open form..., answering the file dialog with path.
     void SaveAs(const std::string& path);
     void OpenFrom(const std::string& path);

@@ -109,6 +109,8 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     FDesigner.OnPlace = TClosure<TComponent*>(this, &TGalleryWindow::DesignerPlace);
     FInspector->OnChange = TNotifyEvent(this, &TGalleryWindow::InspectorChange);
 
+    OpenDialog->SetDrawnByFramework(true);
+    SaveDialog->SetDrawnByFramework(true);
     FProgramName = Caption();
     FDocument.OnChange = TNotifyEvent(this, &TGalleryWindow::DocumentChange);
     FFiles = std::make_unique<TFileCommands>(

@@ -5,7 +5,7 @@
 // it, the chooser and (while designing) a click select one, the inspector shows and edits the
 // selection and the event log lists the events it raises; the Design switch puts the form's
 // components into the design state and back; the form is opened from and saved to stored form
-// descriptions.
+// descriptions through the File menu, whose file and unsaved changes the title shows.
 
 #include "framework/forms/Form.h"
 #include "framework/streaming/Registration.h"
@@ -51,7 +51,6 @@ public:
     // The designed form's file and its modified mark; every change a person makes marks it.
     TGalleryDocument& Document() { return FDocument; }
     TFileCommands& Files() const { return *FFiles; }
-    const TRecentFiles& Recent() const { return FRecent; }
     // Keeps the recent files in store from now on (the gallery starts with a list for this run
     // only).
     void KeepRecentFilesIn(const std::string& store);
