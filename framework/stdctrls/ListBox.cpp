@@ -27,7 +27,8 @@ const TMessageMap& TListBox::StaticMessageMap() {
 TListBox::TListBox(TComponent* owner) : TCustomControl(owner) {
     FControlStyle = csOpaque | csCaptureMouse | csClickEvents | csDoubleClicks;
     SetTabStop(true);
-    SetColor(clWindow);
+    FColor = clWindow;
+    FParentColor = false;
 }
 
 void TListBox::CreateParams(TCreateParams& params) {
