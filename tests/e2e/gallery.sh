@@ -3,8 +3,8 @@
 # keyboard: with the Design switch on, a click on the level gauge selects it instead of reaching
 # it; 130 typed into the inspector's editor of its Top, and Enter, move the gauge down, which a
 # screenshot shows. Ctrl+S then saves the form through the gallery's own file dialog; after one
-# more change, Ctrl+O asks "Save changes?", and the form opened again is the one saved. Before
-# all that: --help and an unknown option.
+# more change, Ctrl+O asks "Save changes?", and the form opened again is the one saved; named on
+# the command line, it opens at start. Before all that: --help and an unknown option.
 #
 #   bash gallery.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
@@ -89,4 +89,12 @@ xdotool key Return
 wait_gone '^Open form$' || fail "the open dialog stayed"
 wait_pixel "$probe_x" "$probe_y" FFFFFF
 echo "a change, Ctrl+O, Discard: the form opened again has the gauge where it was saved"
+
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+QT_QPA_PLATFORM=xcb "$exe" "$saved" >"$work/out.txt" 2>"$work/err.txt" &
+app_pid=$!
+wait_window '^saved.json - Saruvi control gallery$' >/dev/null ||
+    fail "the form file named on the command line did not open"
+echo "a form file on the command line opens at start"
 echo "PASS"
