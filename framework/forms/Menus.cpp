@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <string_view>
 
 // Sections: TMenuItem; the popup window (one per open level of the menu); the menu loop;
@@ -100,12 +101,10 @@ unsigned short ShortCutKey(std::string_view name) {
     if (name == "Ins")
         return VK_INSERT;
     if (name.size() >= 2 && name[0] == 'F') {
+        const char* end = name.data() + name.size();
         int number = 0;
-        for (char digit : name.substr(1))
-            number = std::isdigit(static_cast<unsigned char>(digit)) && number < 100
-                         ? number * 10 + (digit - '0')
-                         : -1000;
-        if (number >= 1 && number <= 12)
+        const auto [stop, error] = std::from_chars(name.data() + 1, end, number);
+        if (error == std::errc() && stop == end && number >= 1 && number <= 12)
             return static_cast<unsigned short>(VK_F1 + number - 1);
     }
     return 0;
