@@ -21,12 +21,28 @@
 
 void RegisterStandardClasses() {
     for (const TClassInfo* info : {
-             &TForm::StaticClass(),        &TPanel::StaticClass(),     &TLabel::StaticClass(),
-             &TMemo::StaticClass(),        &TScrollBox::StaticClass(), &TImage::StaticClass(),
-             &TSpeedButton::StaticClass(), &TButton::StaticClass(),    &TCheckBox::StaticClass(),
-             &TEdit::StaticClass(),        &TTrackBar::StaticClass(),  &TTimer::StaticClass(),
-             &TAction::StaticClass(),      &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
-             &TMainMenu::StaticClass(),    &TMenuBar::StaticClass(),   &TOpenDialog::StaticClass(),
+             &TForm::StaticClass(),
+             &TPanel::StaticClass(),
+             &TLabel::StaticClass(),
+             &TMemo::StaticClass(),
+             &TScrollBox::StaticClass(),
+             &TImage::StaticClass(),
+             &TSpeedButton::StaticClass(),
+             &TButton::StaticClass(),
+             &TCheckBox::StaticClass(),
+             &TEdit::StaticClass(),
+             &TTrackBar::StaticClass(),
+             &TMenuBar::StaticClass(),
+         })
+        RegisterClass(*info);
+    // The components that are not controls.
+    for (const TClassInfo* info : {
+             &TTimer::StaticClass(),
+             &TAction::StaticClass(),
+             &TPopupMenu::StaticClass(),
+             &TMenuItem::StaticClass(),
+             &TMainMenu::StaticClass(),
+             &TOpenDialog::StaticClass(),
              &TSaveDialog::StaticClass(),
          })
         RegisterClass(*info);
