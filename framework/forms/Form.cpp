@@ -7,6 +7,7 @@
 #include "framework/platform/Host.h"
 #include "framework/windows/ControlCanvas.h"
 #include "framework/windows/Scaling.h"
+#include "framework/windows/SizeConstraints.h"
 #include "framework/windows/Win32Api.h"
 #include "framework/windows/Window.h"
 #include "framework/windows/WindowManager.h"
@@ -63,6 +64,19 @@ private:
     platform::IHostWindow* FHost = nullptr;
     std::vector<HWND> FDisabled;
 };
+
+// The desktop stops the user's resizing where Constraints would; the window's own size is kept
+// within them by the framework.
+void ApplyMinSize(TCustomForm& form) {
+    platform::IHostWindow* host = form.Parent() ? nullptr : form.Handle()->HostWindow();
+    if (!host)
+        return;
+    const TRect frame = host->FrameExtents();
+    const int minWidth = form.Constraints()->MinWidth();
+    const int minHeight = form.Constraints()->MinHeight();
+    host->SetMinClientSize(minWidth > 0 ? std::max(minWidth - frame.Left - frame.Right, 0) : 0,
+                           minHeight > 0 ? std::max(minHeight - frame.Top - frame.Bottom, 0) : 0);
+}
 
 } // namespace
 
@@ -183,6 +197,7 @@ void TCustomForm::CreateParams(TCreateParams& params) {
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
     ApplyIcon();
+    ApplyMinSize(*this);
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value) {

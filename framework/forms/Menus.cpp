@@ -15,6 +15,9 @@
 #include "framework/windows/WindowManager.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <string_view>
 
 // Sections: TMenuItem; the popup window (one per open level of the menu); the menu loop;
 // TPopupMenu.
@@ -47,6 +50,7 @@ const TClassInfo& TMenuItem::StaticClass() {
             c.Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked, false);
             c.Bool("Default", &TMenuItem::Default, &TMenuItem::SetDefault, false);
             c.Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled, true);
+            c.String("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut, "");
             c.Bool("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible, true);
             c.Event("OnClick", &TMenuItem::OnClick);
         });
@@ -86,6 +90,49 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
     return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
 }
 
+namespace {
+
+// The virtual key a short cut's last part names, 0 for none.
+unsigned short ShortCutKey(std::string_view name) {
+    if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0])))
+        return static_cast<unsigned short>(std::toupper(static_cast<unsigned char>(name[0])));
+    if (name == "Del")
+        return VK_DELETE;
+    if (name == "Ins")
+        return VK_INSERT;
+    if (name.size() >= 2 && name[0] == 'F') {
+        const char* end = name.data() + name.size();
+        int number = 0;
+        const auto [stop, error] = std::from_chars(name.data() + 1, end, number);
+        if (error == std::errc() && stop == end && number >= 1 && number <= 12)
+            return static_cast<unsigned short>(VK_F1 + number - 1);
+    }
+    return 0;
+}
+
+} // namespace
+
+bool TMenuItem::IsShortCut(unsigned short key, TShiftState shift) const {
+    std::string_view rest = FShortCut;
+    unsigned modifiers = 0;
+    for (auto plus = rest.find('+'); plus != std::string_view::npos && plus + 1 < rest.size();
+         plus = rest.find('+')) {
+        const std::string_view part = rest.substr(0, plus);
+        if (part == "Shift")
+            modifiers |= ssShift;
+        else if (part == "Ctrl")
+            modifiers |= ssCtrl;
+        else if (part == "Alt")
+            modifiers |= ssAlt;
+        else
+            return false;
+        rest.remove_prefix(plus + 1);
+    }
+    constexpr unsigned keyboard = ssShift | ssCtrl | ssAlt;
+    const unsigned short wanted = ShortCutKey(rest);
+    return wanted != 0 && key == wanted && (shift.Bits() & keyboard) == modifiers;
+}
+
 void TMenuItem::Click() {
     if (FEnabled)
         OnClick(this);
@@ -117,6 +164,7 @@ constexpr int MenuBorder = 3;   // the raised edge and one pixel of menu colour 
 constexpr int CheckColumn = 17; // left of the captions: the check mark
 constexpr int ArrowColumn = 17; // right of the captions: the sub menu arrow
 constexpr int SeparatorHeight = 8;
+constexpr int ShortCutGap = 24; // between the longest caption and the short cuts
 
 // One open level of a menu: the sub items of an item, drawn in a popup window.
 class TPopupMenuWindow : public TCustomControl {
@@ -192,6 +240,7 @@ private:
     void Layout() {
         const int itemHeight = std::max(TextHeight() + 4, 17);
         int width = 0;
+        int shortCutWidth = 0;
         int y = MenuBorder;
         for (int i = 0; i < FItems->Count(); ++i) {
             const TMenuItem* item = FItems->Items(i);
@@ -207,19 +256,28 @@ private:
                 font.Assign(Font());
                 if (item->Default())
                     font.SetStyle(font.Style() | fsBold);
-                TRect extent;
                 TCanvas measure;
                 measure.SetFont(&font);
-                DrawTextA(measure.Handle(), item->Caption().c_str(), -1, &extent,
-                          DT_CALCRECT | DT_SINGLELINE);
-                width = std::max(width, extent.Width());
+                width = std::max(width, TextWidth(measure, item->Caption(), 0));
+                shortCutWidth =
+                    std::max(shortCutWidth, TextWidth(measure, item->ShortCut(), DT_NOPREFIX));
             }
         }
+        if (shortCutWidth > 0)
+            width += ShortCutGap + shortCutWidth;
         FWidth = 2 * MenuBorder + CheckColumn + width + ArrowColumn;
         FHeight = y + MenuBorder;
         for (TRect& r : FRects)
             if (r.Bottom > r.Top)
                 r.Right = FWidth - MenuBorder;
+    }
+
+    static int TextWidth(TCanvas& canvas, const std::string& text, unsigned format) {
+        if (text.empty())
+            return 0;
+        TRect extent;
+        DrawTextA(canvas.Handle(), text.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | format);
+        return extent.Width();
     }
 
     void PaintItem(TCanvas& canvas, int index) {
@@ -243,12 +301,17 @@ private:
         canvas.Brush()->SetStyle(bsClear);
         TRect caption{r.Left + CheckColumn, r.Top, r.Right - ArrowColumn, r.Bottom};
         constexpr unsigned format = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
-        if (!item->Enabled() && !highlighted) {
-            DrawEngravedText(canvas, item->Caption(), caption, format, clGrayText);
-        } else {
-            canvas.Font()->SetColor(item->Enabled() ? text : clGrayText);
-            DrawTextA(canvas.Handle(), item->Caption().c_str(), -1, &caption, format);
-        }
+        auto draw = [&](const std::string& what, unsigned align) {
+            if (!item->Enabled() && !highlighted) {
+                DrawEngravedText(canvas, what, caption, format | align, clGrayText);
+            } else {
+                canvas.Font()->SetColor(item->Enabled() ? text : clGrayText);
+                DrawTextA(canvas.Handle(), what.c_str(), -1, &caption, format | align);
+            }
+        };
+        draw(item->Caption(), 0);
+        if (!item->ShortCut().empty())
+            draw(item->ShortCut(), DT_RIGHT | DT_NOPREFIX);
         const TColor mark = item->Enabled() ? text : clGrayText;
         if (item->Checked())
             PaintCheck(canvas, r, mark);
@@ -547,11 +610,15 @@ void TPopupMenu::DoPopup() {
 
 void TPopupMenu::Popup(int x, int y) {
     DoPopup();
-    if (!HasVisibleItems(FItems.get()))
+    PopupItems(FItems.get(), x, y, FAlignment);
+}
+
+void TPopupMenu::PopupItems(TMenuItem* items, int x, int y, TPopupAlignment alignment) {
+    if (!HasVisibleItems(items))
         return;
     TMenuItem* chosen = nullptr;
     {
-        TMenuLoop loop(FItems.get(), {x, y}, FAlignment);
+        TMenuLoop loop(items, {x, y}, alignment);
         chosen = loop.Run();
     }
     if (chosen) {

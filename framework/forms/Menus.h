@@ -1,8 +1,8 @@
 #pragma once
 // Menus: TMenuItem (a caption with an accelerator, or "-" for a separator line; enabled,
-// checked and default marks; OnClick; sub items) and TPopupMenu, which shows its items at a
-// screen point in a framework-drawn popup window and runs a loop of its own until the menu
-// closes.
+// checked and default marks; a keyboard short cut; OnClick; sub items) and TPopupMenu, which shows
+// its items at a screen point in a framework-drawn popup window and runs a loop of its own until
+// the menu closes.
 
 #include "framework/windows/Control.h"
 
@@ -32,6 +32,13 @@ public:
     void SetDefault(bool value) { FDefault = value; }
     bool Visible() const { return FVisible; }
     void SetVisible(bool value) { FVisible = value; }
+    // The keys that choose the item without the menu open, as it shows beside the caption:
+    // "Ctrl+S", "Shift+Ctrl+Z", "F5", "Del"; modifiers Shift, Ctrl and Alt, then a letter, a
+    // digit, F1 to F12, Del or Ins. Empty for none.
+    const std::string& ShortCut() const { return FShortCut; }
+    void SetShortCut(const std::string& value) { FShortCut = value; }
+    // Whether the key with those modifiers is the item's short cut.
+    bool IsShortCut(unsigned short key, TShiftState shift) const;
 
     // --- sub items, which the item references but does not own (their owner does)
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -65,6 +72,7 @@ private:
     bool FChecked = false;
     bool FDefault = false;
     bool FVisible = true;
+    std::string FShortCut;
     TMenuItem* FParent = nullptr;
     TPopupMenu* FMenu = nullptr; // set on a menu's root item only
     std::vector<TMenuItem*> FItems;
@@ -100,6 +108,8 @@ public:
 
 protected:
     virtual void DoPopup();
+    // Shows the sub items of items at a screen point, as Popup shows the menu's own.
+    void PopupItems(TMenuItem* items, int x, int y, TPopupAlignment alignment);
     void Notification(TComponent* component, TOperation operation) override;
 
 private:

@@ -84,6 +84,8 @@ public:
     virtual TRect ClientBounds() const = 0;
     // Thickness of the host's frame around the client area (left, top, right, bottom).
     virtual TRect FrameExtents() const = 0;
+    // The smallest client area the user may resize the window to; 0 leaves a side free.
+    virtual void SetMinClientSize(int width, int height) = 0;
     virtual void Show() = 0;
     virtual void Hide() = 0;
     // While modal, the host keeps input away from every other window of the program.

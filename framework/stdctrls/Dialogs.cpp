@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/platform/Host.h"
+#include "framework/stdctrls/FileDialogForm.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ bool TOpenDialog::Execute() {
     desc.OverwritePrompt = (FOptions & ofOverwritePrompt) != 0;
     if (OnShow)
         OnShow(this);
-    const auto chosen = RunHostDialog(desc);
+    const auto chosen = RunDialog(desc);
     if (OnClose)
         OnClose(this);
     if (!chosen)
@@ -58,10 +59,12 @@ bool TOpenDialog::Execute() {
     return true;
 }
 
-std::optional<std::string> TOpenDialog::RunHostDialog(const platform::FileDialogSpec& desc) const {
-    return platform::Host().OpenFileDialog(desc);
+std::optional<std::string> TOpenDialog::RunDialog(const platform::FileDialogSpec& desc) const {
+    return DrawnByFramework() ? RunFileDialogForm(desc, TFileDialogKind::Open)
+                              : platform::Host().OpenFileDialog(desc);
 }
 
-std::optional<std::string> TSaveDialog::RunHostDialog(const platform::FileDialogSpec& desc) const {
-    return platform::Host().SaveFileDialog(desc);
+std::optional<std::string> TSaveDialog::RunDialog(const platform::FileDialogSpec& desc) const {
+    return DrawnByFramework() ? RunFileDialogForm(desc, TFileDialogKind::Save)
+                              : platform::Host().SaveFileDialog(desc);
 }

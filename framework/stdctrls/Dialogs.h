@@ -1,6 +1,7 @@
 #pragma once
-// TOpenDialog and TSaveDialog: the desktop's file-open and file-save dialogs, with the filter,
-// initial directory and default extension they are shown with and the file name the user chose.
+// TOpenDialog and TSaveDialog: the file-open and file-save dialogs, with the filter, initial
+// directory and default extension they are shown with and the file name the user chose. Each
+// shows the desktop's own dialog, or the framework's (FileDialogForm.h) when told to.
 
 #include "framework/core/Component.h"
 #include "framework/core/Events.h"
@@ -63,13 +64,17 @@ public:
     void SetTitle(const std::string& value) { FTitle = value; }
     TOpenOptions Options() const { return FOptions; }
     void SetOptions(TOpenOptions value) { FOptions = value; }
+    // Shows the framework's own dialog, drawn like the program's forms, instead of the
+    // desktop's.
+    bool DrawnByFramework() const { return FDrawnByFramework; }
+    void SetDrawnByFramework(bool value) { FDrawnByFramework = value; }
 
     TNotifyEvent OnShow;
     TNotifyEvent OnClose;
 
 protected:
-    // The host's dialog of this kind; nothing when the user cancels.
-    virtual std::optional<std::string> RunHostDialog(const platform::FileDialogSpec& desc) const;
+    // The dialog of this kind; nothing when the user cancels.
+    virtual std::optional<std::string> RunDialog(const platform::FileDialogSpec& desc) const;
 
 private:
     std::string FFileName;
@@ -79,6 +84,7 @@ private:
     std::string FInitialDir;
     std::string FTitle;
     TOpenOptions FOptions = ofHideReadOnly | ofEnableSizing;
+    bool FDrawnByFramework = false;
 };
 
 // The file-save dialog: the same settings; with ofOverwritePrompt in Options it asks before the
@@ -89,5 +95,5 @@ public:
     explicit TSaveDialog(TComponent* owner) : TOpenDialog(owner) {}
 
 protected:
-    std::optional<std::string> RunHostDialog(const platform::FileDialogSpec& desc) const override;
+    std::optional<std::string> RunDialog(const platform::FileDialogSpec& desc) const override;
 };

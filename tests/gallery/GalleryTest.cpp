@@ -1,9 +1,11 @@
 #include "tests/gallery/GalleryTest.h"
 
 #include "controls/CuteBtn.h"
+#include "framework/forms/Screen.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/SpeedButton.h"
+#include "tests/support/MessageDialogs.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -25,14 +27,32 @@ void GalleryTest::ChooseFromChooser(int item) {
     Click(gallery->ChooserButton, 10, 10);
 }
 
+void GalleryTest::AnswerFileDialog(const std::string& path) {
+    Host().WhenIdle([this, path] {
+        platform::HeadlessWindow& dialog = HostWindowOf(Screen->ActiveForm());
+        Host().Type(&dialog, path);
+        Host().KeyPress(&dialog, VK_RETURN);
+    });
+}
+
 void GalleryTest::SaveAs(const std::string& path) {
-    Host().QueueFileDialogAnswer(path);
+    AnswerFileDialog(path);
     Click(gallery->SaveButton, 10, 10);
 }
 
 void GalleryTest::OpenFrom(const std::string& path) {
-    Host().QueueFileDialogAnswer(path);
+    AnswerFileDialog(path);
     Click(gallery->OpenButton, 10, 10);
+}
+
+void GalleryTest::AnswerDialog(unsigned short key) {
+    Host().WhenIdle([this, key] {
+        TCustomForm& dialog = *Screen->ActiveForm();
+        dialogTexts.push_back(MessageDlgText(dialog));
+        const bool letter = key >= 'A' && key <= 'Z';
+        Host().KeyPress(&HostWindowOf(&dialog), key, 0,
+                        letter ? std::string(1, static_cast<char>(key - 'A' + 'a')) : "");
+    });
 }
 
 std::string GalleryTest::ScratchFile(const std::string& name) {

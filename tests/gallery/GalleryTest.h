@@ -24,14 +24,20 @@ protected:
     void ToggleDesign();
     // Chooses item of the chooser's menu (0: the form itself, then its components in order).
     void ChooseFromChooser(int item);
+    // Answers the next file dialog by typing path as the file name.
+    void AnswerFileDialog(const std::string& path);
     // Save form... and Open form..., answering the file dialog with path.
     void SaveAs(const std::string& path);
     void OpenFrom(const std::string& path);
+    // Answers the next message dialog with a key (VK_RETURN: the first button, VK_ESCAPE, or
+    // the letter of a button's accelerator) and keeps its text in dialogTexts.
+    void AnswerDialog(unsigned short key);
     // A fresh path in the test's scratch folder.
     static std::string ScratchFile(const std::string& name);
     std::vector<std::string> LogLines() const;
 
     TGalleryWindow* gallery = nullptr;
+    std::vector<std::string> dialogTexts;
 };
 
 // Whether some line of lines equals line.

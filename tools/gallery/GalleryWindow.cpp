@@ -4,11 +4,13 @@
 #include "controls/Library.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/MainMenu.h"
 #include "framework/forms/Menus.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Dialogs.h"
 #include "framework/stdctrls/Memo.h"
+#include "framework/stdctrls/MessageDialog.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "framework/streaming/FormReader.h"
@@ -18,6 +20,7 @@
 #include "tools/gallery/DesignedForm.h"
 #include "tools/gallery/EditMenu.h"
 #include "tools/gallery/EventLog.h"
+#include "tools/gallery/FileCommands.h"
 #include "tools/gallery/FormFile.h"
 #include "tools/gallery/PaletteBar.h"
 #include "tools/gallery/PropertyInspector.h"
@@ -49,6 +52,10 @@ const TMessageMap& TGalleryWindow::StaticMessageMap() {
 const TClassInfo& TGalleryWindow::StaticClass() {
     static const TClassInfo info = DescribeClass<TGalleryWindow>(
         "TGalleryWindow", &TForm::StaticClass(), [](TClassBuilder<TGalleryWindow>& c) {
+            c.Field("MainMenu", &TGalleryWindow::MainMenu);
+            c.Field("FileMenu", &TGalleryWindow::FileMenu);
+            c.Field("RecentLine", &TGalleryWindow::RecentLine);
+            c.Field("ExitLine", &TGalleryWindow::ExitLine);
             c.Field("PalettePanel", &TGalleryWindow::PalettePanel);
             c.Field("DesignButton", &TGalleryWindow::DesignButton);
             c.Field("ChooserButton", &TGalleryWindow::ChooserButton);
@@ -68,6 +75,13 @@ const TClassInfo& TGalleryWindow::StaticClass() {
             c.Method("ChooserMenuPopup", &TGalleryWindow::ChooserMenuPopup);
             c.Method("GridCheckClick", &TGalleryWindow::GridCheckClick);
             c.Method("GalleryKeyDown", &TGalleryWindow::GalleryKeyDown);
+            c.Method("FileMenuClick", &TGalleryWindow::FileMenuClick);
+            c.Method("NewItemClick", &TGalleryWindow::NewItemClick);
+            c.Method("OpenItemClick", &TGalleryWindow::OpenItemClick);
+            c.Method("SaveItemClick", &TGalleryWindow::SaveItemClick);
+            c.Method("SaveAsItemClick", &TGalleryWindow::SaveAsItemClick);
+            c.Method("ExitItemClick", &TGalleryWindow::ExitItemClick);
+            c.Method("ShowFormItemClick", &TGalleryWindow::ShowFormItemClick);
         });
     return info;
 }
@@ -102,9 +116,21 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     FInspector->OnChange = TNotifyEvent(this, &TGalleryWindow::InspectorChange);
     FillEditMenu(*EditMenu->Items(), this, FDesigner.Commands());
 
+    OpenDialog->SetDrawnByFramework(true);
+    SaveDialog->SetDrawnByFramework(true);
+    FProgramName = Caption();
+    FDocument.OnChange = TNotifyEvent(this, &TGalleryWindow::DocumentChange);
+    FFiles = std::make_unique<TFileCommands>(
+        FDocument, FRecent, *OpenDialog, *SaveDialog,
+        TFileCommands::TForms{[this] { NewForm(); },
+                              [this](const std::string& path) { return OpenForm(path); },
+                              [this](const std::string& path) {
+                                  SaveForm(path);
+                              }});
     auto form = std::make_unique<TDesignedForm>(nullptr);
     ReadComponentResource(form.get(), "gallery.json");
     Adopt(form.release());
+    DocumentChange(this);
 }
 
 TGalleryWindow::~TGalleryWindow() {
@@ -122,6 +148,18 @@ TGalleryWindow* TGalleryWindow::Start() {
     window->FDesignedForm->Show();
     window->Show();
     return window;
+}
+
+void TGalleryWindow::KeepRecentFilesIn(const std::string& store) {
+    FRecent = TRecentFiles(store);
+}
+
+bool TGalleryWindow::CloseQuery() {
+    return TForm::CloseQuery() && FFiles->MayDiscard();
+}
+
+void TGalleryWindow::DocumentChange(TObject*) {
+    SetCaption(FDocument.Title(FProgramName));
 }
 
 void TGalleryWindow::Adopt(TDesignedForm* form) {
@@ -237,19 +275,13 @@ void TGalleryWindow::GridCheckClick(TObject*) {
     FDesignedForm->SetGridDots(grid);
 }
 
-void TGalleryWindow::GalleryKeyDown(TObject*, unsigned short& key, TShiftState) {
-    if (key == VK_ESCAPE && FDesigner.Placing()) {
-        FDesigner.CancelPlacing();
-        key = 0;
-    }
-}
-
 void TGalleryWindow::InspectorChange(TObject*) {
     FDesigner.Commands().Commit();
     FDesigner.RefreshMarks();
 }
 
 void TGalleryWindow::FormChange(TObject*) {
+    FDocument.MarkModified();
     OnFormChange(this);
 }
 
@@ -285,9 +317,20 @@ bool TGalleryWindow::OpenForm(const std::string& path) {
         FDesignedForm->Show();
         return true;
     } catch (const Exception& e) {
-        Application->ShowException(e);
+        MessageDlg(e.Message(), mtError, mbOK);
         return false;
     }
+}
+
+// The form New gives: the designed form with nothing on it, as it stands in the built-in one.
+void TGalleryWindow::NewForm() {
+    auto form = std::make_unique<TDesignedForm>(nullptr);
+    form->SetDesigning(Designing());
+    ReadComponentResource(form.get(), "gallery.json");
+    while (form->ComponentCount() > 0)
+        delete form->Components(form->ComponentCount() - 1);
+    Adopt(form.release());
+    FDesignedForm->Show();
 }
 
 void TGalleryWindow::SaveForm(const std::string& path) {
@@ -310,12 +353,71 @@ std::string TGalleryWindow::FormText() {
     return text;
 }
 
+// --- the menu
+
+void TGalleryWindow::GalleryKeyDown(TObject*, unsigned short& key, TShiftState shift) {
+    // Escape gives up a class chosen on the palette, also while the gallery has the keys.
+    if ((key == VK_ESCAPE && FDesigner.Placing()) || MainMenu->IsShortCut(key, shift)) {
+        if (key == VK_ESCAPE)
+            FDesigner.CancelPlacing();
+        key = 0;
+    }
+}
+
+void TGalleryWindow::FileMenuClick(TObject*) {
+    FillRecentItems();
+}
+
+void TGalleryWindow::FillRecentItems() {
+    const int first = FileMenu->IndexOf(RecentLine) + 1;
+    while (FileMenu->Items(first) != ExitLine)
+        delete FileMenu->Items(first);
+    const std::vector<std::string> files = FRecent.Items();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        auto* item = new TMenuItem(this);
+        item->SetCaption("&" + std::to_string(i + 1) + " " + files[i]);
+        item->SetTag(static_cast<int>(i));
+        item->OnClick = TNotifyEvent(this, &TGalleryWindow::RecentItemClick);
+        FileMenu->Insert(first + static_cast<int>(i), item);
+    }
+    RecentLine->SetVisible(!files.empty());
+}
+
+void TGalleryWindow::RecentItemClick(TObject* sender) {
+    const auto index = static_cast<std::size_t>(static_cast<TComponent*>(sender)->Tag());
+    const std::vector<std::string> files = FRecent.Items();
+    if (index < files.size())
+        FFiles->OpenFile(files[index]);
+}
+
+void TGalleryWindow::NewItemClick(TObject*) {
+    FFiles->New();
+}
+
+void TGalleryWindow::OpenItemClick(TObject*) {
+    FFiles->Open();
+}
+
+void TGalleryWindow::SaveItemClick(TObject*) {
+    FFiles->Save();
+}
+
+void TGalleryWindow::SaveAsItemClick(TObject*) {
+    FFiles->SaveAs();
+}
+
+void TGalleryWindow::ExitItemClick(TObject*) {
+    Close();
+}
+
+void TGalleryWindow::ShowFormItemClick(TObject*) {
+    FDesignedForm->Show();
+}
+
 void TGalleryWindow::OpenButtonClick(TObject*) {
-    if (OpenDialog->Execute())
-        OpenForm(OpenDialog->FileName());
+    FFiles->Open();
 }
 
 void TGalleryWindow::SaveButtonClick(TObject*) {
-    if (SaveDialog->Execute())
-        SaveForm(SaveDialog->FileName());
+    FFiles->SaveAs();
 }

@@ -6,11 +6,14 @@
 // first selected and the event log lists the events it raises; the Design switch puts the form's
 // components into the design state and back, where the form designer (FormDesigner.h) moves,
 // sizes and edits them, each change a step to undo, with its commands also on the Edit menu; the
-// form is opened from and saved to stored form descriptions.
+// form is opened from and saved to stored form descriptions through the File menu, whose file and
+// unsaved changes the title shows.
 
 #include "framework/forms/Form.h"
 #include "framework/streaming/Registration.h"
 #include "tools/gallery/FormDesigner.h"
+#include "tools/gallery/GalleryDocument.h"
+#include "tools/gallery/RecentFiles.h"
 
 #include <memory>
 #include <string>
@@ -21,6 +24,9 @@ class TCheckBox;
 class TCuteButton;
 class TDesignedForm;
 class TEventLog;
+class TFileCommands;
+class TMainMenu;
+class TMenuItem;
 class TMemo;
 class TOpenDialog;
 class TPaletteBar;
@@ -46,6 +52,12 @@ public:
     const TComponentPalette& Palette() const { return FPalette; }
     TPaletteBar* PaletteBar() const { return FPaletteBar; }
     TPropertyInspector* Inspector() const { return FInspector; }
+    // The designed form's file and its modified mark; every change a person makes marks it.
+    TGalleryDocument& Document() { return FDocument; }
+    TFileCommands& Files() const { return *FFiles; }
+    // Keeps the recent files in store from now on (the gallery starts with a list for this run
+    // only).
+    void KeepRecentFilesIn(const std::string& store);
 
     // Selects just component; null selects nothing. The first selected is what the inspector
     // shows and the event log follows.
@@ -71,6 +83,10 @@ public:
     TNotifyEvent OnFormChange;
 
     // --- from the stored description
+    TMainMenu* MainMenu = nullptr;
+    TMenuItem* FileMenu = nullptr;
+    TMenuItem* RecentLine = nullptr;
+    TMenuItem* ExitLine = nullptr;
     TPanel* PalettePanel = nullptr;
     TSpeedButton* DesignButton = nullptr;
     TCuteButton* ChooserButton = nullptr;
@@ -90,8 +106,19 @@ public:
     void SaveButtonClick(TObject* sender);
     void ChooserMenuPopup(TObject* sender);
     void GridCheckClick(TObject* sender);
-    // Escape gives up a class chosen on the palette, also while the gallery has the keys.
+    // The menu's short cuts; Escape gives up a class chosen on the palette.
     void GalleryKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
+    void FileMenuClick(TObject* sender);
+    void NewItemClick(TObject* sender);
+    void OpenItemClick(TObject* sender);
+    void SaveItemClick(TObject* sender);
+    void SaveAsItemClick(TObject* sender);
+    void ExitItemClick(TObject* sender);
+    // Closing the designed form only hides it; this brings it back.
+    void ShowFormItemClick(TObject* sender);
+
+    // Closing the gallery asks first when the form has unsaved changes.
+    bool CloseQuery() override;
 
 private:
     void ChooserItemClick(TObject* sender);
@@ -103,6 +130,11 @@ private:
     void FormChange(TObject* sender);
     // The designed form's stored text, with the form's own event handlers in it.
     std::string FormText();
+    void DocumentChange(TObject* sender);
+    void NewForm();
+    // The recent files between RecentLine and ExitLine, each opening its file.
+    void FillRecentItems();
+    void RecentItemClick(TObject* sender);
     void LogLine(const std::string& line);
     void WMRefreshInspector(TMessage& message);
     // Takes form as the designed form, freeing the one before.
@@ -110,6 +142,10 @@ private:
 
     TComponentPalette FPalette;
     TFormDesigner FDesigner;
+    TGalleryDocument FDocument;
+    TRecentFiles FRecent{""};
+    std::unique_ptr<TFileCommands> FFiles;
+    std::string FProgramName; // the stored caption, which the title ends with
     TPaletteBar* FPaletteBar = nullptr;
     TPropertyInspector* FInspector = nullptr;
     TEventLog* FEventLog = nullptr;

@@ -1,25 +1,30 @@
-// saruvi-gallery: the design environment of the control library on the desktop. With --report it
-// prints, for a script that drives it, once the windows are up: the screen points of the Design
-// switch, the Edit menu's button, the palette's buttons, the form's client origin and the designed
-// form's controls (their middles and bounds); on every selection the selected component and the
-// points of the inspector's editors; after every change of the form the bounds of its controls;
-// and every event of the designed form's components as the event log words it, followed by the
-// component's text.
+// saruvi-gallery: the design environment of the control library on the desktop, on the form file
+// the command line names or the built-in form. With --report it prints, for a script that drives
+// it, once the windows are up: the screen points of the Design switch, the Edit menu's button, the
+// palette's buttons, the form's client origin and the designed form's controls (their middles and
+// bounds); on every selection the selected component and the points of the inspector's editors;
+// after every change of the form the bounds of its controls; and every event of the designed
+// form's components as the event log words it, followed by the component's text.
 
 #include "controls/CuteBtn.h"
 #include "framework/forms/Application.h"
 #include "framework/platform/qt/DesktopHost.h"
+#include "framework/stdctrls/MessageDialog.h"
 #include "framework/stdctrls/SpeedButton.h"
 #include "framework/stdctrls/StandardClasses.h"
 #include "tools/gallery/DesignedForm.h"
 #include "tools/gallery/EventLog.h"
+#include "tools/gallery/FileCommands.h"
+#include "tools/gallery/GalleryOptions.h"
 #include "tools/gallery/GalleryWindow.h"
 #include "tools/gallery/PaletteBar.h"
 #include "tools/gallery/PropertyInspector.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -97,15 +102,31 @@ void ReportEvents(TGalleryWindow& gallery) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool report = argc > 1 && std::string_view(argv[1]) == "--report";
+    const std::string program = argc > 0 ? argv[0] : "saruvi-gallery";
+    const TGalleryOptions options =
+        ParseGalleryOptions(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (!options.Error.empty()) {
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), options.Error.c_str());
+        return 2;
+    }
+    if (options.Help) {
+        std::printf("%s", GalleryUsage(program).c_str());
+        return 0;
+    }
     const platform::HostScope desktop(platform::CreateDesktopHost());
     TApplication application;
     try {
         application.Initialize();
         application.SetTitle("Saruvi control gallery");
+        application.OnException = TExceptionEvent::FromFunction(
+            [](TObject*, const Exception& e) { MessageDlg(e.Message(), mtError, mbOK); });
         RegisterStandardClasses();
         TGalleryWindow* gallery = TGalleryWindow::Start();
-        if (report) {
+        gallery->KeepRecentFilesIn(
+            TRecentFiles::DefaultStore(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+        if (!options.File.empty())
+            gallery->Files().OpenFile(options.File);
+        if (options.Report) {
             gallery->OnSelect =
                 TNotifyEvent::FromFunction([gallery](TObject*) { ReportSelection(*gallery); });
             gallery->OnFormChange =

@@ -452,6 +452,8 @@ void HeadlessHost::UserResize(IHostWindow* window, int width, int height) {
     HeadlessWindow* w = Find(window);
     if (!w || IsBlocked(w))
         return;
+    width = std::max(width, w->FMinClientSize.x);
+    height = std::max(height, w->FMinClientSize.y);
     w->SetClientBounds(Bounds(w->FClientBounds.Left, w->FClientBounds.Top, width, height));
     HostEvent e = EventFor(HostEvent::Kind::Resized, w);
     e.X = width;

@@ -33,6 +33,7 @@ public:
     void SetClientBounds(const TRect& bounds) override;
     TRect ClientBounds() const override { return FClientBounds; }
     TRect FrameExtents() const override;
+    void SetMinClientSize(int width, int height) override { FMinClientSize = {width, height}; }
     void Show() override;
     void Hide() override;
     void SetModal(bool modal) override;
@@ -47,6 +48,8 @@ public:
     IHostWindow* Owner() const { return FOwner; }
     bool Visible() const { return FVisible; }
     bool Modal() const { return FModal; }
+    // The framework's last request; the user's resizing stops there.
+    TPoint MinClientSize() const { return FMinClientSize; }
     bool Active() const;
     CursorShape Cursor() const { return FCursor; }
     // The framework's last request; none before the first.
@@ -72,6 +75,7 @@ private:
     PixelBuffer FScreen;
     bool FVisible = false;
     bool FModal = false;
+    TPoint FMinClientSize;
     CursorShape FCursor = CursorShape::Arrow;
     std::optional<bool> FInputMethodEnabled;
     int FPresentCount = 0;
@@ -163,8 +167,8 @@ public:
     // One KeyPress per ASCII character, with its virtual key and Shift where a keyboard needs it.
     void Type(IHostWindow* window, const std::string& text);
     void CloseBox(IHostWindow* window);
-    // The user dragging the window's caption or its frame: the window changes at once and the
-    // framework hears of it by a Moved or Resized event.
+    // The user dragging the window's caption or its frame: the window changes at once (no smaller
+    // than its minimum size) and the framework hears of it by a Moved or Resized event.
     void UserMove(IHostWindow* window, int left, int top);
     void UserResize(IHostWindow* window, int width, int height);
 

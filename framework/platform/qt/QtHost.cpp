@@ -14,10 +14,15 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -62,13 +67,67 @@ constexpr PaletteEntry SystemColors[COLOR_COUNT] = {
     {QPalette::Active, QPalette::ToolTipBase},     // tooltip background
 };
 
+// Without a display Qt aborts and leaves a core file; a person who started the program from a
+// terminal reads instead why it cannot run and how it can.
+[[noreturn]] void ExitForNoDisplay() {
+    std::fprintf(stderr,
+                 "%s: no display to open windows on; run it in a desktop session or under "
+                 "xvfb-run\n",
+                 program_invocation_short_name);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+bool IsSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+// Only the platforms that connect to a display server need one (offscreen and the like do not).
+bool NeedsDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string_view name = platform ? platform : "";
+    return name.empty() || name.starts_with("xcb") || name.starts_with("wayland");
+}
+
+struct QueuedMessage {
+    QtMsgType Type;
+    const char* Category; // Qt's categories are named by string literals
+    QString Text;
+};
+
+// Qt's messages while it connects: replayed when it succeeds, dropped for the one line when it
+// fails.
+std::vector<QueuedMessage>* gStartMessages = nullptr;
+
+void QueueStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg)
+        ExitForNoDisplay();
+    if (gStartMessages)
+        gStartMessages->push_back({type, context.category, text});
+}
+
+std::unique_ptr<QApplication> StartQApplication() {
+    if (NeedsDisplay() && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY"))
+        ExitForNoDisplay();
+    std::vector<QueuedMessage> messages;
+    gStartMessages = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(QueueStartMessage);
+    auto app = std::make_unique<QApplication>(gArgc, gArgv);
+    qInstallMessageHandler(previous);
+    gStartMessages = nullptr;
+    for (const QueuedMessage& m : messages)
+        qt_message_output(m.Type, QMessageLogContext(nullptr, 0, nullptr, m.Category), m.Text);
+    return app;
+}
+
 std::unique_ptr<QApplication> StartQt() {
     if (QCoreApplication::instance()) {
         if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
             throw std::runtime_error("the desktop host needs Qt started with widgets");
         return nullptr;
     }
-    return std::make_unique<QApplication>(gArgc, gArgv);
+    return StartQApplication();
 }
 
 qreal PrimaryRatio() {

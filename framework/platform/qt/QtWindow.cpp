@@ -357,6 +357,11 @@ void QtWindow::Hide() {
     FWidget->hide();
 }
 
+void QtWindow::SetMinClientSize(int width, int height) {
+    if (FWidget)
+        FWidget->setMinimumSize(width, height);
+}
+
 void QtWindow::SetModal(bool modal) {
     if (!FWidget)
         return;

@@ -78,6 +78,7 @@ public:
     void Show() override;
     void Hide() override;
     void SetModal(bool modal) override;
+    void SetMinClientSize(int width, int height) override;
     void Activate() override;
     void SetCursor(CursorShape shape) override;
     void SetInputMethodEnabled(bool enabled) override;
