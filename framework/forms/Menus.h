@@ -7,6 +7,7 @@
 #include "framework/windows/Control.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ public:
     void SetDefault(bool value) { FDefault = value; }
     bool Visible() const { return FVisible; }
     void SetVisible(bool value) { FVisible = value; }
+    // A square of this colour in the check column (a check mark, when checked, is drawn on it).
+    const std::optional<TColor>& Swatch() const { return FSwatch; }
+    void SetSwatch(std::optional<TColor> value) { FSwatch = value; }
 
     // --- sub items, which the item references but does not own (their owner does)
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -65,6 +69,7 @@ private:
     bool FChecked = false;
     bool FDefault = false;
     bool FVisible = true;
+    std::optional<TColor> FSwatch;
     TMenuItem* FParent = nullptr;
     TPopupMenu* FMenu = nullptr; // set on a menu's root item only
     std::vector<TMenuItem*> FItems;

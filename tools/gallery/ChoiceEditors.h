@@ -5,6 +5,7 @@
 
 #include "tools/gallery/PropertyEditor.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,9 @@ protected:
     struct TChoice {
         std::string Caption;
         bool Checked = false;
+        std::optional<TColor> Swatch;
     };
+    TCuteButton* Button() const { return FButton; }
     // The menu's items, read when it drops.
     virtual std::vector<TChoice> Choices() const = 0;
     virtual void Choose(int index) = 0;
@@ -85,4 +88,5 @@ protected:
 
 private:
     std::vector<TComponent*> Candidates() const;
+    std::optional<TComponent*> Current() const;
 };
