@@ -2,7 +2,8 @@
 # The control gallery on the Qt host on a virtual X display, driven by the real pointer and
 # keyboard: with the Design switch on, a click on the level gauge selects it instead of reaching
 # it; 130 typed into the inspector's editor of its Top, and Enter, move the gauge down, which a
-# screenshot shows.
+# screenshot shows; #00ff00 typed as its BarBackColor paints it lime; a new name typed into the
+# Name row is the name it is selected under afterwards.
 #
 #   bash gallery.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
@@ -47,4 +48,25 @@ xdotool type 130
 xdotool key Return
 wait_pixel "$probe_x" "$probe_y" FFFFFF
 echo "Top 130 moves the gauge down"
+
+# A click on the colour swatch selects the entry beside it: #00ff00 paints the gauge's empty
+# part lime.
+read -r _ _ swatch_x swatch_y < <(grep '^editor BarBackColor ' "$work/out.txt" | tail -n1)
+xdotool mousemove --sync "$swatch_x" "$swatch_y" click 1
+sleep 0.3
+xdotool type '#00ff00'
+xdotool key Return
+wait_pixel "$probe_x" "$probe_y" 00FF00
+echo "#00ff00 in BarBackColor paints the gauge lime"
+
+# Renamed in the Name row, the gauge is selected again under its new name.
+read -r _ _ name_x name_y < <(grep '^editor Name ' "$work/out.txt" | tail -n1)
+xdotool mousemove --sync "$name_x" "$name_y" click 1
+sleep 0.3
+xdotool key ctrl+a
+xdotool type Meter
+xdotool key Return
+xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
+wait_line '^selected Meter$' "the Name row did not rename the gauge" >/dev/null
+echo "the Name row renames the gauge to Meter"
 echo "PASS"

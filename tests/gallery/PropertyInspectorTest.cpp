@@ -7,6 +7,7 @@
 #include "controls/xTrackBar.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Menus.h"
+#include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Memo.h"
@@ -151,7 +152,8 @@ TEST_F(PropertyInspectorTest, ListsThePublishedPropertiesBaseClassFirstWithTheir
     EXPECT_LT(Editor("Font.Name")->Top(), Editor("Visible")->Top());
     EXPECT_LT(Editor("Visible")->Top(), Editor("Max")->Top());
     EXPECT_LT(Editor("Max")->Top(), Editor("Min")->Top());
-    EXPECT_EQ(Inspector->EditorOf("Font"), nullptr);
+    EXPECT_NE(dynamic_cast<TButton*>(Editor("Font")), nullptr);
+    EXPECT_LT(Editor("Font")->Top(), Editor("Font.Name")->Top());
     EXPECT_EQ(Inspector->EditorOf("Nothing"), nullptr);
     EXPECT_EQ(Inspector->EditorOf("TabOrder"), nullptr); // not published by the stroke bar
 
@@ -574,4 +576,59 @@ TEST_F(PropertyInspectorTest, TheWheelScrollsTheRowsWhereverTheFocusIs) {
         Wheel(Inspector->Rows(), 5, 30, -120);
         EXPECT_GT(Inspector->Rows()->VertScrollBar()->Position(), 0) << focused->ClassName();
     }
+}
+
+TEST_F(PropertyInspectorTest, TheFontRowOpensTheFontDialogAndItsChoiceSetsTheFont) {
+    Bar->Font()->SetName("IPAPGothic");
+    Bar->Font()->SetSize(9);
+    Inspector->Refresh();
+    platform::FontDialogSpec chosen{"IPAPMincho", 14, true, false, true, false, clRed};
+    const struct {
+        std::optional<platform::FontDialogSpec> answer;
+        std::string name;
+        int size;
+        TFontStyles style;
+        TColor color;
+    } cases[] = {
+        {std::nullopt, "IPAPGothic", 9, 0, clWindowText},
+        {chosen, "IPAPMincho", 14, fsBold | fsUnderline, clRed},
+    };
+    for (const auto& c : cases) {
+        Host().QueueFontDialogAnswer(c.answer);
+        Reveal(Editor("Font"));
+        Click(Editor("Font"), 5, 5);
+        EXPECT_EQ(Bar->Font()->Name(), c.name);
+        EXPECT_EQ(Bar->Font()->Size(), c.size);
+        EXPECT_EQ(Bar->Font()->Style(), c.style);
+        EXPECT_EQ(Bar->Font()->Color(), c.color);
+        EXPECT_EQ(Shown("Font.Name"), c.name);
+        EXPECT_EQ(Host().FontDialogs().back().Name, "IPAPGothic");
+    }
+    EXPECT_EQ(Host().FontDialogs().front().Size, 9);
+    EXPECT_EQ(Changes, 1);
+}
+
+TEST_F(PropertyInspectorTest, ADoubleClickOnAnEventRowNamesItsHandler) {
+    auto* second = new TStrokeBar(Designed);
+    second->SetName("StrokeBar2");
+    const struct {
+        std::vector<TComponent*> selection;
+        const char* event;
+        const char* shown;
+    } cases[] = {
+        {{Bar}, "OnChanging", "StrokeBar1Changing"},
+        {{Bar}, "OnMouseDown", "StrokeBar1MouseDown"},
+        {{second}, "OnChanging", "StrokeBar2Changing"},
+        {{Bar, second}, "OnChanging", ""},           // each has its own
+        {{Bar}, "OnChanging", "StrokeBar1Changing"}, // kept across selections
+    };
+    for (const auto& c : cases) {
+        Inspector->Inspect(c.selection);
+        RunUntilIdle();
+        TControl* row = Editor(c.event);
+        Reveal(row);
+        DoubleClick(row, 5, 5);
+        EXPECT_EQ(row->Text(), c.shown) << c.event;
+    }
+    EXPECT_EQ(Changes, 0);
 }

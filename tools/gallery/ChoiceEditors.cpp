@@ -3,7 +3,10 @@
 #include "controls/CuteBtn.h"
 #include "framework/core/Exceptions.h"
 #include "framework/forms/Menus.h"
+#include "framework/graphics/Font.h"
+#include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
+#include "framework/stdctrls/FontDialog.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -185,4 +188,50 @@ std::string TReferenceEditor::Caption() const {
     if (!current)
         return {};
     return *current ? (*current)->Name() : NoComponent;
+}
+
+// ---- TFontEditor
+
+TFontEditor::TFontEditor(IPropertyEditorHost& host, const TPropertyRow& row)
+    : TPropertyEditor(host, row), FButton(Make<TButton>()) {
+    FButton->OnClick = TNotifyEvent(this, &TFontEditor::Click);
+}
+
+bool TFontEditor::Fits(const TPropertyRow& row) {
+    return std::ranges::all_of(row.Targets, [](const TPropTarget& target) {
+        return target.Prop->Kind == TPropKind::Persistent &&
+               dynamic_cast<TFont*>(target.Prop->Object(*target.Object)) != nullptr;
+    });
+}
+
+TControl* TFontEditor::Control() const {
+    return FButton;
+}
+
+TFont* TFontEditor::FontOf(const TPropTarget& target) const {
+    return static_cast<TFont*>(target.Prop->Object(*target.Object));
+}
+
+void TFontEditor::Show() {
+    const TFont& font = *FontOf(FRow.Targets.front());
+    FButton->SetCaption(font.Name() + ", " + std::to_string(font.Size()) + " pt...");
+}
+
+void TFontEditor::Click(TObject*) {
+    if (!Live())
+        return;
+    TFontDialog dialog(nullptr);
+    dialog.Font()->Assign(FontOf(FRow.Targets.front()));
+    if (!dialog.Execute())
+        return;
+    const TFont& chosen = *dialog.Font();
+    FHost.ApplyChange(FRow, [this, &chosen] {
+        for (const TPropTarget& target : FRow.Targets) {
+            TFont& font = *FontOf(target);
+            font.SetName(chosen.Name());
+            font.SetSize(chosen.Size());
+            font.SetStyle(chosen.Style());
+            font.SetColor(chosen.Color());
+        }
+    });
 }

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+class TButton;
 class TCheckBox;
+class TFont;
 class TCuteButton;
 class TPopupMenu;
 
@@ -89,4 +91,21 @@ protected:
 private:
     std::vector<TComponent*> Candidates() const;
     std::optional<TComponent*> Current() const;
+};
+
+// A nested font: a button that shows it and opens the desktop's font dialog, whose choice sets
+// the name, size, style and colour of every target's font. Its own properties keep their rows.
+class TFontEditor : public TPropertyEditor {
+public:
+    TFontEditor(IPropertyEditorHost& host, const TPropertyRow& row);
+    // Whether row is a nested font.
+    static bool Fits(const TPropertyRow& row);
+    TControl* Control() const override;
+    void Show() override;
+
+private:
+    TFont* FontOf(const TPropTarget& target) const;
+    void Click(TObject* sender);
+
+    TButton* FButton;
 };

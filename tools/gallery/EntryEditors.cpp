@@ -200,6 +200,7 @@ TReadOnlyEditor::TReadOnlyEditor(IPropertyEditorHost& host, const TPropertyRow& 
     : TPropertyEditor(host, row), FEdit(Make<TEdit>()) {
     FEdit->SetReadOnly(true);
     FEdit->SetParentColor(true);
+    FEdit->OnDblClick = TNotifyEvent(this, &TReadOnlyEditor::DblClick);
 }
 
 TControl* TReadOnlyEditor::Control() const {
@@ -225,7 +226,7 @@ std::string TReadOnlyEditor::Text() const {
     return shared;
 }
 
-// The root's method bound to the target's event, or nothing.
+// The root's method bound to the target's event, else the name given to its handler.
 std::string TReadOnlyEditor::MethodName(const TPropTarget& target) const {
     const TPropInfo& prop = *target.Prop;
     const std::any event = FHost.EventHandler(target);
@@ -234,5 +235,16 @@ std::string TReadOnlyEditor::MethodName(const TPropTarget& target) const {
         for (const auto& method : info->Methods)
             if (method.EventType == *prop.EventType && prop.EventEquals(event, method.Bind(*root)))
                 return method.Name;
-    return {};
+    return FHost.NamedHandler(target);
+}
+
+void TReadOnlyEditor::DblClick(TObject*) {
+    if (!Live() || FRow.Prop().Kind != TPropKind::Event)
+        return;
+    for (const TPropTarget& target : FRow.Targets) {
+        const auto* component = dynamic_cast<const TComponent*>(target.Object);
+        if (component && MethodName(target).empty())
+            FHost.NameHandler(target, component->Name() + target.Prop->Name.substr(2));
+    }
+    Show();
 }

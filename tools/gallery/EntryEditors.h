@@ -131,8 +131,9 @@ private:
     std::vector<std::string> FShown;
 };
 
-// Events show the name of the root's method they are bound to (nothing for any other handler),
-// resources their name.
+// Events show the name of the root's method they are bound to, or else the name a double click
+// gave the handler: the component's name and the event's ("StrokeBar1Changing" for OnChanging).
+// Naming binds nothing: the handlers the event log puts in stay. Resources show their name.
 class TReadOnlyEditor : public TPropertyEditor {
 public:
     TReadOnlyEditor(IPropertyEditorHost& host, const TPropertyRow& row);
@@ -142,6 +143,7 @@ public:
 private:
     std::string Text() const;
     std::string MethodName(const TPropTarget& target) const;
+    void DblClick(TObject* sender);
 
     TEdit* FEdit;
 };

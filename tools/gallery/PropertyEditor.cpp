@@ -96,9 +96,10 @@ std::unique_ptr<TPropertyEditor> MakePropertyEditor(IPropertyEditorHost& host,
         return std::make_unique<TLinesEditor>(host, row);
     case TPropKind::Component:
         return std::make_unique<TReferenceEditor>(host, row);
+    case TPropKind::Persistent:
+        return TFontEditor::Fits(row) ? std::make_unique<TFontEditor>(host, row) : nullptr;
     case TPropKind::Resource:
     case TPropKind::Event:
-    case TPropKind::Persistent:
         break;
     }
     return std::make_unique<TReadOnlyEditor>(host, row);

@@ -49,6 +49,9 @@ public:
     virtual void ScrollInView(const TControl& control) = 0;
     // The handler an event row shows the method of.
     virtual std::any EventHandler(const TPropTarget& target) const = 0;
+    // The name a double click gave the handler of the target's event, or nothing.
+    virtual std::string NamedHandler(const TPropTarget& target) const = 0;
+    virtual void NameHandler(const TPropTarget& target, const std::string& name) = 0;
 
 protected:
     ~IPropertyEditorHost() = default;
@@ -104,6 +107,7 @@ private:
     bool FDestroyed = false;
 };
 
-// The editor for the row's kind of property.
+// The editor for the row's kind of property; nullptr for a nested object that has none (its
+// properties have rows of their own).
 std::unique_ptr<TPropertyEditor> MakePropertyEditor(IPropertyEditorHost& host,
                                                     const TPropertyRow& row);

@@ -159,10 +159,9 @@ void TPropertyInspector::AddRows(const std::vector<TObject*>& targets, const std
                 row.Targets.push_back({target, counterpart});
         if (row.Targets.size() != targets.size())
             continue;
-        if (prop->Kind != TPropKind::Persistent) {
-            AddRow(std::move(row));
+        AddRow(row);
+        if (prop->Kind != TPropKind::Persistent)
             continue;
-        }
         std::vector<TObject*> nested;
         for (const TPropTarget& target : row.Targets)
             if (TPersistent* object = target.Prop->Object(*target.Object))
@@ -172,18 +171,26 @@ void TPropertyInspector::AddRows(const std::vector<TObject*>& targets, const std
     }
 }
 
-void TPropertyInspector::AddRow(TPropertyRow row) {
+void TPropertyInspector::AddRow(const TPropertyRow& row) {
+    std::unique_ptr<TPropertyEditor> editor = MakePropertyEditor(*this, row);
+    if (!editor)
+        return;
     auto* name = new TLabel(this);
     name->SetParent(FRows);
     name->SetAutoSize(false);
     name->SetCaption(row.Path);
     name->SetShowAccelChar(false);
-    FRowList.push_back({name, MakePropertyEditor(*this, row)});
+    FRowList.push_back({name, std::move(editor)});
 }
 
 void TPropertyInspector::Clear() {
+    // A component with named handlers is still followed, to forget them when it goes.
+    const auto named = [this](const TComponent* c) {
+        return std::ranges::any_of(FHandlerNames,
+                                   [c](const auto& n) { return n.first.first == c; });
+    };
     for (TComponent* component : FSelection)
-        if (!component->IsDestroying())
+        if (!component->IsDestroying() && !named(component))
             component->RemoveFreeNotification(this);
     FSelection.clear();
     FHint->SetVisible(true);
@@ -223,6 +230,9 @@ void TPropertyInspector::SetStatus(const std::string& text) {
 
 void TPropertyInspector::Notification(TComponent* component, TOperation operation) {
     TCustomPanel::Notification(component, operation);
+    if (operation == opRemove)
+        std::erase_if(FHandlerNames,
+                      [component](const auto& named) { return named.first.first == component; });
     if (operation != opRemove || std::ranges::find(FSelection, component) == FSelection.end())
         return;
     std::vector<TComponent*> rest;
@@ -289,4 +299,17 @@ void TPropertyInspector::ScrollInView(const TControl& control) {
     else if (control.Top() + control.Height() > FRows->ClientHeight())
         bar.SetPosition(bar.Position() + control.Top() + control.Height() - FRows->ClientHeight() +
                         Gap);
+}
+
+std::string TPropertyInspector::NamedHandler(const TPropTarget& target) const {
+    const auto named = FHandlerNames.find({target.Object, target.Prop->Name});
+    return named == FHandlerNames.end() ? std::string() : named->second;
+}
+
+void TPropertyInspector::NameHandler(const TPropTarget& target, const std::string& name) {
+    auto* component = dynamic_cast<TComponent*>(target.Object);
+    if (!component)
+        return;
+    component->FreeNotification(this);
+    FHandlerNames[{target.Object, target.Prop->Name}] = name;
 }

@@ -10,8 +10,10 @@
 
 #include <any>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TLabel;
@@ -65,7 +67,7 @@ private:
     };
 
     void AddRows(const std::vector<TObject*>& targets, const std::string& prefix);
-    void AddRow(TPropertyRow row);
+    void AddRow(const TPropertyRow& row);
     void Clear();
     // Places the rows one under another, at the current scroll position.
     void LayoutRows();
@@ -80,11 +82,15 @@ private:
     TComponent* Root() const override;
     void ScrollInView(const TControl& control) override;
     std::any EventHandler(const TPropTarget& target) const override;
+    std::string NamedHandler(const TPropTarget& target) const override;
+    void NameHandler(const TPropTarget& target, const std::string& name) override;
 
     TScrollBox* FRows;
     TLabel* FHint;
     TLabel* FStatus;
     std::vector<TComponent*> FSelection;
     std::vector<TRow> FRowList;
+    // Handler names given by a double click, by component and event; a component's go with it.
+    std::map<std::pair<const TObject*, std::string>, std::string> FHandlerNames;
     bool FApplying = false; // an edit is being applied or refused
 };
