@@ -2,8 +2,9 @@
 # The control gallery on the Qt host on a virtual X display, driven by the real pointer and
 # keyboard: with the Design switch on, a click on the level gauge selects it instead of reaching
 # it; 130 typed into the inspector's editor of its Top, and Enter, move the gauge down, which a
-# screenshot shows; #00ff00 typed as its BarBackColor paints it lime; a new name typed into the
-# Name row is the name it is selected under afterwards.
+# screenshot shows; a new name typed into the Name row is the name it is selected under
+# afterwards; the wheel scrolls the inspector, and #00ff00 typed as the BarBackColor paints the
+# gauge lime.
 #
 #   bash gallery.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
@@ -49,16 +50,6 @@ xdotool key Return
 wait_pixel "$probe_x" "$probe_y" FFFFFF
 echo "Top 130 moves the gauge down"
 
-# A click on the colour swatch selects the entry beside it: #00ff00 paints the gauge's empty
-# part lime.
-read -r _ _ swatch_x swatch_y < <(grep '^editor BarBackColor ' "$work/out.txt" | tail -n1)
-xdotool mousemove --sync "$swatch_x" "$swatch_y" click 1
-sleep 0.3
-xdotool type '#00ff00'
-xdotool key Return
-wait_pixel "$probe_x" "$probe_y" 00FF00
-echo "#00ff00 in BarBackColor paints the gauge lime"
-
 # Renamed in the Name row, the gauge is selected again under its new name.
 read -r _ _ name_x name_y < <(grep '^editor Name ' "$work/out.txt" | tail -n1)
 xdotool mousemove --sync "$name_x" "$name_y" click 1
@@ -69,4 +60,25 @@ xdotool key Return
 xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
 wait_line '^selected Meter$' "the Name row did not rename the gauge" >/dev/null
 echo "the Name row renames the gauge to Meter"
+
+# The wheel over the inspector brings the colour rows into sight, though the Name entry has the
+# focus; a click on the gauge reports the editors' new places.
+read -r _ _ _ unscrolled_y < <(grep '^editor BarBackColor ' "$work/out.txt" | tail -n1)
+xdotool mousemove --sync $((editor_x - 300)) "$editor_y" click --repeat 10 --delay 50 5
+sleep 0.3
+xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
+selections() { [ "$(grep -c '^selected Meter$' "$work/out.txt")" -ge "$1" ]; }
+wait_until "$patience" selections 2 || fail "a second click on the gauge did not select it"
+sleep 0.3
+
+# A click on the colour swatch selects the entry beside it: #00ff00 paints the gauge's empty
+# part lime.
+read -r _ _ swatch_x swatch_y < <(grep '^editor BarBackColor ' "$work/out.txt" | tail -n1)
+[ "$swatch_y" -lt "$unscrolled_y" ] || fail "the wheel did not scroll the inspector"
+xdotool mousemove --sync "$swatch_x" "$swatch_y" click 1
+sleep 0.3
+xdotool type '#00ff00'
+xdotool key Return
+wait_pixel "$probe_x" "$probe_y" 00FF00
+echo "#00ff00 in BarBackColor paints the gauge lime"
 echo "PASS"

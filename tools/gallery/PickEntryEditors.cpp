@@ -19,7 +19,7 @@ TPickEntryEditor::TPickEntryEditor(IPropertyEditorHost& host, const TPropertyRow
     : TMenuEditor(host, row), FEdit(Make<TCommitEntry<TEdit>>()) {
     // The entry takes the focus; the list drops by the mouse.
     Button()->SetTabStop(false);
-    Button()->SetCaption({});
+    Button()->SetCaption("\u25BC");
     FEdit->OnCommit = TNotifyEvent(this, &TPickEntryEditor::Commit);
 }
 
