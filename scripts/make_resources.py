@@ -5,6 +5,7 @@
     saruvi_icon.bmp                                   32 x 32, 8 bpp: the application icon
     about_picture.bmp                                 100 x 125, 24 bpp: the About box picture
     saruvi_icon_N.png, saruvi_icon.svg                the desktop's menu icon, N x N and scalable
+    controls/<Unit>.bmp                               24 x 24, 24 bpp: each control's palette picture
 
 Everything is drawn here, by hand or procedurally; run it again after changing a picture.
 """
@@ -477,6 +478,132 @@ def make_about_picture():
 
 
 # ---------------------------------------------------------------------------------------------
+# Palette pictures: 24 x 24 pixel drawings of each control in miniature. Fuchsia, the colour of
+# the bottom-left pixel, is transparent on the palette's buttons.
+
+TRANSPARENT = (255, 0, 255)
+INK, NAVY, WHITE_RGB = (0, 0, 0), (0, 0, 128), (255, 255, 255)
+FACE, SHADOW, DARK = (192, 192, 192), (128, 128, 128), (64, 64, 64)
+
+# 3 x 5 digits, a row of bits each, top row first.
+DIGITS = {'1': (2, 6, 2, 2, 7), '2': (7, 1, 7, 4, 7), '3': (7, 1, 3, 1, 7)}
+
+
+class Tile:
+    def __init__(self):
+        self.rows = [[TRANSPARENT] * 24 for _ in range(24)]
+
+    def box(self, left, top, right, bottom, colour):
+        """Fills columns left..right-1 of rows top..bottom-1."""
+        for y in range(top, bottom):
+            for x in range(left, right):
+                self.rows[y][x] = colour
+
+    def bevel(self, left, top, right, bottom, light, dark):
+        self.box(left, top, right, top + 1, light)
+        self.box(left, top, left + 1, bottom, light)
+        self.box(left, bottom - 1, right, bottom, dark)
+        self.box(right - 1, top, right, bottom, dark)
+
+    def text(self, left, top, chars, colour):
+        for char in chars:
+            for dy, bits in enumerate(DIGITS[char]):
+                for dx in range(3):
+                    if bits & (4 >> dx):
+                        self.rows[top + dy][left + dx] = colour
+            left += 4
+
+
+def palette_stroke_bar():
+    """A raised panel with its band two-thirds stroked and the limit mark above it."""
+    t = Tile()
+    t.box(0, 3, 24, 21, FACE)
+    t.bevel(0, 3, 24, 21, WHITE_RGB, SHADOW)
+    t.box(3, 10, 21, 16, WHITE_RGB)
+    t.bevel(2, 9, 22, 17, SHADOW, WHITE_RGB)
+    t.box(3, 10, 15, 16, NAVY)
+    t.box(15, 10, 16, 16, (0, 0, 255))
+    for i in range(3):
+        t.box(14 - i, 5 + i, 17 + i, 6 + i, (255, 0, 0))
+    return t.rows
+
+
+def palette_gauge():
+    """A sunken frame half filled, with a digit in the middle as the percentage."""
+    t = Tile()
+    t.box(1, 7, 23, 17, WHITE_RGB)
+    t.bevel(0, 6, 24, 18, SHADOW, WHITE_RGB)
+    t.box(1, 7, 12, 17, NAVY)
+    t.text(8, 9, '3', WHITE_RGB)
+    t.text(12, 9, '2', NAVY)
+    return t.rows
+
+
+def palette_color_button():
+    """A raised button with a coloured face and a dark rim."""
+    t = Tile()
+    t.box(1, 4, 23, 20, (255, 200, 0))
+    t.bevel(1, 4, 23, 20, WHITE_RGB, NAVY)
+    t.box(0, 3, 24, 4, INK)
+    t.box(0, 20, 24, 21, INK)
+    t.box(0, 3, 1, 21, INK)
+    t.box(23, 3, 24, 21, INK)
+    t.box(5, 11, 19, 13, (0, 128, 0))
+    return t.rows
+
+
+def palette_cute_button():
+    """A raised button with a drop-down arrow and the menu's first item below it."""
+    t = Tile()
+    t.box(0, 1, 24, 13, FACE)
+    t.bevel(0, 1, 24, 13, WHITE_RGB, DARK)
+    t.bevel(1, 2, 23, 12, WHITE_RGB, SHADOW)
+    for i in range(4):
+        t.box(12 - 3 + i, 5 + i, 12 + 4 - i, 6 + i, INK)
+    t.box(4, 13, 22, 23, WHITE_RGB)
+    t.bevel(4, 13, 22, 23, FACE, DARK)
+    t.box(5, 14, 21, 18, NAVY)
+    t.box(7, 15, 16, 17, WHITE_RGB)
+    t.box(7, 19, 14, 21, SHADOW)
+    return t.rows
+
+
+def palette_number_edit():
+    """A sunken white entry showing 123."""
+    t = Tile()
+    t.box(1, 6, 23, 18, WHITE_RGB)
+    t.bevel(0, 5, 24, 19, SHADOW, WHITE_RGB)
+    t.bevel(1, 6, 23, 18, DARK, FACE)
+    t.text(8, 9, '123', INK)
+    t.box(20, 8, 21, 16, INK)
+    return t.rows
+
+
+def palette_track_bar():
+    """A groove with the selection range in blue, a thumb on it and ticks under it."""
+    t = Tile()
+    t.box(2, 8, 22, 11, WHITE_RGB)
+    t.bevel(2, 8, 22, 11, SHADOW, WHITE_RGB)
+    t.box(7, 9, 17, 10, (0, 0, 255))
+    t.box(10, 4, 15, 13, FACE)
+    t.bevel(10, 4, 15, 13, WHITE_RGB, DARK)
+    t.box(11, 13, 14, 14, FACE)
+    t.box(12, 14, 13, 15, DARK)
+    t.box(10, 13, 11, 14, WHITE_RGB)
+    t.box(14, 13, 15, 14, DARK)
+    for x in range(2, 23, 4):
+        t.box(x, 17, x + 1, 20, INK)
+    t.box(7, 17, 8, 21, (0, 0, 255))
+    t.box(16, 17, 17, 21, (0, 0, 255))
+    return t.rows
+
+
+PALETTE_PICTURES = (('StrokeBar', palette_stroke_bar), ('xGauge', palette_gauge),
+                    ('ColorBtn', palette_color_button), ('CuteBtn', palette_cute_button),
+                    ('NumberEdit', palette_number_edit), ('xTrackBar', palette_track_bar))
+
+
+# ---------------------------------------------------------------------------------------------
 
 def main():
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'resources')
@@ -493,6 +620,11 @@ def main():
             f.write(png_bytes(icon_rgb(size)))
     with open(os.path.join(out, 'saruvi_icon.svg'), 'w') as f:
         f.write(icon_svg())
+    controls = os.path.join(out, '..', 'controls') if len(sys.argv) <= 1 else out
+    for unit, draw in PALETTE_PICTURES:
+        rows = draw()
+        assert rows[23][0] == TRANSPARENT, unit
+        write_bmp(os.path.join(controls, f'{unit}.bmp'), 24, 24, 24, [], rows)
 
 
 if __name__ == '__main__':

@@ -58,6 +58,7 @@ const TClassInfo& TCustomEdit::StaticClass() {
                     return !static_cast<const TCustomEdit&>(o).ParentCtl3D();
                 };
             c.Bool("ParentCtl3D", &TCustomEdit::ParentCtl3D, &TCustomEdit::SetParentCtl3D, true);
+            c.Bool("ParentColor", &TCustomEdit::ParentColor, &TCustomEdit::SetParentColor, false);
             c.Enum("ImeMode", &TCustomEdit::ImeMode, &TCustomEdit::SetImeMode, imDontCare,
                    ImeModeNames);
             c.String("ImeName", &TCustomEdit::ImeName, &TCustomEdit::SetImeName, "");

@@ -5,7 +5,6 @@
 
 #include "framework/core/Action.h"
 #include "framework/stdctrls/Panel.h"
-#include "framework/streaming/Registration.h"
 #include "framework/windows/Win32Api.h"
 
 #include <functional>
@@ -420,18 +419,6 @@ TEST_F(CuteBtnInputTest, AHandlerMayDestroyTheButtonWhileItsMenuDrops) {
     WhenMenuOpensPressEscape();
     MouseDown(Button, 5, 5);
     EXPECT_EQ(Button, nullptr);
-}
-
-// ---- registration
-
-TEST_F(CuteBtnInputTest, RegisterPutsTheClassOnTheCustomPage) {
-    EXPECT_THROW(CuteBtn::Register(), EComponentError);
-    TComponentPalette palette;
-    palette.Install();
-    CuteBtn::Register();
-    const TComponentPalette::TPage* page = palette.FindPage("Custom");
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->Classes, TComponentClasses{&TCuteButton::StaticClass()});
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "controls/NumberEdit.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/streaming/Registration.h"
 #include "framework/windows/Win32Api.h"
 #include "tests/support/FrameworkTest.h"
 
@@ -272,17 +271,6 @@ TEST(NumberEditUnitTest, InsertStringReplacesAtAOneBasedPosition) {
     EXPECT_EQ(TNumberEdit::InsertString("15", "7", 3, 0), "157");
     EXPECT_EQ(TNumberEdit::InsertString("", "-", 1, 0), "-");
     EXPECT_EQ(TNumberEdit::InsertString("12", "-", 1, 2), "-");
-}
-
-TEST(NumberEditUnitTest, RegisterPutsTheClassOnTheTolvanCommonPage) {
-    EXPECT_THROW(NumberEdit::Register(), EComponentError);
-    TComponentPalette palette;
-    palette.Install();
-    NumberEdit::Register();
-    const auto* page = palette.FindPage("Tolvan Common");
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->Classes, TComponentClasses{&TNumberEdit::StaticClass()});
-    EXPECT_EQ(FindClass("TNumberEdit"), &TNumberEdit::StaticClass());
 }
 
 } // namespace

@@ -8,21 +8,24 @@
 #include "framework/windows/Win32Api.h"
 #include "tests/support/FrameworkTest.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The demo program's stored form: a numeric edit and two track bars, one with the selection
-// range switched on.
-std::string DemoFormText() {
-    std::ifstream file(SARUVI_SOURCE_DIR "/tools/numberedit_demo.json");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+// A numeric edit and two track bars, one with the selection range switched on.
+constexpr const char* EditAndTracks = R"({
+  "class": "TForm",
+  "name": "EditAndTracks",
+  "components": [
+    {"class": "TNumberEdit", "name": "neNumber",
+     "properties": {"MaxValue": 99999, "MinValue": -1000, "Value": 42}},
+    {"class": "TxTrackBar", "name": "tbShown",
+     "properties": {"Max": 20, "Position": 6, "SelEnd": 14, "SelStart": 4, "EnableSelRange": true}},
+    {"class": "TxTrackBar", "name": "tbHidden",
+     "properties": {"Max": 20, "Position": 6, "SelEnd": 14, "SelStart": 4}}
+  ]
+})";
 
 class StoredControlsTest : public FrameworkTest {
 protected:
@@ -56,7 +59,7 @@ protected:
 TEST_F(StoredControlsTest, AStoredSelectionRangeIsInTheFirstWindowAndNoneIsCreatedTwice) {
     TForm* host = NewForm();
     const int firstId = NextWindowId(host);
-    TForm* form = ReadForm(DemoFormText());
+    TForm* form = ReadForm(EditAndTracks);
     const int created = NextWindowId(host) - firstId - 1;
     // The form, the numeric edit and the two track bars.
     EXPECT_EQ(created, 4);
@@ -70,30 +73,25 @@ TEST_F(StoredControlsTest, AStoredSelectionRangeIsInTheFirstWindowAndNoneIsCreat
     EXPECT_EQ(hidden->SelEnd(), 14);
 }
 
-TEST_F(StoredControlsTest, TheDemoFormRoundTripsWithValueStoredInsteadOfTheText) {
-    TForm* form = ReadForm(DemoFormText());
+TEST_F(StoredControlsTest, AWrittenFormStoresTheValueInsteadOfTheTextAndTheSwitchLast) {
+    TForm* form = ReadForm(EditAndTracks);
     auto* edit = Find<TNumberEdit>(form, "neNumber");
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->Text(), "42");
     EXPECT_EQ(edit->MinValue(), -1000);
 
-    const std::string once = WriteComponent(form);
-    delete form;
-    TForm* again = ReadForm(once);
-    EXPECT_EQ(WriteComponent(again), once);
-
-    const TJson written = TJson::parse(once);
-    const TJson& editProps = written["components"][1]["properties"];
+    const TJson written = TJson::parse(WriteComponent(form));
+    const TJson& editProps = written["components"][0]["properties"];
     EXPECT_EQ(editProps["Value"], 42);
     EXPECT_EQ(editProps["MinValue"], -1000);
     EXPECT_EQ(editProps["MaxValue"], 99999);
     EXPECT_FALSE(editProps.contains("Caption"));
-    const TJson& shownProps = written["components"][3]["properties"];
+    const TJson& shownProps = written["components"][1]["properties"];
     std::string last;
     for (const auto& item : shownProps.items())
         last = item.key();
     EXPECT_EQ(last, "EnableSelRange");
-    EXPECT_FALSE(written["components"][4]["properties"].contains("EnableSelRange"));
+    EXPECT_FALSE(written["components"][2]["properties"].contains("EnableSelRange"));
 }
 
 TEST_F(StoredControlsTest, AZeroValueIsNotStoredAndLoadingClampsValueByTheBoundsReadBeforeIt) {

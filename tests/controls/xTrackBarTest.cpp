@@ -1,7 +1,6 @@
 #include "controls/xTrackBar.h"
 
 #include "framework/core/Exceptions.h"
-#include "framework/streaming/Registration.h"
 #include "framework/windows/Win32Api.h"
 #include "tests/stdctrls/StdCtrlsTest.h"
 
@@ -103,16 +102,6 @@ TEST_F(xTrackBarTest, ASwitchBeforeTheWindowExistsGivesTheFirstWindowItsStyle) {
     RunUntilIdle();
     EXPECT_NE(Style(bar) & TBS_ENABLESELRANGE, 0u);
     EXPECT_GT(HighlightPixels(bar), 0);
-}
-
-TEST(xTrackBarUnitTest, RegisterPutsTheClassOnTheCustomPage) {
-    EXPECT_THROW(xTrackBar::Register(), EComponentError);
-    TComponentPalette palette;
-    palette.Install();
-    xTrackBar::Register();
-    const auto* page = palette.FindPage("Custom");
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->Classes, TComponentClasses{&TxTrackBar::StaticClass()});
 }
 
 } // namespace

@@ -26,7 +26,7 @@ constexpr int FreeY = 500;
 
 } // namespace
 
-TEST_F(GalleryTest, ThePaletteShowsThePagesInRegistrationOrderWithAButtonPerClass) {
+TEST_F(GalleryTest, ThePaletteShowsThePagesInRegistrationOrderWithAPictureButtonPerClass) {
     const auto& pages = gallery->Palette().Pages();
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].Name, "Custom");
@@ -39,7 +39,9 @@ TEST_F(GalleryTest, ThePaletteShowsThePagesInRegistrationOrderWithAButtonPerClas
         for (const TClassInfo* info : page.Classes) {
             const TSpeedButton* button = gallery->PaletteBar()->ButtonOf(*info);
             ASSERT_NE(button, nullptr) << info->Name;
-            EXPECT_EQ(button->Caption(), info->Name);
+            EXPECT_EQ(button->Glyph()->Width(), 24) << info->Name;
+            EXPECT_EQ(button->Hint(), info->Name);
+            EXPECT_TRUE(button->ShowHint());
         }
 }
 

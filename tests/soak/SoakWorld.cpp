@@ -6,28 +6,31 @@
 #include "app/main.h"
 #include "controls/ColorBtn.h"
 #include "controls/CuteBtn.h"
+#include "controls/Library.h"
 #include "controls/NumberEdit.h"
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
 #include "controls/xTrackBar.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/core/Exceptions.h"
-#include "framework/forms/Menus.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/Image.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/SpeedButton.h"
+#include "framework/streaming/FormReader.h"
 #include "framework/windows/Messages.h"
 #include "framework/windows/Window.h"
 #include "framework/windows/WindowManager.h"
+#include "tools/gallery/DesignedForm.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <deque>
 #include <sstream>
+#include <stdexcept>
 
 namespace {
 
@@ -53,6 +56,13 @@ std::string TypedBy(int vk, unsigned mods) {
     if (vk >= 0x41 && vk <= 0x5A && (mods & 6) == 0)
         return std::string(1, static_cast<char>(mods & 1 ? vk : vk + 0x20));
     return {};
+}
+
+bool HoldsClass(const TComponent& owner, const TClassInfo& info) {
+    for (int i = 0; i < owner.ComponentCount(); ++i)
+        if (&owner.Components(i)->ClassType() == &info)
+            return true;
+    return false;
 }
 
 template <class T> std::vector<T*> OfClass(const std::vector<TControl*>& controls) {
@@ -96,50 +106,18 @@ TSoakWorld::TSoakWorld(std::string images) : FImages(std::move(images)) {
     }
 }
 
+// The gallery's own designed form, which holds every class of the library's manifest.
 void TSoakWorld::BuildControlsForm() {
-    FControlsForm = NewForm(640, 420);
-    auto place = [&](TControl* c, int left, int top, int width, int height) {
-        c->SetBounds(left, top, width, height);
-        c->SetParent(FControlsForm);
-    };
-    auto* menu = new TPopupMenu(FControlsForm);
-    for (const char* caption : {"One", "Two", "Three"}) {
-        auto* item = new TMenuItem(FControlsForm);
-        item->SetCaption(caption);
-        menu->Items()->Add(item);
-    }
-    for (int i = 0; i < 2; ++i) {
-        const int top = 10 + i * 200;
-        auto* stroke = new TStrokeBar(FControlsForm);
-        place(stroke, 10, top, 200, 60);
-        auto* gauge = new TxGauge(FControlsForm);
-        place(gauge, 10, top + 70, 200, 24);
-        auto* color = new TColorButton(FControlsForm);
-        place(color, 220, top, 90, 30);
-        auto* cute = new TCuteButton(FControlsForm);
-        cute->SetCaption("&Cute");
-        place(cute, 220, top + 40, 90, 30);
-        auto* number = new TNumberEdit(FControlsForm);
-        place(number, 320, top, 100, 24);
-        auto* track = new TxTrackBar(FControlsForm);
-        place(track, 320, top + 40, 200, 40);
-        if (i == 1) {
-            stroke->SetMin(-50);
-            stroke->SetMax(-10);
-            stroke->SetBevelOuter(sbRaised);
-            gauge->SetBorderStyle(gbRaised);
-            gauge->SetMinValue(-1000);
-            color->SetCaption("Co&lour");
-            cute->SetDropDownMenu(menu);
-            cute->SetDropDownDelay(300);
-            cute->SetFlat(true);
-            number->SetMinValue(-50);
-            number->SetMaxValue(50);
-            track->SetEnableSelRange(true);
-        } else {
-            cute->SetDropDownMenu(menu);
-        }
-    }
+    FPalette.Install();
+    RegisterControlLibrary();
+    RegisterClass(TDesignedForm::StaticClass());
+    FControlsForm = new TDesignedForm(Application);
+    ReadComponentResource(FControlsForm, "gallery.json");
+    for (const TControlUnit& unit : ControlLibrary())
+        if (!HoldsClass(*FControlsForm, unit.Class()))
+            throw std::logic_error(std::string("soak: the gallery form has no ") +
+                                   unit.Class().Name);
+    FControlsForm->Show();
     RunUntilIdle();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The world a soak session plays in: a fresh headless host and application, the program's main
-// window and About box as the program starts them, and a form holding every control of the
-// library in two configurations each. Play runs events one by one and checks every invariant
+// window and About box as the program starts them, and the gallery's designed form, which holds
+// every control of the library. Play runs events one by one and checks every invariant
 // after each; a step that opens a nested loop (a modal dialog, a drop-down menu) goes on from
 // inside that loop, and once the events run out the loops are closed.
 
+#include "framework/streaming/Registration.h"
 #include "tests/soak/SoakEvent.h"
 #include "tests/support/FrameworkTest.h"
 
@@ -12,8 +13,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-class TPopupMenu;
 
 struct TSoakFailure {
     std::string Invariant; // what broke; shrinking keeps a list only while this stays the same
@@ -61,6 +60,7 @@ private:
     void Fail(const std::string& invariant, const std::string& detail);
 
     std::string FImages;
+    TComponentPalette FPalette;
     std::vector<TControl*> FControls;
     TForm* FControlsForm = nullptr;
     const TSoakEvents* FEvents = nullptr;

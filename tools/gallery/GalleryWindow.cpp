@@ -1,11 +1,7 @@
 #include "tools/gallery/GalleryWindow.h"
 
-#include "controls/ColorBtn.h"
 #include "controls/CuteBtn.h"
-#include "controls/NumberEdit.h"
-#include "controls/StrokeBar.h"
-#include "controls/xGauge.h"
-#include "controls/xTrackBar.h"
+#include "controls/Library.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
@@ -69,12 +65,7 @@ const TClassInfo& TGalleryWindow::StaticClass() {
 
 TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     FPalette.Install();
-    StrokeBar::Register();
-    xGauge::Register();
-    ColorBtn::Register();
-    CuteBtn::Register();
-    NumberEdit::Register();
-    xTrackBar::Register();
+    RegisterControlLibrary();
     RegisterClass(TDesignedForm::StaticClass());
     ReadComponentResource(this, "gallery_window.json");
 

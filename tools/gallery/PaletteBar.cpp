@@ -1,15 +1,17 @@
 #include "tools/gallery/PaletteBar.h"
 
+#include "controls/Library.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/SpeedButton.h"
 
 namespace {
 
-constexpr int RowHeight = 28;
+constexpr int RowHeight = 30;
 constexpr int PageNameWidth = 104;
-constexpr int ButtonWidth = 92;
-constexpr int ButtonHeight = 24;
+// A button around a 24 x 24 picture; a class without one shows its name on a wider button.
+constexpr int ButtonSize = 28;
+constexpr int NamedButtonWidth = 92;
 
 } // namespace
 
@@ -30,24 +32,37 @@ void TPaletteBar::Fill(const TComponentPalette& palette) {
     int top = 4;
     for (const auto& page : palette.Pages()) {
         auto* name = new TLabel(this);
-        name->SetBounds(6, top + 5, PageNameWidth - 8, 16);
+        name->SetBounds(6, top + 7, PageNameWidth - 8, 16);
         name->SetCaption(page.Name);
         name->SetParent(this);
         int left = PageNameWidth;
         for (const TClassInfo* info : page.Classes) {
             auto* button = new TSpeedButton(this);
-            button->SetBounds(left, top, ButtonWidth, ButtonHeight);
-            button->SetCaption(info->Name);
+            ShowClass(*button, *info);
+            button->SetBounds(left, top, button->Width(), ButtonSize);
             button->SetGroupIndex(1);
             button->SetAllowAllUp(true);
             button->OnClick = TNotifyEvent(this, &TPaletteBar::ButtonClick);
             button->SetParent(this);
             FEntries.push_back({info, button});
-            left += ButtonWidth + 2;
+            left += button->Width() + 2;
         }
         top += RowHeight;
     }
     SetHeight(top + 2);
+}
+
+void TPaletteBar::ShowClass(TSpeedButton& button, const TClassInfo& info) {
+    const TControlUnit* unit = FindControlUnit(info);
+    if (unit && unit->PaletteBitmap) {
+        button.SetGlyphResource(unit->PaletteBitmap);
+        button.SetWidth(ButtonSize);
+    } else {
+        button.SetCaption(info.Name);
+        button.SetWidth(NamedButtonWidth);
+    }
+    button.SetHint(info.Name);
+    button.SetShowHint(true);
 }
 
 const TClassInfo* TPaletteBar::Chosen() const {

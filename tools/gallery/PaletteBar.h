@@ -1,7 +1,8 @@
 #pragma once
 // TPaletteBar: the component palette on screen. A row per page, in the order the pages were
-// registered, each with the page's name and a button per class; one class at a time may be
-// chosen (its button stays down) to be placed on the designed form.
+// registered, each with the page's name and a button per class, showing the class's palette
+// picture and its name as the hint; one class at a time may be chosen (its button stays down) to
+// be placed on the designed form.
 
 #include "framework/core/Events.h"
 #include "framework/stdctrls/Panel.h"
@@ -33,6 +34,7 @@ private:
         TSpeedButton* Button;
     };
 
+    static void ShowClass(TSpeedButton& button, const TClassInfo& info);
     void ButtonClick(TObject* sender);
 
     std::vector<TEntry> FEntries;

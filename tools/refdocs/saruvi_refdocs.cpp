@@ -1,8 +1,8 @@
-// saruvi-refdocs TEMPLATES OUT: the reference pages of the six controls. For each unit it reads
-// TEMPLATES/<Unit>.md, replaces the line "@properties" with a table made from the class's
-// published properties, and writes OUT/<Unit>.md; it renders the control in its states on the
-// headless host into OUT/img/. The output depends on nothing but the sources, so the committed
-// pages can be compared with a fresh run.
+// saruvi-refdocs TEMPLATES OUT: the reference pages of the controls. For each unit of the
+// library's manifest it reads TEMPLATES/<Unit>.md, replaces the line "@properties" with a table
+// made from the class's published properties, and writes OUT/<Unit>.md; it renders the control
+// in its states on the headless host into OUT/img/. The output depends on nothing but the sources,
+// so the committed pages can be compared with a fresh run.
 //
 // A template line "@change Name: text" says what a change of the property Name does; it is not
 // copied to the page but fills the table's last column. Naming a property the class does not
@@ -10,6 +10,7 @@
 
 #include "controls/ColorBtn.h"
 #include "controls/CuteBtn.h"
+#include "controls/Library.h"
 #include "controls/NumberEdit.h"
 #include "controls/StrokeBar.h"
 #include "controls/xGauge.h"
@@ -361,30 +362,22 @@ void ShootTrackBar(TStage& stage) {
     stage.Shoot(track, "xTrackBar-selrange");
 }
 
-struct TUnit {
-    const char* Name;
-    const TClassInfo& (*Class)();
-    void (*Shoot)(TStage&);
-};
-
-const TUnit Units[] = {
-    {"StrokeBar", &TStrokeBar::StaticClass, ShootStrokeBar},
-    {"xGauge", &TxGauge::StaticClass, ShootGauge},
-    {"ColorBtn", &TColorButton::StaticClass, ShootColorButton},
-    {"CuteBtn", &TCuteButton::StaticClass, ShootCuteButton},
-    {"NumberEdit", &TNumberEdit::StaticClass, ShootNumberEdit},
-    {"xTrackBar", &TxTrackBar::StaticClass, ShootTrackBar},
+// The pictures of each unit's page; a unit without an entry has its table only.
+const std::map<std::string_view, void (*)(TStage&)> Shots = {
+    {"StrokeBar", ShootStrokeBar}, {"xGauge", ShootGauge},          {"ColorBtn", ShootColorButton},
+    {"CuteBtn", ShootCuteButton},  {"NumberEdit", ShootNumberEdit}, {"xTrackBar", ShootTrackBar},
 };
 
 void Generate(platform::HeadlessHost& host, const fs::path& templates, const fs::path& out) {
     fs::create_directories(out / "img");
-    for (const TUnit& unit : Units) {
+    for (const TControlUnit& unit : ControlLibrary()) {
         TStage stage(host, out / "img");
         // A new control of the class, not placed on the form: the values a form starts from.
         const std::unique_ptr<TComponent> fresh(unit.Class().Create(stage.Form()));
-        WriteBytes(out / (std::string(unit.Name) + ".md"),
-                   Page(templates / (std::string(unit.Name) + ".md"), unit.Class(), *fresh));
-        unit.Shoot(stage);
+        WriteBytes(out / (std::string(unit.Unit) + ".md"),
+                   Page(templates / (std::string(unit.Unit) + ".md"), unit.Class(), *fresh));
+        if (const auto shoot = Shots.find(unit.Unit); shoot != Shots.end())
+            shoot->second(stage);
     }
 }
 
