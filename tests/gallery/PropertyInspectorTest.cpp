@@ -16,6 +16,7 @@
 #include "framework/windows/Win32Api.h"
 #include "tests/support/FrameworkTest.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,11 @@ protected:
         return nullptr;
     }
     TEdit* ColorEntry(const std::string& name) const { return Beside<TEdit>(name); }
+    // Where a row's value is typed.
+    TControl* Entry(const std::string& name) const {
+        TControl* editor = Editor(name);
+        return dynamic_cast<TColorButton*>(editor) ? ColorEntry(name) : editor;
+    }
     // Drops the button's menu and chooses its item at index with the arrow keys.
     void ChooseFromMenu(const std::string& name, int index) {
         ChooseFromMenu(static_cast<TCuteButton*>(Editor(name)), index);
@@ -311,8 +317,7 @@ TEST_F(PropertyInspectorTest, EntriesThePropertyCannotTakeAreRefusedWithANote) {
          "number"},
     };
     for (const auto& c : cases) {
-        TControl* editor = Editor(c.property);
-        Enter(dynamic_cast<TColorButton*>(editor) ? ColorEntry(c.property) : editor, c.entry);
+        Enter(Entry(c.property), c.entry);
         EXPECT_EQ(Inspector->Status(), c.note);
     }
     EXPECT_EQ(Bar->Max(), 100);
@@ -533,9 +538,11 @@ TEST_F(PropertyInspectorTest, AColourButtonsCaptionIsEditedAsOneListOfLines) {
     button->SetCaptionLines(&lines);
     Inspector->Inspect(button);
     RunUntilIdle();
-    EXPECT_EQ(Inspector->EditorOf("CaptionLines"), nullptr);
     auto* memo = dynamic_cast<TMemo*>(Editor("Caption"));
     ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(Inspector->EditorOf("CaptionLines"), memo);
+    const std::vector<std::string> paths = Inspector->Paths();
+    EXPECT_EQ(std::ranges::count(paths, "CaptionLines"), 0);
     EXPECT_EQ(memo->Lines()->Lines(), (std::vector<std::string>{"Two", "lines"}));
 
     const struct {
@@ -631,4 +638,35 @@ TEST_F(PropertyInspectorTest, ADoubleClickOnAnEventRowNamesItsHandler) {
         EXPECT_EQ(row->Text(), c.shown) << c.event;
     }
     EXPECT_EQ(Changes, 0);
+}
+
+TEST_F(PropertyInspectorTest, EntriesSelectAllCopyAndPasteAsEveryEditDoes) {
+    Bar->SetCaption("Level");
+    Inspector->Refresh();
+    const struct {
+        const char* property;
+        const char* shown;
+        const char* pasted;
+    } cases[] = {
+        {"Max", "100", "80"},
+        {"Caption", "Level", "Speed"},
+        {"BarColor", "clNavy", "#00ff00"},
+        {"Cursor", "crDefault", "crHandPoint"},
+    };
+    for (const auto& c : cases) {
+        TControl* entry = Entry(c.property);
+        Reveal(entry);
+        Click(entry, 5, 5);
+        PressKey('A', ssCtrl);
+        PressKey('C', ssCtrl);
+        EXPECT_EQ(Host().ClipboardText(), c.shown) << c.property;
+        Host().SetClipboardText(c.pasted);
+        PressKey('A', ssCtrl);
+        PressKey('V', ssCtrl);
+        PressKey(VK_RETURN);
+        EXPECT_EQ(entry->Text(), c.property == std::string("BarColor") ? "clLime" : c.pasted);
+    }
+    EXPECT_EQ(Bar->Max(), 80);
+    EXPECT_EQ(Bar->BarColor(), clLime);
+    EXPECT_EQ(Inspector->Status(), "");
 }

@@ -151,6 +151,12 @@ bool TCaptionEditor::Fits(const TPropertyRow& row) {
            });
 }
 
+bool TCaptionEditor::Edits(const std::string& path) const {
+    const std::string prefix =
+        FRow.Path.substr(0, FRow.Path.size() - std::string("Caption").size());
+    return path == FRow.Path || path == prefix + "CaptionLines";
+}
+
 TControl* TCaptionEditor::Control() const {
     return FMemo;
 }

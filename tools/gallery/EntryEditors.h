@@ -119,6 +119,7 @@ public:
     TCaptionEditor(IPropertyEditorHost& host, const TPropertyRow& row);
     // Whether row is the Caption of such a control.
     static bool Fits(const TPropertyRow& row);
+    bool Edits(const std::string& path) const override;
     TControl* Control() const override;
     int RowHeight() const override { return 56; }
     void Show() override;

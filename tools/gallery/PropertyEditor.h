@@ -65,6 +65,8 @@ public:
     TPropertyEditor& operator=(const TPropertyEditor&) = delete;
 
     const TPropertyRow& Row() const { return FRow; }
+    // Whether the editor edits the property at path: its row's, or one folded into it.
+    virtual bool Edits(const std::string& path) const { return path == FRow.Path; }
     // The control that takes the entry (for tests and scripts).
     virtual TControl* Control() const = 0;
     // The height the editor's row needs.

@@ -97,7 +97,11 @@ void TPropertyInspector::Inspect(TComponent* component) {
     Inspect(component ? std::vector<TComponent*>{component} : std::vector<TComponent*>{});
 }
 
-void TPropertyInspector::Inspect(const std::vector<TComponent*>& components) {
+void TPropertyInspector::Inspect(const std::vector<TComponent*>& selection) {
+    std::vector<TComponent*> components;
+    for (TComponent* component : selection)
+        if (component && std::ranges::find(components, component) == components.end())
+            components.push_back(component);
     if (components == FSelection)
         return;
     Clear();
@@ -127,9 +131,8 @@ void TPropertyInspector::Refresh() {
 }
 
 TControl* TPropertyInspector::EditorOf(const std::string& propertyName) const {
-    const auto row = std::find_if(FRowList.begin(), FRowList.end(), [&](const TRow& r) {
-        return r.Editor->Row().Path == propertyName;
-    });
+    const auto row = std::find_if(FRowList.begin(), FRowList.end(),
+                                  [&](const TRow& r) { return r.Editor->Edits(propertyName); });
     return row == FRowList.end() ? nullptr : row->Editor->Control();
 }
 

@@ -30,10 +30,10 @@ public:
 
     // nullptr: empty. Follows the component's destruction (free notification) to empty.
     void Inspect(TComponent* component);
-    // The properties all of components share (the same table entry, or the same name and
-    // kind), a value shown where they agree; an edit sets it on every one. A component that is
-    // destroyed leaves the selection.
-    void Inspect(const std::vector<TComponent*>& components);
+    // The properties all of selection shares (the same table entry, or the same name and
+    // kind), a value shown where they agree; an edit sets it on every one. Null entries and
+    // repeats are dropped; a component that is destroyed leaves the selection.
+    void Inspect(const std::vector<TComponent*>& selection);
     // The one inspected component; nullptr when none or several are.
     TComponent* Inspected() const;
     const std::vector<TComponent*>& Selection() const { return FSelection; }
