@@ -25,11 +25,9 @@ const TClassInfo& TNumberEdit::StaticClass() {
                  "OEMConvert"});
             c.Int("MaxValue", &TNumberEdit::FMaxValue, &TNumberEdit::FMaxValue, 0);
             c.Int("MinValue", &TNumberEdit::FMinValue, &TNumberEdit::FMinValue, 0);
-            // Reading Value may repair the text, for the writer as for anyone.
-            c.Int(
-                "Value",
-                [](const TNumberEdit& e) { return const_cast<TNumberEdit&>(e).GetValue(); },
-                &TNumberEdit::SetValue, 0);
+            // Read without repairing the text: a designer looking at the property, or the writer
+            // storing it, must not change the edit.
+            c.Int("Value", &TNumberEdit::ReadValue, &TNumberEdit::SetValue, 0);
         });
     return info;
 }
@@ -39,12 +37,15 @@ TNumberEdit::TNumberEdit(TComponent* owner) : TCustomEdit(owner) {
 }
 
 int TNumberEdit::GetValue() {
+    if (Text() != "-" && !TryStrToInt(Text()))
+        SetText(IntToStr(FMinValue));
+    return ReadValue();
+}
+
+int TNumberEdit::ReadValue() const {
     if (Text() == "-")
         return FMinValue;
-    if (const auto value = TryStrToInt(Text()))
-        return *value;
-    SetText(IntToStr(FMinValue));
-    return FMinValue;
+    return TryStrToInt(Text()).value_or(FMinValue);
 }
 
 void TNumberEdit::SetValue(int value) {
@@ -80,7 +81,8 @@ std::string TNumberEdit::Replaced(const std::string& ins) const {
 
 // Characters, sorted by code before the edit sees them:
 //
-//   3 Ctrl+C, 8 Backspace, 24 Ctrl+X, 26 Ctrl+Z   passed on; the edit carries them out
+//   1 Ctrl+A, 3 Ctrl+C, 8 Backspace, 24 Ctrl+X,
+//   26 Ctrl+Z                                      passed on; the edit carries them out
 //   22 Ctrl+V                                      paste rule
 //   '0'..'9', '-'                                  typing rule
 //   anything else, codes 128 to 255 included       refused
@@ -90,6 +92,7 @@ std::string TNumberEdit::Replaced(const std::string& ins) const {
 void TNumberEdit::KeyPress(char& key) {
     bool allowed = false;
     switch (key) {
+    case 1:
     case 3:
     case 8:
     case 24:

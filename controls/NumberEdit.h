@@ -24,6 +24,8 @@ public:
     // The number the text shows, unchecked against the range. A lone minus sign reads as
     // MinValue; any other text that is no number is replaced by MinValue's digits.
     int GetValue();
+    // The same number, the text left as it is.
+    int ReadValue() const;
     // Clamps into the range (when there is one) and shows the result.
     void SetValue(int value);
 

@@ -313,10 +313,30 @@ private:
         if (!item->ShortCut().empty())
             draw(item->ShortCut(), DT_RIGHT | DT_NOPREFIX);
         const TColor mark = item->Enabled() ? text : clGrayText;
+        if (item->Swatch())
+            PaintSwatch(canvas, r, *item->Swatch());
         if (item->Checked())
-            PaintCheck(canvas, r, mark);
+            PaintCheck(canvas, r, item->Swatch() ? ContrastOf(*item->Swatch()) : mark);
         if (item->Count() > 0)
             PaintArrow(canvas, r, mark);
+    }
+
+    // A framed square filling the check column.
+    static void PaintSwatch(TCanvas& canvas, const TRect& r, TColor color) {
+        const TRect square{r.Left + 2, r.Top + 2, r.Left + CheckColumn - 2, r.Bottom - 2};
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.Brush()->SetColor(clBlack);
+        canvas.FillRect(square);
+        canvas.Brush()->SetColor(color);
+        canvas.FillRect({square.Left + 1, square.Top + 1, square.Right - 1, square.Bottom - 1});
+    }
+
+    // Black or white, whichever shows on color.
+    static TColor ContrastOf(TColor color) {
+        const auto rgb = static_cast<std::uint32_t>(ColorToRGB(color));
+        const std::uint32_t light =
+            (rgb & 0xFFu) * 3 + ((rgb >> 8) & 0xFFu) * 6 + (rgb >> 16 & 0xFFu);
+        return light > 1280 ? clBlack : clWhite;
     }
 
     // A tick, two pixels thick, in the check column.

@@ -7,6 +7,7 @@
 #include "framework/windows/Control.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     void SetShortCut(const std::string& value) { FShortCut = value; }
     // Whether the key with those modifiers is the item's short cut.
     bool IsShortCut(unsigned short key, TShiftState shift) const;
+    // A square of this colour in the check column (a check mark, when checked, is drawn on it).
+    const std::optional<TColor>& Swatch() const { return FSwatch; }
+    void SetSwatch(std::optional<TColor> value) { FSwatch = value; }
 
     // --- sub items, which the item references but does not own (their owner does)
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -73,6 +77,7 @@ private:
     bool FDefault = false;
     bool FVisible = true;
     std::string FShortCut;
+    std::optional<TColor> FSwatch;
     TMenuItem* FParent = nullptr;
     TPopupMenu* FMenu = nullptr; // set on a menu's root item only
     std::vector<TMenuItem*> FItems;

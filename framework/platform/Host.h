@@ -112,6 +112,17 @@ struct FileDialogSpec {
 
 enum class MessageBoxKind { Error, Warning, Information, Question };
 
+// A font as the font dialog starts from and returns it.
+struct FontDialogSpec {
+    std::string Name;
+    int Size = 8; // points
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
+    TColor Color = 0; // 0x00BBGGRR
+};
+
 class IHost {
 public:
     virtual ~IHost() = default;
@@ -140,6 +151,8 @@ public:
     virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) = 0;
     // The same for a file to write, which need not exist.
     virtual std::optional<std::string> SaveFileDialog(const FileDialogSpec& desc) = 0;
+    // The font the user chose, starting from initial, or nothing when the user cancels.
+    virtual std::optional<FontDialogSpec> FontDialog(const FontDialogSpec& initial) = 0;
     virtual void MessageBox(const std::string& title, const std::string& text,
                             MessageBoxKind kind) = 0;
     virtual void Beep(unsigned type) = 0;

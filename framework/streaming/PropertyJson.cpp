@@ -125,6 +125,10 @@ TJson EnumToJson(const TPropInfo& prop, std::int64_t ordinal) {
 
 } // namespace
 
+std::span<const std::pair<const char*, TColor>> NamedColors() {
+    return ColorNames;
+}
+
 std::optional<TColor> StringToColor(std::string_view text) {
     for (const auto& [name, color] : ColorNames)
         if (text == name)

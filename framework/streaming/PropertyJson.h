@@ -7,8 +7,10 @@
 #include <nlohmann/json.hpp>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 using TJson = nlohmann::ordered_json;
 
@@ -16,6 +18,8 @@ using TJson = nlohmann::ordered_json;
 TPropValue JsonToValue(const TPropInfo& prop, const TJson& json);
 TJson ValueToJson(const TPropInfo& prop, const TPropValue& value);
 
+// The colours that have a cl* name, the standard ones first, then the system ones.
+std::span<const std::pair<const char*, TColor>> NamedColors();
 // A colour by its cl* name, or as a hex string "0x827B4B".
 std::optional<TColor> StringToColor(std::string_view text);
 // The cl* name when the colour has one, otherwise hex with at least six digits.

@@ -105,10 +105,14 @@ void RouteMouse(HWND top, const HostEvent& e) {
     const TPoint origin = top->ScreenOrigin();
     const TPoint screen{origin.x + e.X, origin.y + e.Y};
     const UINT keys = KeysOf(e.Mods);
+    // The wheel scrolls what the pointer is over, as today's desktops do, whatever has the
+    // focus; the focused window takes it only when the pointer is over no window of this one.
     if (e.Type == Kind::MouseWheel) {
-        HWND target = WindowManager().Focus();
+        HWND target = WindowManager().WindowFromPoint(screen);
         if (!target || target->TopLevel() != top)
-            target = WindowManager().WindowFromPoint(screen);
+            target = WindowManager().Focus();
+        if (target && target->TopLevel() != top)
+            target = nullptr;
         if (target && EnabledChain(target))
             target->Send(WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(keys), e.WheelDelta),
                          MAKELPARAM(screen.x, screen.y));

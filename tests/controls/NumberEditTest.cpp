@@ -239,7 +239,7 @@ TEST_F(NumberEditTest, EveryByteOfATypedNonAsciiCharacterIsRefused) {
     EXPECT_EQ(KeysSeen, "");
 }
 
-TEST_F(NumberEditTest, CopyCutAndUndoPassAndTheEditCarriesThemOut) {
+TEST_F(NumberEditTest, SelectAllCopyCutAndUndoPassAndTheEditCarriesThemOut) {
     TNumberEdit* edit = NewEdit(0, 0, "123");
     Select(edit, 1, 2);
     PressKey('C', ssCtrl);
@@ -248,8 +248,11 @@ TEST_F(NumberEditTest, CopyCutAndUndoPassAndTheEditCarriesThemOut) {
     EXPECT_EQ(edit->Text(), "1");
     PressKey('Z', ssCtrl);
     EXPECT_EQ(edit->Text(), "123");
+    PressKey('A', ssCtrl);
+    PressKey('C', ssCtrl);
+    EXPECT_EQ(Host().ClipboardText(), "123");
     EXPECT_EQ(Beeps(), 0);
-    EXPECT_EQ(KeysSeen, std::string("\x03\x18\x1a"));
+    EXPECT_EQ(KeysSeen, std::string("\x03\x18\x1a\x01\x03"));
 }
 
 TEST_F(NumberEditTest, OnKeyPressMayStillChangeAnAcceptedKey) {

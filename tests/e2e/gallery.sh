@@ -2,7 +2,9 @@
 # The control gallery on the Qt host on a virtual X display, driven by the real pointer and
 # keyboard: with the Design switch on, a click on the level gauge selects it instead of reaching
 # it; 130 typed into the inspector's editor of its Top, and Enter, move the gauge down, which a
-# screenshot shows. Then the designer edits the form: three controls placed from the palette, one
+# screenshot shows; a new name typed into the Name row is the name it is selected under
+# afterwards; the wheel scrolls the inspector, and #00ff00 typed as the BarBackColor paints the
+# gauge lime. Then the designer edits the form: three controls placed from the palette, one
 # moved by a drag and one sized by a grab handle (both onto the 8 pixel grid), two aligned from
 # the Edit menu, one deleted with the Delete key and brought back with Ctrl+Z, each checked in the
 # bounds the gallery prints after every change. Ctrl+S then saves the form through the gallery's
@@ -60,6 +62,38 @@ xdotool type 130
 xdotool key Return
 wait_pixel "$probe_x" "$probe_y" FFFFFF
 echo "Top 130 moves the gauge down"
+
+# Renamed in the Name row, the gauge is selected again under its new name.
+read -r _ _ name_x name_y < <(grep '^editor Name ' "$work/out.txt" | tail -n1)
+xdotool mousemove --sync "$name_x" "$name_y" click 1
+sleep 0.3
+xdotool key ctrl+a
+xdotool type Meter
+xdotool key Return
+xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
+wait_line '^selected Meter$' "the Name row did not rename the gauge" >/dev/null
+echo "the Name row renames the gauge to Meter"
+
+# The wheel over the inspector brings the colour rows into sight, though the Name entry has the
+# focus; a click on the gauge reports the editors' new places.
+read -r _ _ _ unscrolled_y < <(grep '^editor BarBackColor ' "$work/out.txt" | tail -n1)
+xdotool mousemove --sync $((editor_x - 300)) "$editor_y" click --repeat 10 --delay 50 5
+sleep 0.3
+xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
+selections() { [ "$(grep -c '^selected Meter$' "$work/out.txt")" -ge "$1" ]; }
+wait_until "$patience" selections 2 || fail "a second click on the gauge did not select it"
+sleep 0.3
+
+# A click on the colour swatch selects the entry beside it: #00ff00 paints the gauge's empty
+# part lime.
+read -r _ _ swatch_x swatch_y < <(grep '^editor BarBackColor ' "$work/out.txt" | tail -n1)
+[ "$swatch_y" -lt "$unscrolled_y" ] || fail "the wheel did not scroll the inspector"
+xdotool mousemove --sync "$swatch_x" "$swatch_y" click 1
+sleep 0.3
+xdotool type '#00ff00'
+xdotool key Return
+wait_pixel "$probe_x" "$probe_y" 00FF00
+echo "#00ff00 in BarBackColor paints the gauge lime"
 
 read -r _ form_x form_y < <(grep '^form ' "$work/out.txt")
 
@@ -152,12 +186,12 @@ xdotool key ctrl+z
 wait_layout CuteButton4 "384 520 $cute_w $cute_h" "Ctrl+Z after the delete"
 echo "Ctrl+Z brought CuteButton4 back"
 
-# Back to the level gauge, whose Top editor the file steps use.
+# Back to the gauge, whose Top editor the file steps use.
 selections=$(grep -c '^selected ' "$work/out.txt")
 xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
 wait_until "$patience" test "$(grep -c '^selected ' "$work/out.txt")" -gt "$selections" ||
     fail "a click did not select the gauge again"
-tail -n1 < <(grep '^selected ' "$work/out.txt") | grep -q '^selected LevelGauge$' ||
+tail -n1 < <(grep '^selected ' "$work/out.txt") | grep -q '^selected Meter$' ||
     fail "the click selected $(grep '^selected ' "$work/out.txt" | tail -n1)"
 sleep 0.3
 read -r _ _ editor_x editor_y < <(grep '^editor Top ' "$work/out.txt" | tail -n1)
@@ -181,7 +215,7 @@ sleep 0.3
 xdotool key End shift+Home
 xdotool type 140
 xdotool key Return
-wait_until "$patience" pixel_is_not "$probe_x" "$probe_y" FFFFFF || fail "Top 140 did not move the gauge"
+wait_until "$patience" pixel_is_not "$probe_x" "$probe_y" 00FF00 || fail "Top 140 did not move the gauge"
 wait_window '^saved.json\* - Saruvi control gallery$' >/dev/null || fail "the title shows no change"
 
 xdotool key ctrl+o
@@ -193,7 +227,7 @@ focus_window "$dialog"
 xdotool type "$saved"
 xdotool key Return
 wait_gone '^Open form$' || fail "the open dialog stayed"
-wait_pixel "$probe_x" "$probe_y" FFFFFF
+wait_pixel "$probe_x" "$probe_y" 00FF00
 echo "a change, Ctrl+O, Discard: the form opened again has the gauge where it was saved"
 
 kill "$app_pid"

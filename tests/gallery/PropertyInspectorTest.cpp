@@ -4,15 +4,19 @@
 #include "controls/CuteBtn.h"
 #include "controls/NumberEdit.h"
 #include "controls/StrokeBar.h"
+#include "controls/xTrackBar.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Menus.h"
+#include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Memo.h"
 #include "framework/stdctrls/Panel.h"
+#include "framework/stdctrls/ScrollBox.h"
 #include "framework/windows/Win32Api.h"
 #include "tests/support/FrameworkTest.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -70,13 +74,13 @@ protected:
     }
     // Clicks the arrows of the inspector's scroll bar until the editor is in sight.
     void Reveal(const TControl* editor) {
-        const int bar = Inspector->ClientWidth() + 8;
-
-        const int bottom = Inspector->ClientHeight();
+        TScrollBox* rows = Inspector->Rows();
+        const int bar = rows->ClientWidth() + 8;
+        const int bottom = rows->ClientHeight();
         for (int clicks = 0; clicks < 100 && editor->Top() + editor->Height() > bottom; ++clicks)
-            Click(Inspector, bar, bottom - 5);
+            Click(rows, bar, bottom - 5);
         for (int clicks = 0; clicks < 100 && editor->Top() < 0; ++clicks)
-            Click(Inspector, bar, 5);
+            Click(rows, bar, 5);
     }
     // Clicks into the entry and replaces its text by typing.
     void Retype(TControl* entry, const std::string& text) {
@@ -84,6 +88,7 @@ protected:
         Click(entry, 5, 5);
         PressKey(VK_HOME);
         PressKey(VK_END, ssShift);
+        PressKey(VK_DELETE);
         Type(text);
     }
     // The same, then Enter.
@@ -95,21 +100,31 @@ protected:
         Enter(Editor(name), text);
     }
     std::string Shown(const std::string& name) const { return Editor(name)->Text(); }
-    // The entry beside a colour swatch.
-    TEdit* ColorEntry(const std::string& name) const {
-        TControl* swatch = Editor(name);
-        for (int i = 0; i < Inspector->ControlCount(); ++i)
-            if (auto* edit = dynamic_cast<TEdit*>(Inspector->Controls(i));
-                edit && edit->Top() == swatch->Top() && edit->Left() > swatch->Left())
-                return edit;
+    // The control of class T right of a row's editor (the entry beside a colour swatch, the
+    // button that drops a pick list).
+    template <class T> T* Beside(const std::string& name) const {
+        TControl* editor = Editor(name);
+        TScrollBox* rows = Inspector->Rows();
+        for (int i = 0; i < rows->ControlCount(); ++i)
+            if (auto* found = dynamic_cast<T*>(rows->Controls(i));
+                found && found->Top() == editor->Top() && found->Left() > editor->Left())
+                return found;
         return nullptr;
+    }
+    TEdit* ColorEntry(const std::string& name) const { return Beside<TEdit>(name); }
+    // Where a row's value is typed.
+    TControl* Entry(const std::string& name) const {
+        TControl* editor = Editor(name);
+        return dynamic_cast<TColorButton*>(editor) ? ColorEntry(name) : editor;
     }
     // Drops the button's menu and chooses its item at index with the arrow keys.
     void ChooseFromMenu(const std::string& name, int index) {
-        TControl* button = Editor(name);
+        ChooseFromMenu(static_cast<TCuteButton*>(Editor(name)), index);
+    }
+    void ChooseFromMenu(TCuteButton* button, int index) {
         Reveal(button);
         Host().WhenIdle([this, button, index] {
-            const int count = static_cast<TCuteButton*>(button)->DropDownMenu()->Items()->Count();
+            const int count = button->DropDownMenu()->Items()->Count();
             for (platform::HeadlessWindow* menu : Host().Windows())
                 if (menu->Kind() == platform::WindowKind::Popup && menu->Visible()) {
                     // Items of equal height inside a three-pixel border.
@@ -143,7 +158,8 @@ TEST_F(PropertyInspectorTest, ListsThePublishedPropertiesBaseClassFirstWithTheir
     EXPECT_LT(Editor("Font.Name")->Top(), Editor("Visible")->Top());
     EXPECT_LT(Editor("Visible")->Top(), Editor("Max")->Top());
     EXPECT_LT(Editor("Max")->Top(), Editor("Min")->Top());
-    EXPECT_EQ(Inspector->EditorOf("Font"), nullptr);
+    EXPECT_NE(dynamic_cast<TButton*>(Editor("Font")), nullptr);
+    EXPECT_LT(Editor("Font")->Top(), Editor("Font.Name")->Top());
     EXPECT_EQ(Inspector->EditorOf("Nothing"), nullptr);
     EXPECT_EQ(Inspector->EditorOf("TabOrder"), nullptr); // not published by the stroke bar
 
@@ -258,7 +274,7 @@ TEST_F(PropertyInspectorTest, TheAnchorConstraintAndDragRowsOfAControlShowAndEdi
     EnterProperty("Width", "400");
     EXPECT_EQ(Shown("Width"), "150");
 
-    EXPECT_EQ(Shown("DragCursor"), "-12");
+    EXPECT_EQ(Shown("DragCursor"), "crDrag");
     EXPECT_EQ(Shown("DragKind"), "dkDrag");
     EXPECT_EQ(Shown("DragMode"), "dmManual");
     EXPECT_EQ(Shown("OnStartDrag"), "");
@@ -285,25 +301,38 @@ TEST_F(PropertyInspectorTest, ABooleanIsToggledByItsCheckBox) {
     EXPECT_EQ(Changes, 2);
 }
 
-TEST_F(PropertyInspectorTest, EntriesThePropertyCannotTakeAreRefusedWithAMessage) {
-    EnterProperty("Max", "abc");
-    EnterProperty("Max", "99999999999");
-    Enter(ColorEntry("BarColor"), "clPink");
+TEST_F(PropertyInspectorTest, EntriesThePropertyCannotTakeAreRefusedWithANote) {
+    const struct {
+        const char* property;
+        const char* entry;
+        const char* note;
+    } cases[] = {
+        {"Max", "abc", "Max: 'abc' is not a number"},
+        {"Max", "99999999999",
+         "Max: 99999999999 is out of the 32-bit range (-2147483648 to 2147483647)"},
+        {"BarColor", "clPink",
+         "BarColor: 'clPink' is no colour: a name (clRed), #RRGGBB, $00BBGGRR or 0xBBGGRR"},
+        {"Cursor", "crNope",
+         "Cursor: 'crNope' is neither a name of the list (crDefault...) nor a "
+         "number"},
+    };
+    for (const auto& c : cases) {
+        Enter(Entry(c.property), c.entry);
+        EXPECT_EQ(Inspector->Status(), c.note);
+    }
     EXPECT_EQ(Bar->Max(), 100);
     EXPECT_EQ(Bar->BarColor(), clNavy);
+    EXPECT_EQ(Bar->Cursor(), crDefault);
     EXPECT_EQ(Shown("Max"), "100");
     EXPECT_EQ(ColorEntry("BarColor")->Text(), "clNavy");
+    EXPECT_EQ(Shown("Cursor"), "crDefault");
     EXPECT_EQ(Changes, 0);
-    const std::vector<std::string> messages = Messages();
-    ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0], "Max: 'abc' is not a number");
-    EXPECT_EQ(messages[1],
-              "Max: 99999999999 is out of the 32-bit range (-2147483648 to 2147483647)");
-    EXPECT_EQ(messages[2].rfind("BarColor: 'clPink' is neither", 0), 0u) << messages[2];
+    EXPECT_TRUE(Messages().empty());
 
-    // After a refusal the entry takes a good value again.
+    // After a refusal the entry takes a good value again, and the note goes.
     EnterProperty("Max", "80");
     EXPECT_EQ(Bar->Max(), 80);
+    EXPECT_EQ(Inspector->Status(), "");
 }
 
 TEST_F(PropertyInspectorTest, ASetterThatRaisesRefusesTheEntry) {
@@ -313,8 +342,7 @@ TEST_F(PropertyInspectorTest, ASetterThatRaisesRefusesTheEntry) {
     EnterProperty("Count", "-4");
     EXPECT_EQ(picky->Count(), 3);
     EXPECT_EQ(Shown("Count"), "3");
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_EQ(Messages()[0], "Count: a count cannot be negative");
+    EXPECT_EQ(Inspector->Status(), "Count: a count cannot be negative");
 }
 
 TEST_F(PropertyInspectorTest, StringListsAreEditedInAMemoAndAppliedWithCtrlEnter) {
@@ -366,9 +394,279 @@ TEST_F(PropertyInspectorTest, TheInspectorEmptiesWhenTheInspectedControlIsDestro
     RunUntilIdle();
     EXPECT_EQ(Inspector->Inspected(), nullptr);
     EXPECT_EQ(Inspector->EditorOf("Max"), nullptr);
-    EXPECT_EQ(Inspector->ControlCount(), 0);
+    EXPECT_TRUE(Inspector->Paths().empty());
     EXPECT_EQ(Changes, 0);
 
     Inspector->Inspect(nullptr);
     EXPECT_EQ(Inspector->Inspected(), nullptr);
+    // Empty, it says how to select.
+    EXPECT_EQ(Inspector->Hint(),
+              "Click a control on the form with Design on, or pick one in the chooser above.");
+    Inspector->Inspect(Designed);
+    EXPECT_EQ(Inspector->Hint(), "");
+}
+
+TEST_F(PropertyInspectorTest, ColoursAreTakenAsNamesWebHexDollarHexOrCHex) {
+    const struct {
+        const char* entry;
+        TColor stored; // clInvalid: refused
+    } cases[] = {
+        {"clRed", clRed},      {"clbtnface", clBtnFace}, {" clWindow ", clWindow},
+        {"#00ff00", clLime},   {"#0000FF", clBlue},      {"#123456", 0x563412},
+        {"$000000FF", clRed},  {"$80000005", clWindow},  {"0x123456", 0x123456},
+        {"#12345", clInvalid}, {"#1234567", clInvalid},  {"$FF", clInvalid},
+        {"red", clInvalid},    {"#GG0000", clInvalid},   {"-0x1", clInvalid},
+    };
+    for (const auto& c : cases) {
+        Bar->SetBarColor(clNavy);
+        Inspector->Refresh();
+        Enter(ColorEntry("BarColor"), c.entry);
+        EXPECT_EQ(Bar->BarColor(), c.stored == clInvalid ? clNavy : c.stored) << c.entry;
+        EXPECT_EQ(Inspector->Status().empty(), c.stored != clInvalid) << c.entry;
+    }
+}
+
+TEST_F(PropertyInspectorTest, AValueTheSetterClampsIsShownAsStoredWithANote) {
+    auto* track = new TxTrackBar(Designed);
+    track->SetParent(Designed);
+    track->SetMax(100);
+    Inspector->Inspect(track);
+    RunUntilIdle();
+    const struct {
+        const char* property;
+        const char* entry;
+        const char* shown;
+        const char* note;
+    } cases[] = {
+        {"Position", "7025", "100", "Position: 7025 is out of range, stored 100"},
+        {"Position", "40", "40", ""},
+        {"Position", "-3", "0", "Position: -3 is out of range, stored 0"},
+        {"Min", "50", "50", ""},
+        {"Position", "20", "50", "Position: 20 is out of range, stored 50"},
+    };
+    for (const auto& c : cases) {
+        EnterProperty(c.property, c.entry);
+        EXPECT_EQ(Shown(c.property), c.shown) << c.entry;
+        EXPECT_EQ(Inspector->Status(), c.note) << c.entry;
+    }
+    EXPECT_EQ(Changes, 5);
+}
+
+TEST_F(PropertyInspectorTest, ColoursAndCursorsArePickedByName) {
+    ChooseFromMenu(Beside<TCuteButton>("BarColor"), 10); // the standard colours first: clRed
+    EXPECT_EQ(Bar->BarColor(), clRed);
+    EXPECT_EQ(ColorEntry("BarColor")->Text(), "clRed");
+    TPopupMenu* colours = Beside<TCuteButton>("BarColor")->DropDownMenu();
+    ASSERT_GT(colours->Items()->Count(), 26);
+    EXPECT_EQ(colours->Items()->Items(26)->Caption(), "clBtnFace");
+    EXPECT_EQ(colours->Items()->Items(26)->Swatch(), clBtnFace);
+
+    ChooseFromMenu(Beside<TCuteButton>("Cursor"), 16);
+    EXPECT_EQ(Bar->Cursor(), crHandPoint);
+    EXPECT_EQ(Shown("Cursor"), "crHandPoint");
+    EnterProperty("Cursor", "CRIBEAM");
+    EXPECT_EQ(Bar->Cursor(), crIBeam);
+    EnterProperty("Cursor", "-16");
+    EXPECT_EQ(Shown("Cursor"), "crMultiDrag");
+    EXPECT_EQ(Changes, 4);
+}
+
+TEST_F(PropertyInspectorTest, ARenameIsCheckedAndRaisesOnChange) {
+    auto* label = new TLabel(Designed);
+    label->SetName("Label1");
+    EXPECT_LT(Editor("Name")->Top(), Editor("Left")->Top());
+    const struct {
+        const char* entry;
+        const char* name;
+        const char* note;
+    } cases[] = {
+        {"Speed", "Speed", ""},
+        {"2Fast", "Speed", "Name: '2Fast' is not a valid component name"},
+        {"Label1", "Speed", "Name: A component named Label1 already exists"},
+        {"label1", "Speed", "Name: A component named label1 already exists"},
+        {"", "Speed", "Name: a component needs a name"},
+        {"StrokeBar1", "StrokeBar1", ""},
+    };
+    for (const auto& c : cases) {
+        EnterProperty("Name", c.entry);
+        EXPECT_EQ(Bar->Name(), c.name) << c.entry;
+        EXPECT_EQ(Shown("Name"), c.name) << c.entry;
+        EXPECT_EQ(Inspector->Status(), c.note) << c.entry;
+    }
+    EXPECT_EQ(Changes, 2);
+}
+
+TEST_F(PropertyInspectorTest, SeveralComponentsShowWhatTheyShareAndAnEditSetsThemAll) {
+    auto* second = new TStrokeBar(Designed);
+    second->SetName("StrokeBar2");
+    second->SetParent(Designed);
+    second->SetMin(10);
+    second->SetMax(90);
+    auto* edit = new TNumberEdit(Designed);
+    edit->SetParent(Designed);
+    Inspector->Inspect(std::vector<TComponent*>{Bar, second});
+    RunUntilIdle();
+    EXPECT_EQ(Inspector->Inspected(), nullptr);
+    EXPECT_EQ(Inspector->EditorOf("Name"), nullptr);
+    EXPECT_EQ(Shown("Min"), "10");
+    EXPECT_EQ(Shown("Max"), "");
+    EXPECT_EQ(ColorEntry("BarColor")->Text(), "clNavy");
+    EnterProperty("Max", "80");
+    EXPECT_EQ(Bar->Max(), 80);
+    EXPECT_EQ(second->Max(), 80);
+    EXPECT_EQ(Shown("Max"), "80");
+    EXPECT_EQ(Changes, 1);
+
+    // A bar and an edit share the properties of a control, not those of either.
+    Inspector->Inspect(std::vector<TComponent*>{Bar, edit});
+    RunUntilIdle();
+    EXPECT_NE(Inspector->EditorOf("Left"), nullptr);
+    EXPECT_NE(Inspector->EditorOf("Font.Name"), nullptr);
+    EXPECT_EQ(Inspector->EditorOf("Max"), nullptr);
+    EXPECT_EQ(Inspector->EditorOf("MaxValue"), nullptr);
+
+    // One of them destroyed, the other stays inspected.
+    delete edit;
+    EXPECT_EQ(Inspector->Inspected(), Bar);
+}
+
+TEST_F(PropertyInspectorTest, AColourButtonsCaptionIsEditedAsOneListOfLines) {
+    auto* button = new TColorButton(Designed);
+    button->SetParent(Designed);
+    TStringList lines;
+    lines.SetLines({"Two", "lines"});
+    button->SetCaptionLines(&lines);
+    Inspector->Inspect(button);
+    RunUntilIdle();
+    auto* memo = dynamic_cast<TMemo*>(Editor("Caption"));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(Inspector->EditorOf("CaptionLines"), memo);
+    const std::vector<std::string> paths = Inspector->Paths();
+    EXPECT_EQ(std::ranges::count(paths, "CaptionLines"), 0);
+    EXPECT_EQ(memo->Lines()->Lines(), (std::vector<std::string>{"Two", "lines"}));
+
+    const struct {
+        std::vector<std::string> typed; // each line ended by Enter
+        std::string caption;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{"One"}, "One", {}},
+        {{"Three", "more", "lines"}, "", {"Three", "more", "lines"}},
+        {{"Back", ""}, "Back", {}},
+    };
+    for (const auto& c : cases) {
+        Reveal(memo);
+        Click(memo, 5, 5);
+        PressKey('A', ssCtrl);
+        for (const std::string& line : c.typed) {
+            Type(line);
+            PressKey(VK_RETURN, {}, "\r");
+        }
+        PressKey(VK_RETURN, ssCtrl);
+        EXPECT_EQ(button->Caption(), c.caption) << c.caption;
+        EXPECT_EQ(button->CaptionLines()->Lines(), c.lines) << c.caption;
+        EXPECT_EQ(memo->Lines()->Lines().size(), std::max<std::size_t>(c.lines.size(), 1));
+    }
+}
+
+TEST_F(PropertyInspectorTest, TheWheelScrollsTheRowsWhereverTheFocusIs) {
+    // A memo of the same window that could scroll too.
+    auto* memo = new TMemo(Tools);
+    memo->SetParent(Tools);
+    memo->SetBounds(0, 640, 200, 40);
+    memo->Lines()->SetLines(std::vector<std::string>(30, "line"));
+    RunUntilIdle();
+    for (TWinControl* focused : {static_cast<TWinControl*>(Editor("Name")),
+                                 static_cast<TWinControl*>(memo), static_cast<TWinControl*>(Bar)}) {
+        Inspector->Rows()->VertScrollBar()->SetPosition(0);
+        focused->SetFocus();
+        Wheel(Inspector->Rows(), 5, 30, -120);
+        EXPECT_GT(Inspector->Rows()->VertScrollBar()->Position(), 0) << focused->ClassName();
+    }
+}
+
+TEST_F(PropertyInspectorTest, TheFontRowOpensTheFontDialogAndItsChoiceSetsTheFont) {
+    Bar->Font()->SetName("IPAPGothic");
+    Bar->Font()->SetSize(9);
+    Inspector->Refresh();
+    platform::FontDialogSpec chosen{"IPAPMincho", 14, true, false, true, false, clRed};
+    const struct {
+        std::optional<platform::FontDialogSpec> answer;
+        std::string name;
+        int size;
+        TFontStyles style;
+        TColor color;
+    } cases[] = {
+        {std::nullopt, "IPAPGothic", 9, 0, clWindowText},
+        {chosen, "IPAPMincho", 14, fsBold | fsUnderline, clRed},
+    };
+    for (const auto& c : cases) {
+        Host().QueueFontDialogAnswer(c.answer);
+        Reveal(Editor("Font"));
+        Click(Editor("Font"), 5, 5);
+        EXPECT_EQ(Bar->Font()->Name(), c.name);
+        EXPECT_EQ(Bar->Font()->Size(), c.size);
+        EXPECT_EQ(Bar->Font()->Style(), c.style);
+        EXPECT_EQ(Bar->Font()->Color(), c.color);
+        EXPECT_EQ(Shown("Font.Name"), c.name);
+        EXPECT_EQ(Host().FontDialogs().back().Name, "IPAPGothic");
+    }
+    EXPECT_EQ(Host().FontDialogs().front().Size, 9);
+    EXPECT_EQ(Changes, 1);
+}
+
+TEST_F(PropertyInspectorTest, ADoubleClickOnAnEventRowNamesItsHandler) {
+    auto* second = new TStrokeBar(Designed);
+    second->SetName("StrokeBar2");
+    const struct {
+        std::vector<TComponent*> selection;
+        const char* event;
+        const char* shown;
+    } cases[] = {
+        {{Bar}, "OnChanging", "StrokeBar1Changing"},
+        {{Bar}, "OnMouseDown", "StrokeBar1MouseDown"},
+        {{second}, "OnChanging", "StrokeBar2Changing"},
+        {{Bar, second}, "OnChanging", ""},           // each has its own
+        {{Bar}, "OnChanging", "StrokeBar1Changing"}, // kept across selections
+    };
+    for (const auto& c : cases) {
+        Inspector->Inspect(c.selection);
+        RunUntilIdle();
+        TControl* row = Editor(c.event);
+        Reveal(row);
+        DoubleClick(row, 5, 5);
+        EXPECT_EQ(row->Text(), c.shown) << c.event;
+    }
+    EXPECT_EQ(Changes, 0);
+}
+
+TEST_F(PropertyInspectorTest, EntriesSelectAllCopyAndPasteAsEveryEditDoes) {
+    Bar->SetCaption("Level");
+    Inspector->Refresh();
+    const struct {
+        const char* property;
+        const char* shown;
+        const char* pasted;
+    } cases[] = {
+        {"Max", "100", "80"},
+        {"Caption", "Level", "Speed"},
+        {"BarColor", "clNavy", "#00ff00"},
+        {"Cursor", "crDefault", "crHandPoint"},
+    };
+    for (const auto& c : cases) {
+        TControl* entry = Entry(c.property);
+        Reveal(entry);
+        Click(entry, 5, 5);
+        PressKey('A', ssCtrl);
+        PressKey('C', ssCtrl);
+        EXPECT_EQ(Host().ClipboardText(), c.shown) << c.property;
+        Host().SetClipboardText(c.pasted);
+        PressKey('A', ssCtrl);
+        PressKey('V', ssCtrl);
+        PressKey(VK_RETURN);
+        EXPECT_EQ(entry->Text(), c.property == std::string("BarColor") ? "clLime" : c.pasted);
+    }
+    EXPECT_EQ(Bar->Max(), 80);
+    EXPECT_EQ(Bar->BarColor(), clLime);
+    EXPECT_EQ(Inspector->Status(), "");
 }

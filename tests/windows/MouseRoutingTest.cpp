@@ -143,18 +143,35 @@ TEST_F(MouseRoutingTest, ADisabledGraphicControlLeavesTheInputToItsParent) {
     EXPECT_EQ(probe->Log.front(), "down L 43,14");
 }
 
-TEST_F(MouseRoutingTest, TheWheelGoesToTheFocusedControlThenUpItsParents) {
+TEST_F(MouseRoutingTest, TheWheelGoesToTheControlUnderThePointerThenUpItsParents) {
     auto* inner = Place(new TPaintProbe(form), probe, 0, 0, 10, 10);
+    auto* other = Place(new TPaintProbe(form), form, 150, 100, 40, 40);
     RunUntilIdle();
-    inner->SetFocus();
     std::vector<std::string> wheel;
-    probe->OnMouseWheel = TMouseWheelEvent::FromFunction(
-        [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
-            wheel.push_back("outer " + std::to_string(delta));
-            handled = true;
-        });
-    Wheel(form, 250, 150, -120);
-    EXPECT_EQ(wheel, (std::vector<std::string>{"outer -120"}));
+    const auto record = [&wheel](const std::string& name) {
+        return TMouseWheelEvent::FromFunction(
+            [&wheel, name](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+                wheel.push_back(name + " " + std::to_string(delta));
+                handled = true;
+            });
+    };
+    probe->OnMouseWheel = record("probe");
+    other->OnMouseWheel = record("other");
+    const struct {
+        TPaintProbe* focused;
+        const TControl* over;
+        std::string expected;
+    } cases[] = {
+        {inner, probe, "probe -120"},
+        {inner, other, "other -120"}, // not to the focused control
+        {other, inner, "probe -120"}, // inner takes none and passes it up
+    };
+    for (const auto& c : cases) {
+        wheel.clear();
+        c.focused->SetFocus();
+        Wheel(c.over, 5, 5, -120);
+        EXPECT_EQ(wheel, (std::vector<std::string>{c.expected})) << c.expected;
+    }
 }
 
 class TRecordingMenu : public TPopupMenuBase {

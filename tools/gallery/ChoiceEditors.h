@@ -5,10 +5,13 @@
 
 #include "tools/gallery/PropertyEditor.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
+class TButton;
 class TCheckBox;
+class TFont;
 class TCuteButton;
 class TPopupMenu;
 
@@ -34,7 +37,9 @@ protected:
     struct TChoice {
         std::string Caption;
         bool Checked = false;
+        std::optional<TColor> Swatch;
     };
+    TCuteButton* Button() const { return FButton; }
     // The menu's items, read when it drops.
     virtual std::vector<TChoice> Choices() const = 0;
     virtual void Choose(int index) = 0;
@@ -85,4 +90,22 @@ protected:
 
 private:
     std::vector<TComponent*> Candidates() const;
+    std::optional<TComponent*> Current() const;
+};
+
+// A nested font: a button that shows it and opens the desktop's font dialog, whose choice sets
+// the name, size, style and colour of every target's font. Its own properties keep their rows.
+class TFontEditor : public TPropertyEditor {
+public:
+    TFontEditor(IPropertyEditorHost& host, const TPropertyRow& row);
+    // Whether row is a nested font.
+    static bool Fits(const TPropertyRow& row);
+    TControl* Control() const override;
+    void Show() override;
+
+private:
+    TFont* FontOf(const TPropTarget& target) const;
+    void Click(TObject* sender);
+
+    TButton* FButton;
 };

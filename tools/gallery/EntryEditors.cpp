@@ -1,8 +1,6 @@
 #include "tools/gallery/EntryEditors.h"
 
-#include "controls/ColorBtn.h"
 #include "framework/core/SysUtils.h"
-#include "framework/streaming/PropertyJson.h"
 
 #include <algorithm>
 #include <cctype>
@@ -64,7 +62,8 @@ TControl* TIntegerEditor::Control() const {
 }
 
 void TIntegerEditor::Show() {
-    FShown = IntToStr(std::get<std::int64_t>(Value()));
+    const TPropValue value = Value();
+    FShown = value.index() == 0 ? std::string() : IntToStr(std::get<std::int64_t>(value));
     FEdit->SetText(FShown);
     FEdit->Reset();
 }
@@ -92,56 +91,14 @@ TControl* TStringEditor::Control() const {
 }
 
 void TStringEditor::Show() {
-    FShown = std::get<std::string>(Value());
+    const TPropValue value = Value();
+    FShown = value.index() == 0 ? std::string() : std::get<std::string>(value);
     FEdit->SetText(FShown);
 }
 
 void TStringEditor::Commit(TObject*) {
     if (Live() && FEdit->Text() != FShown)
         Apply(FEdit->Text());
-}
-
-// ---- TColorEditor
-
-TColorEditor::TColorEditor(IPropertyEditorHost& host, const TPropertyRow& row)
-    : TPropertyEditor(host, row), FSwatch(Make<TColorButton>()),
-      FEdit(Make<TCommitEntry<TEdit>>()) {
-    FSwatch->SetTabStop(false);
-    FSwatch->OnClick = TNotifyEvent(this, &TColorEditor::SwatchClick);
-    FEdit->OnCommit = TNotifyEvent(this, &TColorEditor::Commit);
-}
-
-TControl* TColorEditor::Control() const {
-    return FSwatch;
-}
-
-void TColorEditor::Place(const TRect& rect) {
-    const int side = rect.Height();
-    FSwatch->SetBounds(rect.Left, rect.Top, side, side);
-    FEdit->SetBounds(rect.Left + side + 3, rect.Top, rect.Width() - side - 3, side);
-}
-
-void TColorEditor::Show() {
-    const auto color = static_cast<TColor>(std::get<std::int64_t>(Value()));
-    FSwatch->SetColor(color);
-    FShown = ColorToString(color);
-    FEdit->SetText(FShown);
-}
-
-void TColorEditor::SwatchClick(TObject*) {
-    if (!Live())
-        return;
-    FEdit->SetFocus();
-    FEdit->SelectAll();
-}
-
-void TColorEditor::Commit(TObject*) {
-    if (!Live() || FEdit->Text() == FShown)
-        return;
-    if (const auto color = StringToColor(Trim(FEdit->Text())))
-        Apply(static_cast<std::int64_t>(*color));
-    else
-        Refuse("'" + FEdit->Text() + "' is neither a colour name (clRed) nor hex (0x0000FF)");
 }
 
 // ---- TLinesEditor
@@ -158,7 +115,9 @@ TControl* TLinesEditor::Control() const {
 }
 
 void TLinesEditor::Show() {
-    FShown = std::get<std::vector<std::string>>(Value());
+    const TPropValue value = Value();
+    FShown =
+        value.index() == 0 ? std::vector<std::string>() : std::get<std::vector<std::string>>(value);
     FMemo->Lines()->SetLines(FShown);
 }
 
@@ -167,12 +126,87 @@ void TLinesEditor::Commit(TObject*) {
         Apply(FMemo->Lines()->Lines());
 }
 
+// ---- TCaptionEditor
+
+namespace {
+
+const TPropInfo& LinesOf(const TPropTarget& target) {
+    return *target.Object->ClassType().FindProperty("CaptionLines");
+}
+
+} // namespace
+
+TCaptionEditor::TCaptionEditor(IPropertyEditorHost& host, const TPropertyRow& row)
+    : TPropertyEditor(host, row), FMemo(Make<TCommitEntry<TMemo>>()) {
+    FMemo->CommitOnCtrlEnter = true;
+    FMemo->SetScrollBars(ssVertical);
+    FMemo->OnCommit = TNotifyEvent(this, &TCaptionEditor::Commit);
+}
+
+bool TCaptionEditor::Fits(const TPropertyRow& row) {
+    return row.Prop().Name == "Caption" &&
+           std::ranges::all_of(row.Targets, [](const TPropTarget& target) {
+               const TPropInfo* lines = target.Object->ClassType().FindProperty("CaptionLines");
+               return lines && lines->Kind == TPropKind::Strings;
+           });
+}
+
+bool TCaptionEditor::Edits(const std::string& path) const {
+    const std::string prefix =
+        FRow.Path.substr(0, FRow.Path.size() - std::string("Caption").size());
+    return path == FRow.Path || path == prefix + "CaptionLines";
+}
+
+TControl* TCaptionEditor::Control() const {
+    return FMemo;
+}
+
+// What the control draws: Caption while it has one, else the lines.
+std::vector<std::string> TCaptionEditor::Lines() const {
+    std::vector<std::string> shared;
+    for (const TPropTarget& target : FRow.Targets) {
+        const std::string caption = std::get<std::string>(target.Prop->Get(*target.Object));
+        std::vector<std::string> lines =
+            std::get<std::vector<std::string>>(LinesOf(target).Get(*target.Object));
+        if (!caption.empty())
+            lines = {caption};
+        if (&target != &FRow.Targets.front() && lines != shared)
+            return {};
+        shared = std::move(lines);
+    }
+    return shared;
+}
+
+void TCaptionEditor::Show() {
+    FShown = Lines();
+    FMemo->Lines()->SetLines(FShown);
+}
+
+void TCaptionEditor::Commit(TObject*) {
+    if (!Live())
+        return;
+    std::vector<std::string> lines = FMemo->Lines()->Lines();
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+    if (lines == FShown)
+        return;
+    const bool single = lines.size() <= 1;
+    const std::string caption = single && !lines.empty() ? lines.front() : std::string();
+    FHost.ApplyChange(FRow, [this, caption, single, lines] {
+        for (const TPropTarget& target : FRow.Targets) {
+            LinesOf(target).Set(*target.Object, single ? std::vector<std::string>() : lines);
+            target.Prop->Set(*target.Object, caption);
+        }
+    });
+}
+
 // ---- TReadOnlyEditor
 
 TReadOnlyEditor::TReadOnlyEditor(IPropertyEditorHost& host, const TPropertyRow& row)
     : TPropertyEditor(host, row), FEdit(Make<TEdit>()) {
     FEdit->SetReadOnly(true);
     FEdit->SetParentColor(true);
+    FEdit->OnDblClick = TNotifyEvent(this, &TReadOnlyEditor::DblClick);
 }
 
 TControl* TReadOnlyEditor::Control() const {
@@ -184,16 +218,39 @@ void TReadOnlyEditor::Show() {
 }
 
 std::string TReadOnlyEditor::Text() const {
-    const TPropInfo& prop = *FRow.Prop;
-    if (prop.Kind == TPropKind::Resource)
-        return std::get<std::string>(Value());
+    const TPropInfo& prop = FRow.Prop();
+    if (prop.Kind == TPropKind::Resource) {
+        const TPropValue value = Value();
+        return value.index() == 0 ? std::string() : std::get<std::string>(value);
+    }
     if (prop.Kind != TPropKind::Event)
         return {};
-    const std::any event = FHost.EventHandler(FRow);
+    std::string shared = MethodName(FRow.Targets.front());
+    for (const TPropTarget& target : FRow.Targets)
+        if (MethodName(target) != shared)
+            return {};
+    return shared;
+}
+
+// The root's method bound to the target's event, else the name given to its handler.
+std::string TReadOnlyEditor::MethodName(const TPropTarget& target) const {
+    const TPropInfo& prop = *target.Prop;
+    const std::any event = FHost.EventHandler(target);
     TComponent* root = FHost.Root();
     for (const auto* info = root ? &root->ClassType() : nullptr; info; info = info->Parent)
         for (const auto& method : info->Methods)
             if (method.EventType == *prop.EventType && prop.EventEquals(event, method.Bind(*root)))
                 return method.Name;
-    return {};
+    return FHost.NamedHandler(target);
+}
+
+void TReadOnlyEditor::DblClick(TObject*) {
+    if (!Live() || FRow.Prop().Kind != TPropKind::Event)
+        return;
+    for (const TPropTarget& target : FRow.Targets) {
+        const auto* component = dynamic_cast<const TComponent*>(target.Object);
+        if (component && MethodName(target).empty())
+            FHost.NameHandler(target, component->Name() + target.Prop->Name.substr(2));
+    }
+    Show();
 }

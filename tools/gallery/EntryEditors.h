@@ -1,15 +1,13 @@
 #pragma once
-// Editors that take a typed entry: integers in a numeric edit, strings in an edit, colours as a
-// swatch beside an edit for a cl* name or hex, string lists in a memo; and the read-only row of
-// events and resources. An entry is applied on Enter (Ctrl+Enter in the memo, where Enter breaks
+// Editors that take a typed entry: integers in a numeric edit, strings in an edit, string lists
+// in a memo, a caption of one or more lines in a memo; and the read-only row of events and
+// resources. An entry is applied on Enter (Ctrl+Enter in the memo, where Enter breaks
 // the line) and when the focus leaves it, if it differs from what was shown.
 
 #include "controls/NumberEdit.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Memo.h"
 #include "tools/gallery/PropertyEditor.h"
-
-class TColorButton;
 
 // An entry control that reports Enter and the loss of the focus as OnCommit. The key that
 // commits types nothing.
@@ -99,24 +97,6 @@ private:
     std::string FShown;
 };
 
-// The swatch shows the colour; a click on it puts the focus into the entry beside it.
-class TColorEditor : public TPropertyEditor {
-public:
-    TColorEditor(IPropertyEditorHost& host, const TPropertyRow& row);
-    // The swatch.
-    TControl* Control() const override;
-    void Place(const TRect& rect) override;
-    void Show() override;
-
-private:
-    void SwatchClick(TObject* sender);
-    void Commit(TObject* sender);
-
-    TColorButton* FSwatch;
-    TCommitEntry<TEdit>* FEdit;
-    std::string FShown;
-};
-
 class TLinesEditor : public TPropertyEditor {
 public:
     TLinesEditor(IPropertyEditorHost& host, const TPropertyRow& row);
@@ -131,8 +111,30 @@ private:
     std::vector<std::string> FShown;
 };
 
-// Events show the name of the root's method they are bound to (nothing for any other handler),
-// resources their name.
+// Caption and CaptionLines of a control that has both (the colour button draws its lines while
+// Caption is empty) as one memo: one line is taken as Caption, more as the lines with Caption
+// emptied. Empty lines at the end are dropped.
+class TCaptionEditor : public TPropertyEditor {
+public:
+    TCaptionEditor(IPropertyEditorHost& host, const TPropertyRow& row);
+    // Whether row is the Caption of such a control.
+    static bool Fits(const TPropertyRow& row);
+    bool Edits(const std::string& path) const override;
+    TControl* Control() const override;
+    int RowHeight() const override { return 56; }
+    void Show() override;
+
+private:
+    std::vector<std::string> Lines() const;
+    void Commit(TObject* sender);
+
+    TCommitEntry<TMemo>* FMemo;
+    std::vector<std::string> FShown;
+};
+
+// Events show the name of the root's method they are bound to, or else the name a double click
+// gave the handler: the component's name and the event's ("StrokeBar1Changing" for OnChanging).
+// Naming binds nothing: the handlers the event log puts in stay. Resources show their name.
 class TReadOnlyEditor : public TPropertyEditor {
 public:
     TReadOnlyEditor(IPropertyEditorHost& host, const TPropertyRow& row);
@@ -141,6 +143,8 @@ public:
 
 private:
     std::string Text() const;
+    std::string MethodName(const TPropTarget& target) const;
+    void DblClick(TObject* sender);
 
     TEdit* FEdit;
 };

@@ -15,11 +15,19 @@
 class TControl;
 class TWinControl;
 
-// One published property as the inspector lists it.
-struct TPropertyRow {
-    std::string Path;          // "Max", or "Font.Name" for a property of a nested object
-    TObject* Target = nullptr; // the inspected component, or the nested object holding it
+// One published property of one inspected object.
+struct TPropTarget {
+    TObject* Object = nullptr; // the inspected component, or the nested object holding it
     const TPropInfo* Prop = nullptr;
+};
+
+// One published property as the inspector lists it: of every selected component at once.
+struct TPropertyRow {
+    std::string Path; // "Max", or "Font.Name" for a property of a nested object
+    std::vector<TPropTarget> Targets;
+
+    // The first target's table entry: the kind and names every target shares.
+    const TPropInfo& Prop() const { return *Targets.front().Prop; }
 };
 
 // What an editor needs of the inspector it sits in.
@@ -33,12 +41,17 @@ public:
     // Tells the user why the entry cannot be taken, naming the property; every row shows its
     // value again and nothing is changed.
     virtual void Refuse(const TPropertyRow& row, const std::string& reason) = 0;
+    // Tells the user that the entry was taken but the property keeps something else.
+    virtual void Note(const TPropertyRow& row, const std::string& note) = 0;
     // Where the components a reference may name are owned.
     virtual TComponent* Root() const = 0;
     // Scrolls the control of an editor into sight (it has the focus now).
     virtual void ScrollInView(const TControl& control) = 0;
     // The handler an event row shows the method of.
-    virtual std::any EventHandler(const TPropertyRow& row) const = 0;
+    virtual std::any EventHandler(const TPropTarget& target) const = 0;
+    // The name a double click gave the handler of the target's event, or nothing.
+    virtual std::string NamedHandler(const TPropTarget& target) const = 0;
+    virtual void NameHandler(const TPropTarget& target, const std::string& name) = 0;
 
 protected:
     ~IPropertyEditorHost() = default;
@@ -52,6 +65,8 @@ public:
     TPropertyEditor& operator=(const TPropertyEditor&) = delete;
 
     const TPropertyRow& Row() const { return FRow; }
+    // Whether the editor edits the property at path: its row's, or one folded into it.
+    virtual bool Edits(const std::string& path) const { return path == FRow.Path; }
     // The control that takes the entry (for tests and scripts).
     virtual TControl* Control() const = 0;
     // The height the editor's row needs.
@@ -65,9 +80,13 @@ public:
     void DestroyControls();
 
 protected:
-    TPropValue Value() const { return FRow.Prop->Get(*FRow.Target); }
-    // Sets the property to value through its setter (see ApplyChange).
+    // The value every target holds; monostate when they differ.
+    TPropValue Value() const;
+    // Sets the property of every target to value through its setter (see ApplyChange); when a
+    // setter keeps something else, the inspector notes it.
     bool Apply(const TPropValue& value);
+    // A value as the note spells it.
+    virtual std::string Spell(const TPropValue& value) const;
     void Refuse(const std::string& reason) { FHost.Refuse(FRow, reason); }
     // Whether the controls' events are still to be handled.
     bool Live() const { return !FDestroyed; }
@@ -90,6 +109,7 @@ private:
     bool FDestroyed = false;
 };
 
-// The editor for the row's kind of property.
+// The editor for the row's kind of property; nullptr for a nested object that has none (its
+// properties have rows of their own).
 std::unique_ptr<TPropertyEditor> MakePropertyEditor(IPropertyEditorHost& host,
                                                     const TPropertyRow& row);

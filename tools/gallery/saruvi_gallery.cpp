@@ -51,9 +51,8 @@ void ReportSelection(TGalleryWindow& gallery) {
     Say("selected " + (selected ? selected->Name() : std::string()));
     if (!selected)
         return;
-    for (const TPropInfo* prop : selected->ClassType().AllProperties())
-        if (const TControl* editor = gallery.Inspector()->EditorOf(prop->Name))
-            SayMiddle("editor " + prop->Name, *editor);
+    for (const std::string& path : gallery.Inspector()->Paths())
+        SayMiddle("editor " + path, *gallery.Inspector()->EditorOf(path));
 }
 
 // "layout NAME LEFT TOP WIDTH HEIGHT" per control, then "changed".

@@ -235,6 +235,19 @@ std::optional<std::string> HeadlessHost::SaveFileDialog(const FileDialogSpec& de
     return NextFileDialogAnswer();
 }
 
+std::optional<FontDialogSpec> HeadlessHost::FontDialog(const FontDialogSpec& initial) {
+    FFontDialogs.push_back(initial);
+    if (FFontDialogAnswers.empty())
+        return std::nullopt;
+    std::optional<FontDialogSpec> answer = std::move(FFontDialogAnswers.front());
+    FFontDialogAnswers.pop_front();
+    return answer;
+}
+
+void HeadlessHost::QueueFontDialogAnswer(std::optional<FontDialogSpec> font) {
+    FFontDialogAnswers.push_back(std::move(font));
+}
+
 std::optional<std::string> HeadlessHost::NextFileDialogAnswer() {
     if (FFileDialogAnswers.empty())
         return std::nullopt;

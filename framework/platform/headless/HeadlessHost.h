@@ -116,6 +116,7 @@ public:
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) override;
     // Likewise, from the same queue of answers.
     std::optional<std::string> SaveFileDialog(const FileDialogSpec& desc) override;
+    std::optional<FontDialogSpec> FontDialog(const FontDialogSpec& initial) override;
     // Records the box and returns at once, as if the user pressed OK.
     void MessageBox(const std::string& title, const std::string& text,
                     MessageBoxKind kind) override;
@@ -185,6 +186,10 @@ public:
 
     // --- dialogs and sounds
     void QueueFileDialogAnswer(std::optional<std::string> path);
+    // What the next font dialog answers; with none queued it is cancelled. The fonts the
+    // dialogs started from are kept in order.
+    void QueueFontDialogAnswer(std::optional<FontDialogSpec> font);
+    const std::vector<FontDialogSpec>& FontDialogs() const { return FFontDialogs; }
     // Open and save dialogs share one queue of answers; each kind records its own requests.
     const std::vector<FileDialogSpec>& FileDialogs() const { return FFileDialogs; }
     const std::vector<FileDialogSpec>& SaveDialogs() const { return FSaveDialogs; }
@@ -223,6 +228,8 @@ private:
     std::deque<std::optional<std::string>> FFileDialogAnswers;
     std::vector<FileDialogSpec> FFileDialogs;
     std::vector<FileDialogSpec> FSaveDialogs;
+    std::deque<std::optional<FontDialogSpec>> FFontDialogAnswers;
+    std::vector<FontDialogSpec> FFontDialogs;
     std::vector<MessageBoxRecord> FMessageBoxes;
     std::vector<unsigned> FBeeps;
     std::unique_ptr<IFontEngine> FFonts;

@@ -2,6 +2,7 @@
 
 #include "framework/platform/qt/DesktopHost.h"
 #include "framework/platform/qt/QtDialogs.h"
+#include "framework/platform/qt/QtFontDialog.h"
 #include "framework/platform/qt/QtFontEngine.h"
 #include "framework/platform/qt/QtWindow.h"
 
@@ -243,6 +244,10 @@ std::optional<std::string> QtHost::OpenFileDialog(const FileDialogSpec& desc) {
 
 std::optional<std::string> QtHost::SaveFileDialog(const FileDialogSpec& desc) {
     return RunFileDialog(desc, FileDialogMode::Save);
+}
+
+std::optional<FontDialogSpec> QtHost::FontDialog(const FontDialogSpec& initial) {
+    return RunFontDialog(initial);
 }
 
 void QtHost::MessageBox(const std::string& title, const std::string& text, MessageBoxKind kind) {

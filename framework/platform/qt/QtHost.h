@@ -38,6 +38,7 @@ public:
 
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& desc) override;
     std::optional<std::string> SaveFileDialog(const FileDialogSpec& desc) override;
+    std::optional<FontDialogSpec> FontDialog(const FontDialogSpec& initial) override;
     void MessageBox(const std::string& title, const std::string& text,
                     MessageBoxKind kind) override;
     void Beep(unsigned type) override;
