@@ -191,7 +191,7 @@ TComponent* TGalleryWindow::Selected() const {
 void TGalleryWindow::DesignerSelect(TObject*) {
     TComponent* first = Selected();
     FEventLog->Attach(first);
-    FInspector->Inspect(first);
+    FInspector->Inspect(Selection());
     const std::size_t count = Selection().size();
     ChooserButton->SetCaption(count > 1 ? std::to_string(count) + " components selected"
                                         : Describe(first));

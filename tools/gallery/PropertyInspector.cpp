@@ -4,6 +4,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/ScrollBox.h"
+#include "tools/gallery/DesignNames.h"
 
 #include <algorithm>
 
@@ -17,8 +18,9 @@ constexpr int StatusHeight = 30;
 constexpr const char* EmptyHint =
     "Click a control on the form with Design on, or pick one in the chooser above.";
 
-// The component's name, as a row of its own: a rename is checked by the owner (a valid
-// identifier, unique among its components), and a designed component must keep a name.
+// The component's name, as a row of its own: a rename is checked as the designer checks one (a
+// valid identifier that no other component of the form, nor the form, has), and a designed
+// component must keep a name.
 const TPropInfo& NameProperty() {
     static const TPropInfo prop = [] {
         TPropInfo info;
@@ -31,7 +33,10 @@ const TPropInfo& NameProperty() {
             const std::string& name = std::get<std::string>(value);
             if (name.empty())
                 throw EComponentError("a component needs a name");
-            static_cast<TComponent&>(o).SetName(name);
+            auto& component = static_cast<TComponent&>(o);
+            if (const TComponent* form = component.Owner())
+                CheckNewName(*form, component, name);
+            component.SetName(name);
         };
         return info;
     }();
