@@ -6,11 +6,11 @@
 # afterwards; the wheel scrolls the inspector, and #00ff00 typed as the BarBackColor paints the
 # gauge lime. Then the designer edits the form: three controls placed from the palette, one
 # moved by a drag and one sized by a grab handle (both onto the 8 pixel grid), two aligned from
-# the Edit menu, one deleted with the Delete key and brought back with Ctrl+Z, each checked in the
-# bounds the gallery prints after every change. Ctrl+S then saves the form through the gallery's
-# own file dialog; after one more change, Ctrl+O asks "Save changes?", and the form opened again
-# is the one saved; named on the command line, it opens at start. Before all that: --help and an
-# unknown option.
+# the Edit menu, one deleted with the Delete key and brought back with Ctrl+Z, then copied and
+# pasted, each checked in the bounds the gallery prints after every change. Ctrl+S then saves the
+# form through the gallery's own file dialog; after one more change, Ctrl+O asks "Save changes?",
+# and the form opened again is the one saved; named on the command line, it opens at start.
+# Before all that: --help and an unknown option.
 #
 #   bash gallery.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
@@ -94,6 +94,7 @@ xdotool type '#00ff00'
 xdotool key Return
 wait_pixel "$probe_x" "$probe_y" 00FF00
 echo "#00ff00 in BarBackColor paints the gauge lime"
+
 
 read -r _ form_x form_y < <(grep '^form ' "$work/out.txt")
 
@@ -185,6 +186,12 @@ echo "deleted CuteButton4"
 xdotool key ctrl+z
 wait_layout CuteButton4 "384 520 $cute_w $cute_h" "Ctrl+Z after the delete"
 echo "Ctrl+Z brought CuteButton4 back"
+
+xdotool mousemove --sync $(at $((384 + cute_w / 2)) $((520 + cute_h / 2))) click 1
+sleep 0.2
+xdotool key ctrl+c ctrl+v
+wait_until "$patience" test -n "$(bounds_of CuteButton5)" || fail "Ctrl+C, Ctrl+V pasted no copy"
+echo "Ctrl+C, Ctrl+V pasted a copy of CuteButton4 as CuteButton5"
 
 # Back to the gauge, whose Top editor the file steps use.
 selections=$(grep -c '^selected ' "$work/out.txt")

@@ -60,6 +60,6 @@ TEST_F(GalleryMenuTest, AClosedFormComesBackFromTheWindowMenu) {
     RunUntilIdle();
     EXPECT_FALSE(Designed().Visible());
     EXPECT_FALSE(Application->Terminated());
-    UseMenu(1, {VK_DOWN, VK_RETURN});
+    UseMenu(2, {VK_DOWN, VK_RETURN});
     EXPECT_TRUE(Designed().Visible());
 }

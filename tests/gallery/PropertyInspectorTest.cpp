@@ -481,9 +481,11 @@ TEST_F(PropertyInspectorTest, ARenameIsCheckedAndRaisesOnChange) {
         const char* note;
     } cases[] = {
         {"Speed", "Speed", ""},
-        {"2Fast", "Speed", "Name: '2Fast' is not a valid component name"},
-        {"Label1", "Speed", "Name: A component named Label1 already exists"},
-        {"label1", "Speed", "Name: A component named label1 already exists"},
+        {"2Fast", "Speed",
+         "Name: '2Fast' is not a valid name: use letters, digits and _, starting with a letter or "
+         "_"},
+        {"Label1", "Speed", "Name: the form already has a component named Label1"},
+        {"label1", "Speed", "Name: the form already has a component named Label1"},
         {"", "Speed", "Name: a component needs a name"},
         {"StrokeBar1", "StrokeBar1", ""},
     };

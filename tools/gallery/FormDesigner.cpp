@@ -109,7 +109,9 @@ void TFormDesigner::MouseDown(TControl& sender, TPoint at, bool shift) {
     } else if (shift) {
         Selection().Toggle(&sender);
     } else {
-        if (!Selection().Contains(&sender))
+        // A press on one of several selected keeps them all for a drag; on the one selected it
+        // selects it again, so the gallery shows it afresh.
+        if (!Selection().Contains(&sender) || Selection().Items().size() == 1)
             Selection().Set({&sender});
         FDrag.StartMove(at);
     }

@@ -5,6 +5,7 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/MainMenu.h"
+#include "framework/forms/MenuBar.h"
 #include "framework/forms/Menus.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
@@ -53,6 +54,7 @@ const TClassInfo& TGalleryWindow::StaticClass() {
     static const TClassInfo info = DescribeClass<TGalleryWindow>(
         "TGalleryWindow", &TForm::StaticClass(), [](TClassBuilder<TGalleryWindow>& c) {
             c.Field("MainMenu", &TGalleryWindow::MainMenu);
+            c.Field("MenuBar", &TGalleryWindow::MenuBar);
             c.Field("FileMenu", &TGalleryWindow::FileMenu);
             c.Field("RecentLine", &TGalleryWindow::RecentLine);
             c.Field("ExitLine", &TGalleryWindow::ExitLine);
@@ -66,7 +68,6 @@ const TClassInfo& TGalleryWindow::StaticClass() {
             c.Field("SaveDialog", &TGalleryWindow::SaveDialog);
             c.Field("EventMemo", &TGalleryWindow::EventMemo);
             c.Field("InspectorPanel", &TGalleryWindow::InspectorPanel);
-            c.Field("EditButton", &TGalleryWindow::EditButton);
             c.Field("EditMenu", &TGalleryWindow::EditMenu);
             c.Field("GridCheck", &TGalleryWindow::GridCheck);
             c.Method("DesignButtonClick", &TGalleryWindow::DesignButtonClick);
@@ -95,9 +96,9 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     ReadComponentResource(this, "gallery_window.json");
 
     FPaletteBar = new TPaletteBar(this);
-    FPaletteBar->Fill(FPalette);
     FPaletteBar->SetAlign(alClient);
     FPaletteBar->SetParent(PalettePanel);
+    FPaletteBar->Fill(FPalette);
     FPaletteBar->OnChoose = TNotifyEvent(this, &TGalleryWindow::PaletteChoose);
     FInspector = new TPropertyInspector(this);
     FInspector->SetAlign(alClient);
@@ -114,7 +115,7 @@ TGalleryWindow::TGalleryWindow(TComponent* owner) : TForm(owner) {
     };
     FDesigner.Commands().OnChange = TNotifyEvent(this, &TGalleryWindow::FormChange);
     FInspector->OnChange = TNotifyEvent(this, &TGalleryWindow::InspectorChange);
-    FillEditMenu(*EditMenu->Items(), this, FDesigner.Commands());
+    FillEditMenu(*EditMenu, this, FDesigner.Commands());
 
     OpenDialog->SetDrawnByFramework(true);
     SaveDialog->SetDrawnByFramework(true);

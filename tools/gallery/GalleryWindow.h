@@ -26,6 +26,7 @@ class TDesignedForm;
 class TEventLog;
 class TFileCommands;
 class TMainMenu;
+class TMenuBar;
 class TMenuItem;
 class TMemo;
 class TOpenDialog;
@@ -84,6 +85,7 @@ public:
 
     // --- from the stored description
     TMainMenu* MainMenu = nullptr;
+    TMenuBar* MenuBar = nullptr;
     TMenuItem* FileMenu = nullptr;
     TMenuItem* RecentLine = nullptr;
     TMenuItem* ExitLine = nullptr;
@@ -97,8 +99,7 @@ public:
     TSaveDialog* SaveDialog = nullptr;
     TMemo* EventMemo = nullptr;
     TPanel* InspectorPanel = nullptr;
-    TCuteButton* EditButton = nullptr;
-    TPopupMenu* EditMenu = nullptr;
+    TMenuItem* EditMenu = nullptr;
     TCheckBox* GridCheck = nullptr;
 
     void DesignButtonClick(TObject* sender);

@@ -2,8 +2,10 @@
 
 #include "controls/Library.h"
 #include "framework/core/ClassBuilder.h"
+#include "framework/forms/Form.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/SpeedButton.h"
+#include "framework/windows/Scaling.h"
 
 namespace {
 
@@ -29,27 +31,31 @@ void TPaletteBar::Fill(const TComponentPalette& palette) {
     FEntries.clear();
     while (ControlCount() > 0)
         delete Controls(ControlCount() - 1);
-    int top = 4;
+    // The lengths are the gallery's design pixels, scaled as its stored form is.
+    const auto px = [ppi = FormPixelsPerInch(this)](int length) {
+        return ScaleLength(length, ppi, 96);
+    };
+    int top = px(4);
     for (const auto& page : palette.Pages()) {
         auto* name = new TLabel(this);
-        name->SetBounds(6, top + 7, PageNameWidth - 8, 16);
+        name->SetBounds(px(6), top + px(7), px(PageNameWidth - 8), px(16));
         name->SetCaption(page.Name);
         name->SetParent(this);
-        int left = PageNameWidth;
+        int left = px(PageNameWidth);
         for (const TClassInfo* info : page.Classes) {
             auto* button = new TSpeedButton(this);
             ShowClass(*button, *info);
-            button->SetBounds(left, top, button->Width(), ButtonSize);
+            button->SetBounds(left, top, px(button->Width()), px(ButtonSize));
             button->SetGroupIndex(1);
             button->SetAllowAllUp(true);
             button->OnClick = TNotifyEvent(this, &TPaletteBar::ButtonClick);
             button->SetParent(this);
             FEntries.push_back({info, button});
-            left += button->Width() + 2;
+            left += button->Width() + px(2);
         }
-        top += RowHeight;
+        top += px(RowHeight);
     }
-    SetHeight(top + 2);
+    SetHeight(top + px(2));
 }
 
 void TPaletteBar::ShowClass(TSpeedButton& button, const TClassInfo& info) {

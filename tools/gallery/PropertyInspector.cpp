@@ -2,8 +2,10 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/Exceptions.h"
+#include "framework/forms/Form.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/ScrollBox.h"
+#include "framework/windows/Scaling.h"
 #include "tools/gallery/DesignNames.h"
 
 #include <algorithm>
@@ -212,14 +214,20 @@ void TPropertyInspector::Clear() {
 }
 
 void TPropertyInspector::LayoutRows() {
-    const auto place = [this] {
-        const int width = std::max(FRows->ClientWidth() - NameWidth - 3 * Gap, 40);
-        int top = Gap - FRows->VertScrollBar()->Position();
+    // The lengths are the gallery's design pixels, scaled as its stored form is.
+    const auto px = [ppi = FormPixelsPerInch(this)](int length) {
+        return ScaleLength(length, ppi, 96);
+    };
+    const auto place = [this, &px] {
+        const int nameWidth = px(NameWidth);
+        const int gap = px(Gap);
+        const int width = std::max(FRows->ClientWidth() - nameWidth - 3 * gap, px(40));
+        int top = gap - FRows->VertScrollBar()->Position();
         for (const TRow& row : FRowList) {
-            const int height = row.Editor->RowHeight();
-            row.Name->SetBounds(Gap, top + 3, NameWidth, height - 3);
-            row.Editor->Place(Bounds(NameWidth + 2 * Gap, top, width, height));
-            top += height + RowGap;
+            const int height = px(row.Editor->RowHeight());
+            row.Name->SetBounds(gap, top + px(3), nameWidth, height - px(3));
+            row.Editor->Place(Bounds(nameWidth + 2 * gap, top, width, height));
+            top += height + px(RowGap);
         }
     };
     // The rows' heights decide whether the scroll bar shows, and the bar the width left to them.

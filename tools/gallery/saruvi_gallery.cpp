@@ -6,8 +6,8 @@
 // after every change of the form the bounds of its controls; and every event of the designed
 // form's components as the event log words it, followed by the component's text.
 
-#include "controls/CuteBtn.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/MenuBar.h"
 #include "framework/platform/qt/DesktopHost.h"
 #include "framework/stdctrls/MessageDialog.h"
 #include "framework/stdctrls/SpeedButton.h"
@@ -34,9 +34,13 @@ void Say(const std::string& line) {
 }
 
 // The line "what X Y" with the screen point of the control's middle.
-void SayMiddle(const std::string& what, const TControl& control) {
-    const TPoint p = control.ClientToScreen({control.Width() / 2, control.Height() / 2});
+void SayPoint(const std::string& what, const TControl& control, TPoint client) {
+    const TPoint p = control.ClientToScreen(client);
     Say(what + " " + std::to_string(p.x) + " " + std::to_string(p.y));
+}
+
+void SayMiddle(const std::string& what, const TControl& control) {
+    SayPoint(what, control, {control.Width() / 2, control.Height() / 2});
 }
 
 // The line "bounds NAME X Y WIDTH HEIGHT" with the screen point of the control's top left.
@@ -68,7 +72,10 @@ void ReportLayout(TGalleryWindow& gallery) {
 
 void ReportWindows(TGalleryWindow& gallery) {
     SayMiddle("design", *gallery.DesignButton);
-    SayMiddle("edit", *gallery.EditButton);
+    // The Edit menu's title, the bar's second.
+    const TRect edit = gallery.MenuBar->TitleRect(1);
+    SayPoint("edit", *gallery.MenuBar,
+             {(edit.Left + edit.Right) / 2, (edit.Top + edit.Bottom) / 2});
     for (const auto& page : gallery.Palette().Pages())
         for (const TClassInfo* info : page.Classes)
             if (const TControl* button = gallery.PaletteBar()->ButtonOf(*info))
