@@ -7,16 +7,12 @@
 #   bash colorbutton_e2e.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
 
-exe="$1/../tools/gallery/saruvi-gallery"
-[ -x "$exe" ] || { echo "no executable at $exe" >&2; exit 1; }
-
 source "$(dirname "$0")/lib/display.bash"
+source "$(dirname "$0")/lib/gallery.bash"
 
 start_display 1280x1024
 
-QT_QPA_PLATFORM=xcb "$exe" --report >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
-wait_line '^ready' "the gallery did not start" >/dev/null
+start_gallery
 read -r _ _ mx my < <(grep '^control ColorButton4 ' "$work/out.txt")
 read -r _ _ x0 y0 w h < <(grep '^bounds ColorButton4 ' "$work/out.txt")
 x1=$((x0 + w - 1))

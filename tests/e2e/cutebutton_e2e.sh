@@ -8,10 +8,8 @@
 #   bash cutebutton_e2e.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
 
-exe="$1/../tools/gallery/saruvi-gallery"
-[ -x "$exe" ] || { echo "no executable at $exe" >&2; exit 1; }
-
 source "$(dirname "$0")/lib/display.bash"
+source "$(dirname "$0")/lib/gallery.bash"
 
 start_display 1280x1024
 
@@ -23,9 +21,7 @@ pixel_becomes() {
         fail "pixel ($1, $2) is $(shot_pixel "$1" "$2") (wanted ${4:+not }$3)"
 }
 
-QT_QPA_PLATFORM=xcb "$exe" --report >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
-wait_line '^ready' "the gallery did not start" >/dev/null
+start_gallery
 read -r _ _ bx by bw bh < <(grep '^bounds CuteButton2 ' "$work/out.txt")
 
 # The button's colours: face C0C0C0, bevel highlight FFFFFF and shadow 808080. At rest only the

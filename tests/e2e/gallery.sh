@@ -15,10 +15,8 @@
 #   bash gallery.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
 
-exe="$1/../tools/gallery/saruvi-gallery"
-[ -x "$exe" ] || { echo "no executable at $exe" >&2; exit 1; }
-
 source "$(dirname "$0")/lib/display.bash"
+source "$(dirname "$0")/lib/gallery.bash"
 
 "$exe" --help | grep -q '^Usage: ' || fail "--help printed no usage"
 status=0
@@ -31,9 +29,7 @@ export XDG_CONFIG_HOME="$work/config"
 
 # --report prints the screen points of the Design switch and of the designed form's controls
 # (their middles), and on every selection the points of the inspector's editors.
-QT_QPA_PLATFORM=xcb "$exe" --report >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
-wait_line '^ready' "the gallery did not start" >/dev/null
+start_gallery
 read -r _ design_x design_y < <(grep '^design ' "$work/out.txt")
 read -r _ _ gauge_x gauge_y < <(grep '^control LevelGauge ' "$work/out.txt")
 
@@ -108,6 +104,12 @@ bounds_of() {
 layout_is() {
     [ "$(bounds_of "$1")" = "$2" ]
 }
+in_layout() {
+    [ -n "$(bounds_of "$1")" ]
+}
+not_in_layout() {
+    [ -z "$(bounds_of "$1")" ]
+}
 wait_layout() {
     wait_until "$patience" layout_is "$1" "$2" || fail "$3: $1 is at '$(bounds_of "$1")', not '$2'"
 }
@@ -146,7 +148,7 @@ place() {
 place TxGauge 384 464 xGauge1
 place TColorButton 560 464 ColorButton10
 place TCuteButton 384 520 CuteButton4
-wait_until "$patience" test -n "$(bounds_of CuteButton4)" || fail "no layout after placing"
+wait_until "$patience" in_layout CuteButton4 || fail "no layout after placing"
 read -r _ _ gauge_w gauge_h < <(bounds_of xGauge1)
 read -r _ _ button_w button_h < <(bounds_of ColorButton10)
 echo "placed xGauge1, ColorButton10 and CuteButton4"
@@ -181,7 +183,7 @@ read -r _ _ cute_w cute_h < <(bounds_of CuteButton4)
 xdotool mousemove --sync $(at $((384 + cute_w / 2)) $((520 + cute_h / 2))) click 1
 wait_line '^selected CuteButton4$' "a click did not select CuteButton4" >/dev/null
 xdotool key Delete
-wait_until "$patience" test -z "$(bounds_of CuteButton4)" || fail "Delete left CuteButton4"
+wait_until "$patience" not_in_layout CuteButton4 || fail "Delete left CuteButton4"
 echo "deleted CuteButton4"
 xdotool key ctrl+z
 wait_layout CuteButton4 "384 520 $cute_w $cute_h" "Ctrl+Z after the delete"
@@ -190,13 +192,14 @@ echo "Ctrl+Z brought CuteButton4 back"
 xdotool mousemove --sync $(at $((384 + cute_w / 2)) $((520 + cute_h / 2))) click 1
 sleep 0.2
 xdotool key ctrl+c ctrl+v
-wait_until "$patience" test -n "$(bounds_of CuteButton5)" || fail "Ctrl+C, Ctrl+V pasted no copy"
+wait_until "$patience" in_layout CuteButton5 || fail "Ctrl+C, Ctrl+V pasted no copy"
 echo "Ctrl+C, Ctrl+V pasted a copy of CuteButton4 as CuteButton5"
 
 # Back to the gauge, whose Top editor the file steps use.
 selections=$(grep -c '^selected ' "$work/out.txt")
+more_selections_than() { [ "$(grep -c '^selected ' "$work/out.txt")" -gt "$1" ]; }
 xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
-wait_until "$patience" test "$(grep -c '^selected ' "$work/out.txt")" -gt "$selections" ||
+wait_until "$patience" more_selections_than "$selections" ||
     fail "a click did not select the gauge again"
 tail -n1 < <(grep '^selected ' "$work/out.txt") | grep -q '^selected Meter$' ||
     fail "the click selected $(grep '^selected ' "$work/out.txt" | tail -n1)"

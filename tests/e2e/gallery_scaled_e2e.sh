@@ -5,19 +5,15 @@
 #   bash gallery_scaled_e2e.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
 
-exe="$1/../tools/gallery/saruvi-gallery"
-[ -x "$exe" ] || { echo "no executable at $exe" >&2; exit 1; }
-
 source "$(dirname "$0")/lib/display.bash"
+source "$(dirname "$0")/lib/gallery.bash"
 
 start_display 2560x1600
 
 # shot_at SCALE: the screen with the gallery up at the scale, in $work/shot_SCALE.png, and the
 # screen point of the Design switch's middle in design_x, design_y.
 shot_at() {
-    QT_SCALE_FACTOR=$1 QT_QPA_PLATFORM=xcb "$exe" --report >"$work/out.txt" 2>"$work/err.txt" &
-    app_pid=$!
-    wait_line '^ready' "the gallery did not start at $1" >/dev/null
+    QT_SCALE_FACTOR=$1 start_gallery
     read -r _ design_x design_y < <(grep '^design ' "$work/out.txt")
     sleep 1
     import -window root "$work/shot_$1.png"

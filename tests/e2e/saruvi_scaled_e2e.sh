@@ -16,19 +16,7 @@ start_display 2560x1600
 
 # --- the image: 200 x 150, white, with a black 80 x 60 rectangle at columns 40..119, rows 30..89
 bmp="$work/region.bmp"
-python3 - "$bmp" <<'EOF'
-import struct, sys
-w, h = 200, 150
-rows = []
-for y in range(h - 1, -1, -1):
-    row = b''.join(b'\0\0\0' if 40 <= x < 120 and 30 <= y < 90 else b'\xff\xff\xff'
-                   for x in range(w))
-    rows.append(row + bytes(-len(row) % 4))
-pixels = b''.join(rows)
-header = struct.pack('<2sIHHI', b'BM', 54 + len(pixels), 0, 0, 54)
-info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-open(sys.argv[1], 'wb').write(header + info + pixels)
-EOF
+python3 "$(dirname "$0")/lib/region_bmp.py" "$bmp"
 expected_red=$((80 * 60))
 
 labels="Label1 Label2 Label3 Label4 Label5 Label10 Label7"

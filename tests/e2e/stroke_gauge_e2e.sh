@@ -7,16 +7,12 @@
 #   bash stroke_gauge_e2e.sh DIRECTORY_OF_THE_SARUVI_EXECUTABLE
 set -euo pipefail
 
-exe="$1/../tools/gallery/saruvi-gallery"
-[ -x "$exe" ] || { echo "no executable at $exe" >&2; exit 1; }
-
 source "$(dirname "$0")/lib/display.bash"
+source "$(dirname "$0")/lib/gallery.bash"
 
 start_display 1280x1024
 
-QT_QPA_PLATFORM=xcb "$exe" --report >"$work/out.txt" 2>"$work/err.txt" &
-app_pid=$!
-wait_line '^ready' "the gallery did not start" >/dev/null
+start_gallery
 read -r _ _ bar_x bar_y _ < <(grep '^bounds StrokeBar1 ' "$work/out.txt")
 read -r _ _ gauge_x gauge_y _ < <(grep '^bounds LevelGauge ' "$work/out.txt")
 
