@@ -66,12 +66,12 @@ bool HasWildcard(const std::string& name) {
 
 class TFileDialogForm : public TForm {
 public:
-    TFileDialogForm(const platform::FileDialogSpec& spec, TFileDialogKind kind)
-        : TForm(nullptr), FSpec(spec), FKind(kind),
-          FPatterns(PatternsOf(spec.Filter, spec.FilterIndex)) {
+    TFileDialogForm(const platform::FileDialogSpec& request, TFileDialogKind kind)
+        : TForm(nullptr), FSpec(request), FKind(kind),
+          FPatterns(PatternsOf(request.Filter, request.FilterIndex)) {
         SetBorderStyle(TFormBorderStyle::bsDialog);
         SetPosition(poMainFormCenter);
-        SetCaption(!spec.Title.empty()             ? spec.Title
+        SetCaption(!request.Title.empty()          ? request.Title
                    : kind == TFileDialogKind::Save ? "Save As"
                                                    : "Open");
         int y = Margin;
@@ -91,11 +91,11 @@ public:
         AddButton("CancelButton", "Cancel", y, false);
         SetClientSize(DialogWidth, y + RowHeight + 2 + Margin);
 
-        const fs::path file(spec.FileName);
+        const fs::path file(request.FileName);
         std::error_code error;
-        fs::path folder = !spec.InitialDir.empty() ? fs::path(spec.InitialDir)
-                          : file.has_parent_path() ? file.parent_path()
-                                                   : fs::current_path(error);
+        fs::path folder = !request.InitialDir.empty() ? fs::path(request.InitialDir)
+                          : file.has_parent_path()    ? file.parent_path()
+                                                      : fs::current_path(error);
         if (!fs::is_directory(folder, error))
             folder = fs::current_path(error);
         FNameEdit->SetText(file.filename().string());
@@ -247,9 +247,9 @@ private:
 
 } // namespace
 
-std::optional<std::string> RunFileDialogForm(const platform::FileDialogSpec& spec,
+std::optional<std::string> RunFileDialogForm(const platform::FileDialogSpec& request,
                                              TFileDialogKind kind) {
-    TFileDialogForm dialog(spec, kind);
+    TFileDialogForm dialog(request, kind);
     if (dialog.ShowModal() != mrOk)
         return std::nullopt;
     return dialog.Chosen();

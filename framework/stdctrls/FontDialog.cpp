@@ -19,17 +19,17 @@ TFontDialog::TFontDialog(TComponent* owner) : TComponent(owner), FFont(std::make
 TFontDialog::~TFontDialog() = default;
 
 bool TFontDialog::Execute() {
-    platform::FontDialogSpec spec;
-    spec.Name = FFont->Name();
-    spec.Size = FFont->Size();
-    spec.Bold = (FFont->Style() & fsBold) != 0;
-    spec.Italic = (FFont->Style() & fsItalic) != 0;
-    spec.Underline = (FFont->Style() & fsUnderline) != 0;
-    spec.StrikeOut = (FFont->Style() & fsStrikeOut) != 0;
-    spec.Color = FFont->Color();
+    platform::FontDialogSpec request;
+    request.Name = FFont->Name();
+    request.Size = FFont->Size();
+    request.Bold = (FFont->Style() & fsBold) != 0;
+    request.Italic = (FFont->Style() & fsItalic) != 0;
+    request.Underline = (FFont->Style() & fsUnderline) != 0;
+    request.StrikeOut = (FFont->Style() & fsStrikeOut) != 0;
+    request.Color = FFont->Color();
     if (OnShow)
         OnShow(this);
-    const auto chosen = platform::Host().FontDialog(spec);
+    const auto chosen = platform::Host().FontDialog(request);
     if (OnClose)
         OnClose(this);
     if (!chosen)

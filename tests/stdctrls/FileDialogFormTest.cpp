@@ -24,16 +24,16 @@ protected:
         fs::create_directories(folder / "sub");
         for (const char* name : {"a.json", "b.bmp", ".hidden.json"})
             std::ofstream(folder / name) << "{}";
-        spec.InitialDir = folder.string();
-        spec.Filter = "Form (*.json)|*.json|All files (*.*)|*.*";
-        spec.DefaultExt = "json";
+        request.InitialDir = folder.string();
+        request.Filter = "Form (*.json)|*.json|All files (*.*)|*.*";
+        request.DefaultExt = "json";
     }
 
     // Runs the dialog, taking one step each time it waits for the user.
     std::optional<std::string> Run(TFileDialogKind kind, const std::vector<TStep>& steps) {
         for (const TStep& step : steps)
             Host().WhenIdle([step] { step(*Screen->ActiveForm()); });
-        auto chosen = RunFileDialogForm(spec, kind);
+        auto chosen = RunFileDialogForm(request, kind);
         EXPECT_EQ(Host().IdleStepsLeft(), 0u);
         return chosen;
     }
@@ -64,7 +64,7 @@ protected:
     // Each test its own, as the shards run at the same time.
     const fs::path folder = fs::path(::testing::TempDir()) / "filedialog" /
                             ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    platform::FileDialogSpec spec;
+    platform::FileDialogSpec request;
 };
 
 } // namespace
@@ -84,8 +84,8 @@ TEST_F(FileDialogFormTest, ListsTheSubFoldersThenTheFilesTheFilterLetsThrough) {
         {"Form (*.json)|*.json", 1, "*.bmp", {"..", "sub/", "b.bmp"}},
     };
     for (const auto& c : cases) {
-        spec.Filter = c.Filter;
-        spec.FilterIndex = c.Index;
+        request.Filter = c.Filter;
+        request.FilterIndex = c.Index;
         std::vector<std::string> lines;
         std::vector<TStep> steps;
         if (*c.Typed)
@@ -138,7 +138,7 @@ TEST_F(FileDialogFormTest, SavingOverAFileAsksFirstWhenTold) {
         {true, {Type("a.json"), Press(VK_RETURN), Press('N', "n"), Press(VK_ESCAPE)}, std::nullopt},
     };
     for (const auto& c : cases) {
-        spec.OverwritePrompt = c.OverwritePrompt;
+        request.OverwritePrompt = c.OverwritePrompt;
         EXPECT_EQ(Run(TFileDialogKind::Save, c.Steps), c.Chosen) << c.OverwritePrompt;
     }
 }
