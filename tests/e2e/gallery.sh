@@ -110,6 +110,9 @@ in_layout() {
 not_in_layout() {
     [ -z "$(bounds_of "$1")" ]
 }
+more_selections_than() {
+    [ "$(grep -c '^selected ' "$work/out.txt")" -gt "$1" ]
+}
 wait_layout() {
     wait_until "$patience" layout_is "$1" "$2" || fail "$3: $1 is at '$(bounds_of "$1")', not '$2'"
 }
@@ -189,15 +192,17 @@ xdotool key ctrl+z
 wait_layout CuteButton4 "384 520 $cute_w $cute_h" "Ctrl+Z after the delete"
 echo "Ctrl+Z brought CuteButton4 back"
 
+selections=$(grep -c '^selected ' "$work/out.txt")
 xdotool mousemove --sync $(at $((384 + cute_w / 2)) $((520 + cute_h / 2))) click 1
+wait_until "$patience" more_selections_than "$selections" || fail "a click did not select CuteButton4"
+xdotool key ctrl+c
 sleep 0.2
-xdotool key ctrl+c ctrl+v
+xdotool key ctrl+v
 wait_until "$patience" in_layout CuteButton5 || fail "Ctrl+C, Ctrl+V pasted no copy"
 echo "Ctrl+C, Ctrl+V pasted a copy of CuteButton4 as CuteButton5"
 
 # Back to the gauge, whose Top editor the file steps use.
 selections=$(grep -c '^selected ' "$work/out.txt")
-more_selections_than() { [ "$(grep -c '^selected ' "$work/out.txt")" -gt "$1" ]; }
 xdotool mousemove --sync "$gauge_x" $((gauge_y + 34)) click 1
 wait_until "$patience" more_selections_than "$selections" ||
     fail "a click did not select the gauge again"
