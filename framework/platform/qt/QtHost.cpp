@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -69,12 +70,13 @@ constexpr PaletteEntry SystemColors[COLOR_COUNT] = {
 };
 
 // Without a display Qt aborts and leaves a core file; a person who started the program from a
-// terminal reads instead why it cannot run and how it can.
-[[noreturn]] void ExitForNoDisplay() {
+// terminal reads instead why it cannot run and how it can, with Qt's own reason when it gave one.
+[[noreturn]] void ExitForNoDisplay(const QString& reason = {}) {
+    const std::string why = reason.isEmpty() ? std::string() : " (" + reason.toStdString() + ")";
     std::fprintf(stderr,
-                 "%s: no display to open windows on; run it in a desktop session or under "
+                 "%s: no display to open windows on%s; run it in a desktop session or under "
                  "xvfb-run\n",
-                 program_invocation_short_name);
+                 program_invocation_short_name, why.c_str());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -102,8 +104,11 @@ struct QueuedMessage {
 std::vector<QueuedMessage>* gStartMessages = nullptr;
 
 void QueueStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    // Qt's fatal message advises reinstalling; the first thing it said is why it failed.
     if (type == QtFatalMsg)
-        ExitForNoDisplay();
+        ExitForNoDisplay(gStartMessages && !gStartMessages->empty()
+                             ? gStartMessages->front().Text.section('\n', 0, 0)
+                             : QString());
     if (gStartMessages)
         gStartMessages->push_back({type, context.category, text});
 }
